@@ -1,0 +1,93 @@
+#include "Format.h"
+
+#include <cctype>
+#include <cmath>
+#include <charconv>
+#include <system_error>
+#include <string>
+
+namespace Global {
+
+namespace {
+
+// to_chars rounds like printf but never uses the locale's decimal separator.
+std::string ToText(double value, std::chars_format format, int precision) {
+    char buf[400];
+    auto result = std::to_chars(buf, buf + sizeof buf, value, format, precision);
+    return std::string(buf, result.ptr);
+}
+
+// A value that rounds to zero shows without a sign.
+std::string DropNegativeZero(std::string text) {
+    if (!text.empty() && text[0] == '-' && text.find_first_of("123456789") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+}  // namespace
+
+std::string FormatValue(double value, int digits) {
+    if (digits <= -10 || !std::isfinite(value)) return {};
+    if (digits == 0) return DropNegativeZero(ToText(value, std::chars_format::fixed, 0));
+    if (digits < 10) return DropNegativeZero(ToText(value, std::chars_format::fixed, std::abs(digits)));
+
+    if (value == 0) return "0.0";
+    double a = std::fabs(value);
+    if (a < 0.001 || a >= 100000) return ToText(value, std::chars_format::scientific, 2);
+    int decimals = a < 0.1 ? 4 : a < 10 ? 3 : a < 100 ? 2 : a < 1000 ? 1 : 0;
+    return DropNegativeZero(ToText(value, std::chars_format::fixed, decimals));
+}
+
+float PointDistance(float x1, float y1, float x2, float y2) {
+    double dx = static_cast<double>(x1) - x2;
+    double dy = static_cast<double>(y1) - y2;
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
+
+double Val(std::string_view text) {
+    // Keep the characters a number may be made of, blanks dropped, up to the first other one.
+    std::string number;
+    bool digits = false, point = false, exponent = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+        bool take = false;
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            take = digits = true;
+        } else if ((c == '+' || c == '-') &&
+                   (number.empty() || number.back() == 'e')) {
+            take = true;
+        } else if (c == '.' && !point && !exponent) {
+            take = point = true;
+        } else if ((c == 'e' || c == 'E' || c == 'd' || c == 'D') && digits && !exponent) {
+            take = exponent = true;
+            c = 'e';
+        }
+        if (!take) break;
+        number += c;
+    }
+    if (!digits) return 0;
+    // A dangling exponent mark or sign is not part of the number.
+    while (!number.empty() && (number.back() == 'e' || number.back() == '+' || number.back() == '-'))
+        number.pop_back();
+    bool negative = number[0] == '-';
+    const char* first = number.c_str() + (number[0] == '-' || number[0] == '+');
+    const char* last = number.c_str() + number.size();
+    double value = 0;
+    auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone: tell overflow from underflow by the exponent.
+        auto e = number.find('e');
+        bool tiny = e != std::string::npos && number[e + 1] == '-';
+        value = tiny ? 0.0 : HUGE_VAL;
+    }
+    (void)end;
+    return negative ? -value : value;
+}
+
+std::optional<int16_t> ToInt16(double value) {
+    double r = std::nearbyint(value);
+    if (!(r >= -32768.0 && r <= 32767.0)) return std::nullopt;
+    return static_cast<int16_t>(r);
+}
+
+}  // namespace Global

@@ -1,0 +1,23 @@
+// Message boxes of the whole program go through one replaceable sink, so the engine
+// can report without knowing about windows and tests can record instead of block.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace Global {
+
+enum class MsgIcon { None, Critical };
+
+inline constexpr const char* AppTitle = "Zolvane";
+
+using MessageSink = std::function<void(const std::string& text, MsgIcon icon, const std::string& title)>;
+
+// Shows a modal message (OK button only). Returns when the user has dismissed it.
+void ShowMessage(const std::string& text, MsgIcon icon = MsgIcon::Critical,
+                 const std::string& title = AppTitle);
+
+// Replaces the sink; an empty sink restores the default, which writes to stderr.
+void SetMessageSink(MessageSink sink);
+
+}  // namespace Global

@@ -1,0 +1,40 @@
+// Saturation pressure, moist-air relations and the six state solvers.
+//
+// A solver takes no arguments: the caller writes the two known properties into the
+// current state (Global.h), calls the solver and reads the rest back. Every solver
+// reads Press and PressInHg. On failure it shows a message and returns false; no
+// non-finite value is ever left in a state that a solver reports as solved.
+#pragma once
+
+namespace Global {
+
+// Saturation pressure (psia) over ice at or below 32 F, over water above; T in R.
+float CalcSatPress(float t);
+
+// Dew point (R) of a vapour pressure pw > 0 psia; not a number for pw <= 0.
+double DewPointFromVaporPress(double pw);
+
+// Dry bulb (R) of moist air with enthalpy h (BTU/lb) and humidity ratio w (lb/lb).
+double TempFromEnthalpy(double h, double w);
+
+bool CalcDryBulbWetBulb();
+bool CalcDryBulbDewPoint();
+bool CalcDryBulbRelHumid();
+bool CalcDewPointRelHumid();
+// These two refuse only an impossible pair or an arithmetic fault.
+bool CalcWetBulbDewPoint();
+bool CalcWetBulbRelHumid();
+
+inline constexpr const char* MsgNegativeWWetBulb =
+    "This combination is invalid, and results in a negative Humidity ratio";
+inline constexpr const char* MsgNegativeWDewPoint =
+    "This combination is invalid and results in a negative Humidity ratio";
+inline constexpr const char* MsgFailureToConverge = "Error - Failure to converge iteration";
+inline constexpr const char* MsgDataDoesNotConverge = "Error-Data does not converge";
+inline constexpr const char* MsgOutOfRange =
+    "Error - This state cannot be computed: a temperature is at or above the boiling point at "
+    "this pressure, or a value is out of range";
+inline constexpr const char* MsgDewPointAboveWetBulb =
+    "This combination is invalid: the dew point cannot be above the wet bulb";
+
+}  // namespace Global
