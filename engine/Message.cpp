@@ -1,6 +1,7 @@
 #include "Message.h"
 
 #include <iostream>
+#include <set>
 
 namespace Global {
 
@@ -15,10 +16,20 @@ MessageSink& CurrentSink() {
     return sink;
 }
 
+int batchDepth = 0;
+std::set<std::string> shownInBatch;
+
 }  // namespace
 
 void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title) {
+    if (batchDepth > 0 && !shownInBatch.insert(text).second) return;
     CurrentSink()(text, icon, title);
+}
+
+MessageBatch::MessageBatch() { ++batchDepth; }
+
+MessageBatch::~MessageBatch() {
+    if (--batchDepth == 0) shownInBatch.clear();
 }
 
 void SetMessageSink(MessageSink sink) {

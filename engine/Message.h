@@ -20,4 +20,14 @@ void ShowMessage(const std::string& text, MsgIcon icon = MsgIcon::Critical,
 // Replaces the sink; an empty sink restores the default, which writes to stderr.
 void SetMessageSink(MessageSink sink);
 
+// While one is alive, a message already shown during it is not shown again, so a
+// loop of solver calls that fail alike reports once instead of once per call.
+class MessageBatch {
+public:
+    MessageBatch();
+    ~MessageBatch();
+    MessageBatch(const MessageBatch&) = delete;
+    MessageBatch& operator=(const MessageBatch&) = delete;
+};
+
 }  // namespace Global
