@@ -1,0 +1,51 @@
+// The comma-separated text notation of the settings file and chart files: Booleans
+// "#TRUE#"/"#FALSE#", texts in double quotes, a point as decimal separator whatever
+// the locale, CR LF line ends. A comma and a line end both end a field when reading.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+
+namespace Chart {
+
+class FieldReader {
+public:
+    explicit FieldReader(std::istream& in) : in_(in) {}
+
+    // Each returns nothing when the input has ended or the field does not convert.
+    std::optional<std::string> ReadField();
+    std::optional<bool> ReadBool();
+    std::optional<int32_t> ReadInt(int32_t min, int32_t max);
+    std::optional<float> ReadFloat();  // finite values only
+    std::optional<std::string> ReadText();
+
+private:
+    std::istream& in_;
+};
+
+class FieldWriter {
+public:
+    explicit FieldWriter(std::ostream& out) : out_(out) {}
+
+    void Write(bool value);
+    void Write(int32_t value);
+    void Write(float value);
+    void WriteText(const std::string& value);
+    void EndLine();
+
+private:
+    void Separate();
+    std::ostream& out_;
+    bool lineStarted_ = false;
+};
+
+// Shortest text of at most 7 significant digits ("14.697", "29.92347", "1.5E-05").
+std::string FloatText(float value);
+
+// Replaces the file at `path` by `content` through a temporary file in the same
+// folder, so a failed write leaves the old file as it was. False on any failure.
+bool ReplaceFile(const std::string& path, const std::string& content);
+
+}  // namespace Chart

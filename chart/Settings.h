@@ -1,0 +1,46 @@
+// The settings record: the line families' appearance, the pressure and the unit and
+// scaling flags. It is the whole settings file and the head of every chart file.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "FieldFile.h"
+
+namespace Chart {
+
+inline constexpr const char* SettingsFileName = "Zolvane.ini";
+
+struct SettingsRecord {
+    // Families in the order dry bulb, wet bulb, dew point, RH, humidity ratio.
+    std::array<bool, 5> show{true, true, true, true, true};
+    std::array<int32_t, 5> color{0, 0, 0, 255, 0};
+    std::array<int16_t, 5> style{0, 0, 0, 0, 0};
+    float press = 14.697f;
+    float alt = 0;
+    float pressInHg = static_cast<float>(29.92347320551491);
+    bool usUnits = true;
+    bool autoScale = false;
+    bool scaleChanged = false;
+};
+
+// The record as the shared variables hold it; the unit system comes from the caller.
+SettingsRecord CurrentSettings(bool usUnits);
+
+// Puts the record into the shared variables (all but the unit system, which the
+// caller selects).
+void ApplySettings(const SettingsRecord& record);
+
+// The three lines of the record. Reading refuses a field that does not convert or is
+// out of its range (a style outside 0..4, a colour that is not RGB, a pressure that is
+// not positive), so a damaged file cannot put a nonsense value in force.
+std::optional<SettingsRecord> ReadSettingsRecord(FieldReader& in);
+void WriteSettingsRecord(FieldWriter& out, const SettingsRecord& record);
+
+// The settings file: a record, or nothing when it is missing, short or malformed.
+std::optional<SettingsRecord> LoadSettingsFile(const std::string& path);
+bool SaveSettingsFile(const std::string& path, const SettingsRecord& record);
+
+}  // namespace Chart

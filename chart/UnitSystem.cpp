@@ -1,0 +1,50 @@
+#include "UnitSystem.h"
+
+#include "Global.h"
+
+namespace Chart {
+
+void SetUnitSystem(bool usUnits) {
+    using namespace Global;
+    if (usUnits) {
+        TempOffset = 459.67f;
+        TempScale = 1;
+        PressFactor = 1;
+        MassFactor = 1;
+        SpVolFactor = 1;
+        EnthalpyFactor = 1;
+        EnthalpyOffset = 0;
+        EnergyFactor = 1;
+        LengthFactor = 1;
+        MassUnit = "lb";
+        TempUnit = "F";
+        EnthalpyUnit = "BTU/lb";
+        EnergyUnit = "BTU";
+        PressUnit = "psia";
+        LengthUnit = "ft";
+    } else {
+        TempOffset = 273.15f;
+        TempScale = static_cast<float>(5.0 / 9.0);
+        PressFactor = 0.0068947589f;
+        MassFactor = 0.45359236f;
+        SpVolFactor = 0.06242796f;
+        EnthalpyFactor = 2.326f;
+        EnthalpyOffset = 7.684f;
+        EnergyFactor = 1055.0559f;
+        LengthFactor = 0.3048f;
+        MassUnit = "kg";
+        TempUnit = "C";
+        EnthalpyUnit = "kJ/kg";
+        EnergyUnit = "J";
+        PressUnit = "MPa";
+        LengthUnit = "m";
+    }
+    // Display degrees to Rankine with the factors just set.
+    auto limit = [](double shown) { return static_cast<float>((shown + TempOffset) / TempScale); };
+    ChartMaxDry = limit(usUnits ? 120 : 50);
+    ChartMinDry = limit(usUnits ? 35 : 0);
+    ChartMaxDew = limit(usUnits ? 90 : 35);
+    ChartMinDew = ChartMinDry;
+}
+
+}  // namespace Chart
