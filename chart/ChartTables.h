@@ -24,6 +24,10 @@ PlotBox PlotBoxFor(const Platform::Surface& target, int16_t mode);
 float ChartX(const PlotBox& box, float dryBulb);
 float ChartY(const PlotBox& box, float humidRatio);
 
+// Grid step of 1, 2, 5 or 10 nearest to a scaled range: each candidate's distance is
+// rounded half to even and a tie keeps the smaller step.
+int16_t ChooseGridStep(double scaledRange);
+
 // Rebuilds every chart table for the target; overwrites the current moist-air state.
 void BuildChartTables(const Platform::Surface& target, int16_t mode);
 

@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ChartRender.h"
+#include "ChartTables.h"
+#include "Global.h"
+#include "RecordingSurface.h"
+
+namespace {
+
+using namespace Global;
+using Op = Platform::RecordingSurface::Op;
+using Record = Platform::RecordingSurface::Record;
+
+float Internal(double shown) {
+    return static_cast<float>((shown + TempOffset) / TempScale);
+}
+double Shown(float internal) {
+    return static_cast<double>(internal) * TempScale - TempOffset;
+}
+
+void SetLimits(double maxDry, double minDry, double maxDew) {
+    ChartMaxDry = Internal(maxDry);
+    ChartMinDry = ChartMinDew = Internal(minDry);
+    ChartMaxDew = Internal(maxDew);
+}
+
+// Standard pressure, US units with the default limits as the unit switch stores them, every
+// family shown, messages recorded; a 1280 x 800-pixel picture box.
+class ChartTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetState();
+        Press = 14.697f;
+        PressInHg = static_cast<float>(Press * 2.036026);
+        TempScale = PressFactor = LengthFactor = 1;
+        TempOffset = 459.67f;
+        TempUnit = std::string("F");
+        MassUnit = std::string("lb");
+        PressUnit = std::string("psia");
+        LengthUnit = std::string("ft");
+        ChartMaxDry = 579.67f;
+        ChartMinDry = ChartMinDew = 494.67f;
+        ChartMaxDew = 549.67f;
+        ShowDryLines = ShowWetLines = ShowDewLines = ShowRHLines = ShowWLines = true;
+        RHLineColor = ColorRed;
+        ProcLines.ReDim(2, 0);
+        SetMessageSink(
+            [this](const std::string& text, MsgIcon, const std::string&) { messages.push_back(text); });
+    }
+    void TearDown() override { SetMessageSink({}); }
+
+    static void UseMetricUnits() {
+        TempScale = static_cast<float>(5.0 / 9.0);
+        TempOffset = 273.15f;
+        PressFactor = 0.0068947589f;
+        LengthFactor = 0.3048f;
+        TempUnit = std::string("C");
+        MassUnit = std::string("kg");
+        PressUnit = std::string("MPa");
+        LengthUnit = std::string("m");
+        SetLimits(50, 0, 35);
+    }
+
+    void Draw(int16_t mode = Chart::ModeScreen) {
+        Chart::BuildChartTables(screen, mode);
+        screen.records.clear();
+        Chart::PlotChartPoints(screen, mode);
+        box = Chart::PlotBoxFor(screen, mode);
+    }
+
+    std::vector<Record> Ops(Op op, const char* text = nullptr) const {
+        std::vector<Record> out;
+        for (const Record& r : screen.records)
+            if (r.op == op && (!text || r.text == text)) out.push_back(r);
+        return out;
+    }
+
+    // Dry-bulb labels sit just under the bottom edge.
+    std::vector<std::string> DryLabels() const {
+        std::vector<std::string> out;
+        for (const Record& r : Ops(Op::Print))
+            if (r.y1 == box.B + 50) out.push_back(r.text);
+        return out;
+    }
+
+    Platform::RecordingSurface screen{19200, 12000};
+    Chart::PlotBox box{};
+    std::vector<std::string> messages;
+};
+
+TEST_F(ChartTest, UsDefaultTables) {
+    Draw();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_NEAR(ChartMinW, 0.004275, 2e-5);  // saturated at 35 F
+    EXPECT_NEAR(ChartMaxW, 0.03105, 1e-4);   // 120 F with a 90 F dew point
+    ASSERT_EQ(NumSatPoints, 551);
+    EXPECT_FLOAT_EQ(SatCurve(551).DewPoint, 549.7f);
+
+    EXPECT_FLOAT_EQ(WLabelStep, 0.002f);
+    EXPECT_FLOAT_EQ(WLabelStart, 0.006f);
+    ASSERT_EQ(NumWLines, 14);  // 0.006 ... 0.030 and the top edge
+    EXPECT_FLOAT_EQ(WLinesXY(2, 14), box.T);
+    EXPECT_EQ(WLinesXY(3, 14), SatCurveXY(1, 551));
+
+    EXPECT_EQ(DryLabelStep, 5);
+    ASSERT_EQ(NumDryLines, 17);  // 35 ... 115, none on the right edge
+    EXPECT_GT(DryLinesXY(2, 12), box.T);
+    EXPECT_FLOAT_EQ(DryLinesXY(2, 13), box.T);  // 95 F saturates above the top edge
+
+    EXPECT_EQ(WetLabelStep, 5);
+    ASSERT_EQ(NumWetLineEnds, 24);  // 35 ... 85 from the loop, 90 from the top of the curve
+    EXPECT_EQ(WetLines(23).WetBulb, ChartMaxDew);
+
+    ASSERT_EQ(NumRHPoints, 18);                             // 35 ... 120
+    EXPECT_NEAR(RHCurves(5, 9).HumidRatio, 0.00923, 3e-5);  // 50 % at 75 F
+
+    // Each wet-bulb line ends on the bottom edge, or at the right edge on its own wet bulb.
+    int bottom = 0, right = 0;
+    for (int c = 1; c <= 12; ++c) {
+        const StatePoint &upper = WetLines(2 * c - 1), &lower = WetLines(2 * c);
+        EXPECT_NEAR(lower.WetBulb, upper.WetBulb, 0.01);
+        if (WetLinesXY(4, c) == box.B) {
+            ++bottom;
+            EXPECT_NEAR(lower.DewPoint, ChartMinDew, 0.01);
+        } else {
+            ++right;
+            EXPECT_EQ(WetLinesXY(3, c), box.R);
+            EXPECT_EQ(lower.DryBulb, ChartMaxDry);
+            EXPECT_EQ(WetLinesXY(4, c), Chart::ChartY(box, lower.HumidRatio));
+        }
+    }
+    EXPECT_GT(bottom, 2);
+    EXPECT_GT(right, 2);
+}
+
+TEST_F(ChartTest, OtherLimitsAndUnits) {
+    UseMetricUnits();
+    Chart::BuildChartTables(screen, Chart::ModePrinter);
+    EXPECT_EQ(NumSatPoints, 631);
+    EXPECT_EQ(DryLabelStep, 2);
+    EXPECT_EQ(NumDryLines, 26);  // float noise leaves 50 C a hair inside the right edge
+    EXPECT_EQ(NumWetLineEnds, 16);
+    EXPECT_EQ(NumRHPoints, 26);
+
+    // A bottom edge below one step: the first humidity-ratio line is one step.
+    TempScale = 1, TempOffset = 459.67f;
+    SetLimits(120, 0, 90);
+    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    EXPECT_FLOAT_EQ(WLabelStart, WLabelStep);
+
+    // Part-degree limits: the whole-degree loop yields 35 ... 41, one sample more than m + 1.
+    SetLimits(40.6, 35.4, 38);
+    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    ASSERT_EQ(NumRHPoints, 7);
+    EXPECT_NEAR(Shown(RHCurves(3, 7).DryBulb), 41, 1e-3);
+
+    EXPECT_EQ(Chart::ChooseGridStep(3.5), 1);  // distances 2, 2, 2, 6: the smaller step
+    EXPECT_EQ(Chart::ChooseGridStep(7.5), 5);
+    EXPECT_EQ(Chart::ChooseGridStep(std::numeric_limits<double>::quiet_NaN()), 10);
+}
+
+TEST_F(ChartTest, BadInputsEndAndReportOnce) {
+    // Boiling near 102 F: every hotter sample fails alike, and says so once.
+    Press = 1;
+    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    std::map<std::string, int> count;
+    for (const auto& m : messages) ++count[m];
+    ASSERT_FALSE(count.empty());
+    for (const auto& [text, n] : count) EXPECT_EQ(n, 1) << text;
+
+    Press = 14.697f;
+    for (float broken : {std::numeric_limits<float>::quiet_NaN(), 1e30f}) {
+        SetLimits(broken, -broken, broken);
+        Chart::BuildChartTables(screen, Chart::ModeScreen);
+        EXPECT_EQ(NumSatPoints + NumRHPoints, 0);
+    }
+    SetLimits(30000, -400, 3000);
+    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    EXPECT_GT(NumRHPoints, 3000);
+
+    // Counts beyond their tables, a zero-size target, lines between points that do not exist.
+    NumSatPoints = NumWLines = NumDryLines = NumWetLineEnds = NumRHPoints = NumPoints = 500;
+    ProcLines.ReDim(2, 1);
+    ProcLines(1, 1) = 400, ProcLines(2, 1) = 1;
+    Chart::PlotChartPoints(screen, Chart::ModePrinter);
+    Platform::RecordingSurface empty(0, 0);
+    Chart::BuildChartTables(empty, Chart::ModeScreen);
+    Chart::PlotChartPoints(empty, Chart::ModeScreen);
+    EXPECT_EQ(empty.ForeColor, 0);
+}
+
+TEST_F(ChartTest, BareChartIsTitlesFrameAndSaturationCurve) {
+    ShowDryLines = ShowWetLines = ShowDewLines = ShowRHLines = ShowWLines = false;
+    Draw();
+    EXPECT_EQ(screen.records.front().op, Op::Cls);
+    const auto prints = Ops(Op::Print);
+    ASSERT_EQ(prints.size(), 2u);
+    EXPECT_EQ(prints[0].text, "Pressure = 14.70 psia");
+    EXPECT_EQ(prints[0].fontSize, 10);
+    EXPECT_FLOAT_EQ(prints[0].x1, (19200 - 21 * 100) / 2);
+    EXPECT_FLOAT_EQ(prints[0].y1, box.T - 700);
+    EXPECT_EQ(prints[1].text, "Altitude = 0.0 ft");
+    EXPECT_EQ(prints[1].fontSize, 9.25);
+    EXPECT_TRUE(prints[0].fontBold && prints[1].fontBold);
+
+    const auto lines = Ops(Op::Line);
+    ASSERT_EQ(lines.size(), 2u + 550u);
+    EXPECT_EQ(
+        std::vector<float>({lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2, lines[1].x2, lines[1].y2}),
+        std::vector<float>({box.L, box.B, box.R, box.B, box.R, box.T}));
+    EXPECT_TRUE(
+        std::all_of(lines.begin(), lines.end(), [](auto& r) { return r.color == 0 && r.drawStyle == 0; }));
+}
+
+TEST_F(ChartTest, LabelSizesAndColoursFollowTheShownFamilies) {
+    WetLineColor = 0x00FF00, DewLineColor = 0xFF00FF, DryLineColor = 0x808080;
+    Draw();
+    auto at35 = Ops(Op::Print, "35");  // the dry-bulb label, then the label on the curve
+    ASSERT_EQ(at35.size(), 2u);
+    EXPECT_EQ(at35[0].fontSize, 8.25);
+    EXPECT_EQ(at35[0].color, 0x808080);
+    EXPECT_EQ(at35[1].color, 0xFF00FF);  // dew point wins over wet bulb
+    EXPECT_TRUE(Ops(Op::Print, "Dew").at(0).fontTransparent);
+    EXPECT_EQ(Ops(Op::Print, "50%").at(0).fontSize, 8.25);
+
+    // Nothing sets 8.25 before the dry-bulb labels now; the dry-bulb block does before the curve's.
+    ShowWLines = ShowDewLines = false;
+    Draw();
+    at35 = Ops(Op::Print, "35");
+    EXPECT_TRUE(at35.at(0).fontSize == 9.25 && !at35[0].fontBold);
+    EXPECT_TRUE(at35.at(1).fontSize == 8.25 && at35[1].color == 0x00FF00);
+
+    ShowDryLines = ShowWetLines = false;
+    ShowDewLines = true;
+    Draw();
+    EXPECT_EQ(Ops(Op::Print, "35").at(0).fontSize, 9.25);
+    EXPECT_EQ(Ops(Op::Print, "50%").at(0).fontSize, 8.25);
+}
+
+TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowded) {
+    Draw();
+    EXPECT_EQ(DryLabels().size(), 17u);
+    screen.SetSize(3000, 12000);  // 119 twips between lines, 165 for a label
+    Draw();
+    EXPECT_EQ(DryLabels(),
+              std::vector<std::string>({"35", "45", "55", "65", "75", "85", "95", "105", "115"}));
+    SetLimits(35.8, 35, 35.5);
+    Draw();
+    ASSERT_EQ(NumDryLines, 1);
+    EXPECT_EQ(DryLabels(), std::vector<std::string>{"35"});
+}
+
+TEST_F(ChartTest, RelHumidCurvesAreClippedToTheBox) {
+    RHLineColor = 0x0000AA;
+    Draw();
+    int onTop = 0, onBottom = 0;
+    for (const Record& r : Ops(Op::Line)) {
+        if (r.color != 0x0000AA) continue;
+        ASSERT_GE(std::min(r.y1, r.y2), box.T);
+        ASSERT_LE(std::max(r.y1, r.y2), box.B);
+        onTop += r.y2 == box.T;
+        onBottom += r.y1 == box.B;
+    }
+    EXPECT_GE(onTop, 4);
+    EXPECT_GE(onBottom, 1);
+    for (const char* label : {"10%", "30%", "50%", "70%", "90%"}) EXPECT_EQ(Ops(Op::Print, label).size(), 1u);
+    EXPECT_TRUE(Ops(Op::Print, "20%").empty());
+    SetLimits(120, 60, 90);  // the 10 % curve lies wholly below the box
+    Draw();
+    EXPECT_TRUE(Ops(Op::Print, "10%").empty());
+}
+
+TEST_F(ChartTest, PointsNumbersAndProcessLines) {
+    ShowDryLines = ShowWetLines = ShowDewLines = ShowRHLines = ShowWLines = false;
+    NumPoints = 3;
+    Points.ReDim(3);
+    for (int p = 1; p <= 3; ++p) {
+        Points(p).DryBulb = Internal(45 + 15 * p);
+        Points(p).HumidRatio = 0.005f * p;
+        Points(p).MarkerColor = p == 2 ? ColorBlue : ColorRed;
+    }
+    ProcLines.ReDim(2, 4);  // 1-2, 2-3 (selected), 3-7 (no such point), 3-pending
+    const int16_t ends[] = {1, 2, 2, 3, 3, 7, 3, 0};
+    for (int k = 1; k <= 4; ++k) ProcLines(1, k) = ends[2 * k - 2], ProcLines(2, k) = ends[2 * k - 1];
+    SelProcLine = 2;
+    LineState = 2;
+    Draw();
+
+    const auto circles = Ops(Op::Circle);
+    ASSERT_EQ(circles.size(), 18u);
+    for (int p = 1; p <= 3; ++p) {
+        for (int i = 0; i < 6; ++i) {
+            const Record& c = circles[(p - 1) * 6 + i];
+            EXPECT_EQ(c.x2, 10 + 5 * i);
+            EXPECT_EQ(c.x1, Points(p).PlotX);
+            EXPECT_EQ(c.fillColor, p == 2 ? ColorBlue : ColorRed);
+            EXPECT_EQ(c.fillStyle, Platform::FillSolid);
+        }
+        const Record number = Ops(Op::Print, std::to_string(p).c_str()).at(0);
+        EXPECT_TRUE(number.color == 0 && number.x1 == Points(p).PlotX + 30 && number.y1 == Points(p).PlotY);
+    }
+    EXPECT_EQ(DryBulb, Points(3).DryBulb);
+
+    auto lines = Ops(Op::Line);
+    ASSERT_EQ(lines.size(), 2u + 550u + 2u);
+    EXPECT_EQ(lines[552].color, ColorRed);
+    EXPECT_EQ(lines[552].y2, Points(2).PlotY);
+    EXPECT_EQ(lines[553].color, ColorBlue);
+    EXPECT_EQ(lines[553].x2, Points(3).PlotX);
+
+    LineState = 1;
+    ProcLines(2, 4) = 1;
+    Draw();
+    EXPECT_EQ(Ops(Op::Line).size(), 2u + 550u + 3u);
+    NumPoints = 0;
+    Draw();
+    EXPECT_TRUE(Ops(Op::Circle).empty());
+    EXPECT_EQ(Ops(Op::Line).size(), 2u + 550u);
+}
+
+TEST_F(ChartTest, ScreenAndPrinterTitles) {
+    Draw();
+    std::string down;
+    for (const Record& r : Ops(Op::Print))
+        if (r.x1 == box.R + 600) down += r.text;
+    EXPECT_EQ(down, "HumidityRatio");
+    const float gap = Ops(Op::Print, "R").at(0).y1 - Ops(Op::Print, "y").at(0).y1;
+    EXPECT_FLOAT_EQ(gap, 240 - 50 + 200 - 50);  // the blank widens the gap
+
+    Draw(Chart::ModePrinter);
+    EXPECT_NE(screen.records.front().op, Op::Cls);
+    EXPECT_EQ(Ops(Op::Print, "Humidity").at(0).y1, (box.B + box.T) / 2);
+    EXPECT_TRUE(Ops(Op::Print, "H").empty());
+
+    // The degree sign is a small o raised by a quarter of the 9.75-point height.
+    UseMetricUnits();
+    Draw();
+    EXPECT_EQ(Ops(Op::Print).at(0).text, "Pressure = 0.101 MPa");
+    auto unit =
+        std::find_if(screen.records.begin(), screen.records.end(), [](auto& r) { return r.text == "C)"; });
+    ASSERT_NE(unit, screen.records.end());
+    const Record& o = *(unit - 1);
+    EXPECT_EQ(o.text, "o");
+    EXPECT_EQ(o.fontSize, 8);
+    EXPECT_FLOAT_EQ(o.y1, box.B + 250 - 9.75 * 24 / 4);
+    EXPECT_TRUE(unit->y1 == box.B + 250 && unit->fontSize == 10);
+}
+
+}  // namespace
