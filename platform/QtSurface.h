@@ -1,0 +1,121 @@
+// The drawing surface over a Qt paint device. QtSurface turns twips into device
+// units and applies the surface settings to one long-lived painter; ImageSurface
+// draws into a persistent image that a picture box shows.
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPen>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "Surface.h"
+
+class QPainter;
+class QPaintDevice;
+
+namespace Platform {
+
+class QtSurface : public Surface {
+public:
+    void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}) override;
+    void Circle(float x, float y, float radius) override;
+    void Print(const std::string& text, bool endLine = true) override;
+    float TextWidth(const std::string& text) override;
+    float TextHeight(const std::string& text) override;
+
+protected:
+    // The painter to draw with, already begun on the target; nullptr when the target
+    // cannot be drawn on (zero size, no printer).
+    virtual QPainter* ActivePainter() = 0;
+    // The device fonts are measured for, valid whether painting or not.
+    virtual const QPaintDevice* MetricsDevice() const = 0;
+    // Device units per twip.
+    virtual double UnitsPerTwip() const = 0;
+    // Device units of one pixel of DrawWidth.
+    virtual double UnitsPerPixel() const { return 1.0; }
+    // Antialiasing for copy-mode drawing; invert mode is always aliased.
+    virtual bool Antialiased() const { return false; }
+    // Called after an operation has drawn on the target.
+    virtual void Changed() {}
+
+    // A new painter has begun: nothing has been applied to it yet.
+    void ForgetPainterState();
+    // The device or its resolution changed: fonts must be measured again.
+    void ForgetFont() { fontValid_ = false; }
+
+private:
+    struct PenKey {
+        int32_t color = 0;
+        int16_t style = 0;
+        int16_t width = 0;
+        bool operator==(const PenKey&) const = default;
+    };
+
+    QPainter* PreparePainter();
+    void ApplyPen(QPainter& painter, int32_t color);
+    void ApplyFont(QPainter& painter);
+    const QFontMetricsF& Metrics();
+
+    // Pen, mode and font last set on the painter, so that a run of lines in one
+    // style costs one setPen.
+    QPainter* appliedPainter_ = nullptr;
+    std::optional<PenKey> appliedPen_;
+    std::optional<DrawModes> appliedMode_;
+    bool appliedFont_ = false;
+    QPen pen_;
+
+    // Font built from the font settings, rebuilt only when one of them changes.
+    bool fontValid_ = false;
+    std::string fontName_;
+    double fontSize_ = 0;
+    bool fontBold_ = false;
+    bool fontItalic_ = false;
+    QFont font_;
+    std::optional<QFontMetricsF> metrics_;
+};
+
+// A surface over an image in logical pixels at 96 dots per inch (15 twips a pixel).
+class ImageSurface : public QtSurface {
+public:
+    ImageSurface(int widthPixels, int heightPixels, double devicePixelRatio = 1.0);
+    ~ImageSurface() override;
+    ImageSurface(const ImageSurface&) = delete;
+    ImageSurface& operator=(const ImageSurface&) = delete;
+
+    // Reallocates the image (blank, in BackColor); settings and position stay.
+    void Resize(int widthPixels, int heightPixels, double devicePixelRatio = 1.0);
+    // The picture; a null image while the surface has no area.
+    const QImage& Image() const { return image_; }
+    int PixelWidth() const { return width_; }
+    int PixelHeight() const { return height_; }
+    double DevicePixelRatio() const { return ratio_; }
+
+    // Called after every operation that changed the picture.
+    void SetChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+
+    float Width() const override;
+    float Height() const override;
+    void Cls() override;
+
+protected:
+    QPainter* ActivePainter() override;
+    const QPaintDevice* MetricsDevice() const override;
+    double UnitsPerTwip() const override;
+    void Changed() override;
+
+private:
+    void Allocate();
+    void EndPainting();
+
+    int width_ = 0;
+    int height_ = 0;
+    double ratio_ = 1.0;
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    std::function<void()> changed_;
+};
+
+}  // namespace Platform

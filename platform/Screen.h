@@ -1,0 +1,27 @@
+// Screen-wide services: the mouse pointer, centring a window and the message box
+// that the whole program reports through.
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+namespace Platform {
+
+inline constexpr int16_t PointerDefault = 0;
+inline constexpr int16_t PointerCrosshair = 2;
+inline constexpr int16_t PointerHourglass = 11;
+
+// The pointer shown over every window of the program: 0 the default of each
+// control, 1 to 15 the classic shapes (2 crosshair, 11 hourglass). Other values are
+// ignored.
+void SetMousePointer(int16_t pointer);
+int16_t MousePointer();
+
+// Moves the window to the middle of the primary screen.
+void CenterForm(QWidget& window);
+
+// Routes Global::ShowMessage to a modal message box with an OK button.
+void InstallMessageBoxSink();
+
+}  // namespace Platform

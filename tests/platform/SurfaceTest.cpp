@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "Controls.h"
+#include "QtSurface.h"
+
+using Platform::DrawModes;
+using Platform::ImageSurface;
+using Platform::ToQColor;
+
+namespace {
+
+constexpr int32_t Red = 255;
+constexpr int32_t Blue = 16711680;
+constexpr int32_t Cyan = 16776960;
+constexpr int32_t White = 16777215;
+
+QRgb Rgb(int32_t color) {
+    return ToQColor(color).rgb();
+}
+
+int CountInRow(const QImage& image, int y, int32_t color, int x0 = 0, int x1 = -1) {
+    if (x1 < 0) x1 = image.width();
+    int n = 0;
+    for (int x = x0; x < x1; ++x) n += image.pixel(x, y) == Rgb(color);
+    return n;
+}
+
+int CountInRect(const QImage& image, const QRect& rect, int32_t color) {
+    int n = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        n += CountInRow(image, y, color, rect.left(), rect.right() + 1);
+    return n;
+}
+
+// Lengths of the inked runs along a row, leaving out the first and last, which the
+// ends of the line may cut short.
+std::vector<int> InnerRuns(const QImage& image, int y, int32_t color) {
+    std::vector<int> runs;
+    int run = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        if (image.pixel(x, y) == Rgb(color)) {
+            ++run;
+        } else if (run > 0) {
+            runs.push_back(run);
+            run = 0;
+        }
+    }
+    if (run > 0) runs.push_back(run);
+    if (runs.size() >= 2) {
+        runs.erase(runs.begin());
+        runs.pop_back();
+    }
+    return runs;
+}
+
+// A surface with something on it in every colour, so that a restore is a real one.
+void DrawBackground(ImageSurface& s) {
+    s.BackColor = White;
+    s.Cls();
+    s.ForeColor = Red;
+    s.Line(0, 0, s.Width(), s.Height());
+    s.FillStyle = Platform::FillSolid;
+    s.FillColor = Cyan;
+    s.Circle(1500, 1500, 600);
+    s.ForeColor = Blue;
+    s.FontTransparent = false;
+    s.BackColor = Cyan;
+    s.CurrentX = 300;
+    s.CurrentY = 2000;
+    s.Print("Humidity Ratio");
+    s.BackColor = White;
+}
+
+}  // namespace
+
+TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
+    ImageSurface s(240, 160);
+    DrawBackground(s);
+    const QImage before = s.Image().copy();
+
+    auto rubberBand = [&] {
+        s.DrawMode = DrawModes::Invert;
+        s.DrawStyle = 0;
+        s.DrawWidth = 1;
+        s.Line(100, 2300, 3500, 150);  // shallow diagonal across text and circle
+        s.Line(1500, 0, 1500, 2400);   // vertical through the circle
+        s.Line(0, 1500, 3600, 1500, Red);
+        s.DrawStyle = 3;
+        s.Line(0, 900, 3600, 1100);
+        s.DrawStyle = 0;
+        s.DrawWidth = 3;
+        s.Line(200, 200, 3000, 2200);
+        s.DrawWidth = 1;
+    };
+
+    rubberBand();
+    EXPECT_NE(s.Image(), before);
+    rubberBand();
+    EXPECT_EQ(s.Image(), before);
+
+    // Back in copy mode the pen colour is drawn as it is again.
+    s.DrawMode = DrawModes::Copy;
+    s.ForeColor = Blue;
+    s.Line(0, 157.5, s.Width(), 157.5);
+    EXPECT_EQ(CountInRow(s.Image(), 10, Blue), s.Image().width());
+}
+
+TEST(ImageSurface, LinesAreInTwipsWithOptionalColourAndWidth) {
+    ImageSurface s(100, 60);
+    s.ForeColor = 0;
+    // 15 twips a pixel: 757.5 twips is the middle of pixel column 50.
+    s.Line(757.5, 0, 757.5, 900, Red);
+    EXPECT_EQ(s.CurrentX, 757.5f);
+    EXPECT_EQ(s.CurrentY, 900.0f);
+    const QImage image = s.Image();
+    int redInColumn = 0;
+    for (int y = 0; y < 60; ++y) redInColumn += image.pixel(50, y) == Rgb(Red);
+    EXPECT_GE(redInColumn, 59);
+    EXPECT_EQ(image.pixel(49, 30), Rgb(White));
+    EXPECT_EQ(image.pixel(51, 30), Rgb(White));
+    EXPECT_EQ(CountInRow(image, 30, 0), 0) << "the colour argument must win over ForeColor";
+
+    s.DrawWidth = 3;
+    s.Line(0, 457.5, 1500, 457.5);
+    int inked = 0;
+    for (int y = 26; y <= 34; ++y) inked += s.Image().pixel(20, y) == Rgb(0);
+    EXPECT_EQ(inked, 3);
+}
+
+TEST(ImageSurface, DrawStylesGiveTheirDashPatterns) {
+    ImageSurface s(600, 80);
+    s.ForeColor = 0;
+    for (int16_t style = 0; style <= 4; ++style) {
+        s.DrawStyle = style;
+        s.Line(0, 157.5 + style * 210, s.Width(), 157.5 + style * 210);
+    }
+    const QImage image = s.Image();
+    auto row = [](int style) { return 10 + style * 14; };
+
+    EXPECT_EQ(CountInRow(image, row(0), 0), 600) << "solid";
+
+    const std::vector<int> dash = InnerRuns(image, row(1), 0);
+    const std::vector<int> dot = InnerRuns(image, row(2), 0);
+    const std::vector<int> dashDot = InnerRuns(image, row(3), 0);
+    const std::vector<int> dashDotDot = InnerRuns(image, row(4), 0);
+    for (int style = 1; style <= 4; ++style) {
+        const int inked = CountInRow(image, row(style), 0);
+        EXPECT_GT(inked, 100) << "style " << style;
+        EXPECT_LT(inked, 500) << "style " << style << " has no gaps";
+    }
+
+    ASSERT_GT(dash.size(), 5u);
+    for (int run : dash) EXPECT_GE(run, 8);
+    ASSERT_GT(dot.size(), 20u);
+    for (int run : dot) EXPECT_LE(run, 4);
+
+    auto countLong = [](const std::vector<int>& runs) {
+        int n = 0;
+        for (int run : runs) n += run >= 6;
+        return n;
+    };
+    const int longDD = countLong(dashDot), shortDD = static_cast<int>(dashDot.size()) - longDD;
+    const int longDDD = countLong(dashDotDot), shortDDD = static_cast<int>(dashDotDot.size()) - longDDD;
+    ASSERT_GT(longDD, 5);
+    ASSERT_GT(longDDD, 5);
+    EXPECT_LE(std::abs(shortDD - longDD), 1) << "dash-dot: one dot per dash";
+    EXPECT_LE(std::abs(shortDDD - 2 * longDDD), 2) << "dash-dot-dot: two dots per dash";
+}
+
+TEST(ImageSurface, CircleIsFilledOnlyWhenFillStyleIsSolid) {
+    ImageSurface s(100, 100);
+    s.ForeColor = Blue;
+    s.FillColor = Red;
+    s.FillStyle = Platform::FillSolid;
+    s.Circle(757.5, 757.5, 300);  // centre pixel 50, radius 20 pixels
+    EXPECT_EQ(s.CurrentX, 757.5f);
+    EXPECT_EQ(s.CurrentY, 757.5f);
+    EXPECT_EQ(s.Image().pixel(50, 50), Rgb(Red));
+    EXPECT_GT(CountInRow(s.Image(), 50, Blue), 0) << "outline in ForeColor";
+    EXPECT_EQ(s.Image().pixel(50, 20), Rgb(White)) << "nothing beyond the radius";
+    EXPECT_EQ(s.Image().pixel(50, 80), Rgb(White));
+
+    s.Cls();
+    s.FillStyle = Platform::FillTransparent;
+    s.Circle(757.5, 757.5, 300);
+    EXPECT_EQ(s.Image().pixel(50, 50), Rgb(White));
+    EXPECT_EQ(CountInRow(s.Image(), 50, Red), 0);
+    EXPECT_GT(CountInRow(s.Image(), 50, Blue), 0);
+}
+
+TEST(ImageSurface, PrintPlacesTextAtTopLeftAndAdvances) {
+    ImageSurface s(300, 120);
+    s.ForeColor = Blue;
+    s.FontSize = 9.75;
+    s.CurrentX = 300;
+    s.CurrentY = 450;
+
+    const float width = s.TextWidth("Dry Bulb (");
+    const float height = s.TextHeight("Dry Bulb (");
+    ASSERT_GT(width, 0);
+    s.Print("Dry Bulb (", false);
+    EXPECT_FLOAT_EQ(s.CurrentX, 300 + width);
+    EXPECT_FLOAT_EQ(s.CurrentY, 450);
+
+    const QImage image = s.Image();
+    const QRect cell(20, 30, static_cast<int>(width / 15), static_cast<int>(height / 15));
+    EXPECT_GT(CountInRect(image, cell, Blue), 20) << "text in ForeColor inside its cell";
+    EXPECT_EQ(CountInRect(image, QRect(0, 0, 300, 29), Blue), 0) << "nothing above the top edge";
+    EXPECT_EQ(CountInRect(image, QRect(0, 0, 19, 120), Blue), 0) << "nothing left of CurrentX";
+
+    s.Print("F)");
+    EXPECT_EQ(s.CurrentX, 0);
+    EXPECT_FLOAT_EQ(s.CurrentY, 450 + s.TextHeight("F)"));
+    s.Print("");
+    EXPECT_FLOAT_EQ(s.CurrentY, 450 + 2 * height) << "an empty line still moves down a line";
+}
+
+TEST(ImageSurface, OpaqueTextFillsItsCellWithBackColor) {
+    ImageSurface s(200, 60);
+    s.ForeColor = 0;
+    s.BackColor = Cyan;
+    s.FontSize = 8.25;
+
+    s.FontTransparent = true;
+    s.CurrentX = 150;
+    s.CurrentY = 150;
+    s.Print("  52  ");
+    EXPECT_EQ(CountInRect(s.Image(), QRect(0, 0, 200, 60), Cyan), 0);
+
+    s.FontTransparent = false;
+    s.CurrentX = 150;
+    s.CurrentY = 450;
+    const int cellPixels =
+        static_cast<int>(s.TextWidth("  52  ") / 15) * static_cast<int>(s.TextHeight("x") / 15);
+    s.Print("  52  ");
+    const int cyan = CountInRect(s.Image(), QRect(0, 0, 200, 60), Cyan);
+    EXPECT_GT(cyan, cellPixels / 2);
+    EXPECT_EQ(s.Image().pixel(11, 31), Rgb(Cyan)) << "blank leading the text is filled";
+}
+
+TEST(ImageSurface, FontSizesMapToTwentyTwipsAPoint) {
+    ImageSurface s(10, 10);
+    auto heightAt = [&](double points) {
+        s.FontSize = points;
+        return s.TextHeight("Ag");
+    };
+    auto widthAt = [&](double points) {
+        s.FontSize = points;
+        return s.TextWidth("Pressure = 14.696 psia");
+    };
+
+    EXPECT_GT(heightAt(8.25), heightAt(7));
+    // A line is a little more than the em, and the em is 20 twips a point.
+    EXPECT_GT(heightAt(10), 200);
+    EXPECT_LT(heightAt(10), 320);
+    EXPECT_NEAR(heightAt(20) / heightAt(10), 2.0, 0.2);
+    EXPECT_GT(widthAt(9.75), widthAt(9.25)) << "fractional sizes must not be truncated";
+
+    s.FontSize = 10;
+    const float regular = s.TextWidth("Data Points");
+    s.FontBold = true;
+    EXPECT_GT(s.TextWidth("Data Points"), regular);
+}
+
+TEST(ImageSurface, AbsurdCoordinatesAreIgnored) {
+    ImageSurface s(50, 50);
+    int changes = 0;
+    s.SetChangeHandler([&] { ++changes; });
+    const QImage before = s.Image().copy();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+
+    s.Line(nan, 0, 100, 100);
+    s.Line(0, 0, inf, 100);
+    s.Line(0, 0, 2e7f, 100);
+    s.Circle(100, 100, -5);
+    s.Circle(100, nan, 50);
+    s.CurrentX = -inf;
+    s.Print("x");
+    s.FontSize = nan;  // falls back to a usable size
+    EXPECT_GT(s.TextWidth("x"), 0);
+    EXPECT_EQ(s.Image(), before);
+    EXPECT_EQ(changes, 0);
+
+    s.Line(0, 0, 300, 300);
+    EXPECT_EQ(changes, 1);
+    EXPECT_NE(s.Image(), before);
+}
+
+TEST(ImageSurface, EmptySurfaceMeasuresAndResizesWithoutDrawing) {
+    ImageSurface empty(0, 0);
+    ImageSurface normal(20, 20);
+    EXPECT_TRUE(empty.Image().isNull());
+    EXPECT_EQ(empty.Width(), 0);
+    EXPECT_EQ(empty.Height(), 0);
+    EXPECT_EQ(empty.TextWidth("Wet Bulb"), normal.TextWidth("Wet Bulb"));
+    empty.Cls();
+    empty.Line(0, 0, 100, 100);
+    empty.Circle(10, 10, 35);
+    empty.Print("1", false);
+    EXPECT_EQ(empty.CurrentX, 10 + normal.TextWidth("1")) << "from the circle's centre";
+
+    empty.BackColor = Cyan;
+    empty.Resize(40, 30);
+    EXPECT_EQ(empty.Width(), 600);
+    EXPECT_EQ(empty.Height(), 450);
+    ASSERT_EQ(empty.Image().size(), QSize(40, 30));
+    EXPECT_EQ(empty.Image().pixel(39, 29), Rgb(Cyan)) << "a new picture starts in BackColor";
+
+    empty.CurrentX = 100;
+    empty.BackColor = White;
+    empty.Cls();
+    EXPECT_EQ(empty.CurrentX, 0);
+    EXPECT_EQ(CountInRect(empty.Image(), QRect(0, 0, 40, 30), White), 40 * 30);
+}
