@@ -196,7 +196,12 @@ void AddWetBulbLine(std::vector<StatePoint>& ends, float wetBulb) {
 
     Global::DewPoint = Global::ChartMinDew;
     Global::WetBulb = wetBulb;
-    Global::CalcWetBulbDewPoint();
+    {
+        // The lower end of a hot wet-bulb line may lie past the boiling point; its dry
+        // bulb is found all the same and the end is moved to the right edge below.
+        Global::MessageMute routine(Global::MsgOutOfRange);
+        Global::CalcWetBulbDewPoint();
+    }
     if (Global::DryBulb > Global::ChartMaxDry) {
         Global::DryBulb = Global::ChartMaxDry;
         Global::WetBulb = wetBulb;

@@ -39,11 +39,18 @@ void SetUnitSystem(bool usUnits) {
         PressUnit = "MPa";
         LengthUnit = "m";
     }
-    // Display degrees to Rankine with the factors just set.
-    auto limit = [](double shown) { return static_cast<float>((shown + TempOffset) / TempScale); };
-    ChartMaxDry = limit(usUnits ? 120 : 50);
-    ChartMinDry = limit(usUnits ? 35 : 0);
-    ChartMaxDew = limit(usUnits ? 90 : 35);
+    if (usUnits) {
+        // 120, 35 and 90 F as stored limits.
+        ChartMaxDry = 579.67f;
+        ChartMinDry = 494.67f;
+        ChartMaxDew = 549.67f;
+    } else {
+        // 50, 0 and 35 C through the new scale: 581.66998, 491.66995, 554.66998.
+        auto limit = [](double shown) { return static_cast<float>((shown + TempOffset) / TempScale); };
+        ChartMaxDry = limit(50);
+        ChartMinDry = limit(0);
+        ChartMaxDew = limit(35);
+    }
     ChartMinDew = ChartMinDry;
 }
 

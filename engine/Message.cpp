@@ -18,10 +18,12 @@ MessageSink& CurrentSink() {
 
 int batchDepth = 0;
 std::set<std::string> shownInBatch;
+std::multiset<std::string> muted;
 
 }  // namespace
 
 void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title) {
+    if (muted.count(text) > 0) return;
     if (batchDepth > 0 && !shownInBatch.insert(text).second) return;
     CurrentSink()(text, icon, title);
 }
@@ -35,5 +37,9 @@ MessageBatch::~MessageBatch() {
 void SetMessageSink(MessageSink sink) {
     CurrentSink() = sink ? std::move(sink) : MessageSink(WriteToStderr);
 }
+
+MessageMute::MessageMute(std::string text) : text_(std::move(text)) { muted.insert(text_); }
+
+MessageMute::~MessageMute() { muted.erase(muted.find(text_)); }
 
 }  // namespace Global

@@ -30,4 +30,16 @@ public:
     MessageBatch& operator=(const MessageBatch&) = delete;
 };
 
+// While one is alive, the given message is not shown at all.
+class MessageMute {
+public:
+    explicit MessageMute(std::string text);
+    ~MessageMute();
+    MessageMute(const MessageMute&) = delete;
+    MessageMute& operator=(const MessageMute&) = delete;
+
+private:
+    std::string text_;
+};
+
 }  // namespace Global

@@ -3,7 +3,8 @@
 namespace Platform {
 
 RecordingSurface::Record RecordingSurface::Snapshot(Op op) const {
-    Record r{op};
+    Record r{};
+    r.op = op;
     r.color = ForeColor;
     r.fillColor = FillColor;
     r.fillStyle = FillStyle;

@@ -142,9 +142,9 @@ TEST(Units, EachSystemSetsFactorsTextsAndDefaultLimits) {
     EXPECT_EQ(Global::EnthalpyOffset, 7.684f);
     EXPECT_EQ(Global::MassUnit, "kg");
     EXPECT_EQ(Global::PressUnit, "MPa");
-    EXPECT_FLOAT_EQ(Global::ChartMaxDry, 581.66998f);
-    EXPECT_FLOAT_EQ(Global::ChartMinDry, 491.66995f);
-    EXPECT_FLOAT_EQ(Global::ChartMaxDew, 554.66998f);
+    EXPECT_EQ(Global::ChartMaxDry, 581.66998f);
+    EXPECT_EQ(Global::ChartMinDry, 491.66995f);
+    EXPECT_EQ(Global::ChartMaxDew, 554.66998f);
     EXPECT_EQ(Global::ChartMinDew, Global::ChartMinDry);
     // 75 F shows as 23.89 C; 28.1 BTU/lb as 47.49 kJ/kg.
     EXPECT_NEAR(534.67 * Global::TempScale - Global::TempOffset, 23.89, 0.005);
@@ -155,9 +155,9 @@ TEST(Units, EachSystemSetsFactorsTextsAndDefaultLimits) {
     EXPECT_EQ(Global::TempScale, 1.0f);
     EXPECT_EQ(Global::LengthUnit, "ft");
     EXPECT_EQ(Global::EnthalpyUnit, "BTU/lb");
-    EXPECT_FLOAT_EQ(Global::ChartMaxDry, 579.67f);
-    EXPECT_FLOAT_EQ(Global::ChartMinDry, 494.67f);
-    EXPECT_FLOAT_EQ(Global::ChartMaxDew, 549.67f);
+    EXPECT_EQ(Global::ChartMaxDry, 579.67f);
+    EXPECT_EQ(Global::ChartMinDry, 494.67f);
+    EXPECT_EQ(Global::ChartMaxDew, 549.67f);
     EXPECT_TRUE(Global::AutoScale);  // scaling flags are not the unit system's
 }
 

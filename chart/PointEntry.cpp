@@ -1,0 +1,171 @@
+// Point entry from the Input frame and the selected point.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "ChartTables.h"
+#include "Controls.h"
+#include "Global.h"
+#include "Screen.h"
+#include "frmZolvane.h"
+
+namespace {
+
+constexpr int16_t MaxPoints = 32767;
+constexpr int16_t Hourglass = 11;
+
+double TextValue(const QLineEdit* box) { return Global::Val(box->text().toStdString()); }
+
+// A typed temperature in display units, in Rankine.
+float TypedTemperature(const QLineEdit* box) {
+    return static_cast<float>((TextValue(box) + Global::TempOffset) / Global::TempScale);
+}
+
+float TypedRelHumid(const QLineEdit* box) { return static_cast<float>(TextValue(box) / 100); }
+
+QString Shown(double value, int digits) { return QString::fromStdString(Global::FormatValue(value, digits)); }
+
+void Toggle(QCheckBox* box) { box->setChecked(!box->isChecked()); }
+
+}  // namespace
+
+bool frmZolvane::InputCheck() {
+    struct Entry {
+        QCheckBox* check;
+        QLineEdit* text;
+        double min;
+        bool minAllowed;
+        const char* message;
+    };
+    const Entry entries[] = {
+        {chkDryBulb, txtDryBulb, -200, true, "Invalid Dry Bulb"},
+        {chkDewPoint, txtDewPoint, -200, true, "Invalid Dew Point"},
+        {chkRelHumid, txtRelHumid, 0, false, "Invalid Relative Humidity"},
+        {chkWetBulb, txtWetBulb, -200, true, "Invalid Wet Bulb"},
+    };
+    for (const Entry& e : entries) {
+        if (!e.check->isChecked()) continue;
+        const double max = e.check == chkRelHumid ? 100 : 500;
+        const double v = TextValue(e.text);
+        const bool belowMin = e.minAllowed ? v < e.min : v <= e.min;
+        if (e.text->text().isEmpty() || belowMin || v > max) {
+            Global::ShowMessage(e.message);
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmZolvane::cmdCalculate_Click() {
+    using namespace Global;
+    Platform::SetMousePointer(Hourglass);
+    if (!InputCheck()) {
+        Platform::SetMousePointer(0);
+        return;
+    }
+    const int ticked = chkDryBulb->isChecked() + chkWetBulb->isChecked() + chkDewPoint->isChecked() +
+                       chkRelHumid->isChecked();
+    if (ticked != 2) {
+        ShowMessage(ticked > 2 ? "Please check only two input paramters" : "Two input parameters must be checked");
+        Platform::SetMousePointer(0);
+        return;
+    }
+    if (NumPoints >= MaxPoints) {
+        ShowMessage("The chart already holds 32767 points, the most it can hold. Delete points to add more.");
+        Platform::SetMousePointer(0);
+        return;
+    }
+
+    const bool dry = chkDryBulb->isChecked(), wet = chkWetBulb->isChecked(), dew = chkDewPoint->isChecked(),
+               rh = chkRelHumid->isChecked();
+    bool solved = false;
+    if (dry && wet) {
+        DryBulb = TypedTemperature(txtDryBulb);
+        WetBulb = TypedTemperature(txtWetBulb);
+        solved = CalcDryBulbWetBulb();
+    } else if (dry && dew) {
+        DryBulb = TypedTemperature(txtDryBulb);
+        DewPoint = TypedTemperature(txtDewPoint);
+        solved = CalcDryBulbDewPoint();
+    } else if (dry && rh) {
+        DryBulb = TypedTemperature(txtDryBulb);
+        RelHumid = TypedRelHumid(txtRelHumid);
+        solved = CalcDryBulbRelHumid();
+    } else if (wet && dew) {
+        DewPoint = TypedTemperature(txtDewPoint);
+        WetBulb = TypedTemperature(txtWetBulb);
+        solved = CalcWetBulbDewPoint();
+    } else if (wet && rh) {
+        WetBulb = TypedTemperature(txtWetBulb);
+        RelHumid = TypedRelHumid(txtRelHumid);
+        solved = CalcWetBulbRelHumid();
+    } else if (dew && rh) {
+        DewPoint = TypedTemperature(txtDewPoint);
+        RelHumid = TypedRelHumid(txtRelHumid);
+        solved = CalcDewPointRelHumid();
+    }
+    if (!solved) {  // the solver has said why
+        Platform::SetMousePointer(0);
+        return;
+    }
+
+    ++NumPoints;
+    Points.ReDim(NumPoints);
+    StatePoint& p = Points(NumPoints);
+    p.DryBulb = DryBulb;
+    p.WetBulb = WetBulb;
+    p.DewPoint = DewPoint;
+    p.RelHumid = RelHumid;
+    p.Enthalpy = Enthalpy;
+    p.HumidRatio = HumidRatio;
+    p.VaporPress = CalcSatPress(DewPoint);
+    p.SatDegree = SatDegree;
+    p.SpVol = SpVol;
+    p.MarkerColor = ColorRed;
+    ShowPointState(NumPoints);
+    if (NumPoints > 2) scrlOutput->show();
+    ShowOutputPoints(NumPoints);
+    Platform::SetMousePointer(0);
+}
+
+void frmZolvane::lblDryBulb_Click() { Toggle(chkDryBulb); }
+void frmZolvane::lblWetBulb_Click() { Toggle(chkWetBulb); }
+void frmZolvane::lblDewPoint_Click() { Toggle(chkDewPoint); }
+void frmZolvane::lblRelHumid_Click() { Toggle(chkRelHumid); }
+
+void frmZolvane::SelectPoint(int16_t PointNo) {
+    using namespace Global;
+    if (PointNo < 1 || NumPoints < 1) return;
+    for (int i = 1; i <= NumPoints; ++i) {
+        StatePoint& p = Points(i);
+        if (i != PointNo) {
+            p.MarkerColor = ColorRed;
+            continue;
+        }
+        p.MarkerColor = ColorBlue;
+        DryBulb = p.DryBulb;
+        DewPoint = p.DewPoint;
+        WetBulb = p.WetBulb;
+        HumidRatio = p.HumidRatio;
+        Enthalpy = p.Enthalpy;
+        RelHumid = p.RelHumid;
+        SatDegree = p.SatDegree;
+        SpVol = p.SpVol;
+    }
+}
+
+void frmZolvane::ShowPointState(int16_t PointNo) {
+    using namespace Global;
+    SelectPoint(PointNo);
+    txtDryBulb->setText(Shown(DryBulb * TempScale - TempOffset, 2));
+    txtWetBulb->setText(Shown(WetBulb * TempScale - TempOffset, 2));
+    txtDewPoint->setText(Shown(DewPoint * TempScale - TempOffset, 2));
+    txtRelHumid->setText(Shown(RelHumid * 100.0f, 99));
+    lblEnthalpyVal->setText(Shown((Enthalpy - EnthalpyOffset) * EnthalpyFactor, 99));
+    lblHumidRatioVal->setText(Shown(HumidRatio, 99));
+    lblVaporPressVal->setText(Shown(CalcSatPress(DewPoint) * PressFactor, 99));
+    lblSatDegreeVal->setText(Shown(SatDegree * 100.0f, 99));
+    lblSpVolVal->setText(Shown(SpVol * SpVolFactor, 99));
+    if (AutoScaleChart()) BuildChartTables(Chart::ModeScreen);
+    PlotChartPoints(Chart::ModeScreen);
+}

@@ -1,0 +1,117 @@
+// Drives the real chart window offscreen by control names, in a folder of its own
+// (the window reads and writes Zolvane.ini in the working directory), with messages
+// recorded and dialogs answered from a script.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CommonDialog.h"
+#include "Controls.h"
+#include "Global.h"
+#include "PictureBox.h"
+#include "frmZolvane.h"
+
+struct RecordedMessage {
+    std::string text;
+    Global::MsgIcon icon;
+    std::string title;
+};
+
+class ChartWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Global::ResetState();
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               (std::string("zolvane-") + info->test_suite_name() + "-" + info->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        oldDir_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir_);
+        Global::SetMessageSink([this](const std::string& text, Global::MsgIcon icon, const std::string& title) {
+            messages.push_back({text, icon, title});
+        });
+        auto backend = std::make_unique<Platform::ScriptedDialogBackend>();
+        dialogs = backend.get();
+        Platform::SetDialogBackend(std::move(backend));
+    }
+
+    void TearDown() override {
+        window_.reset();
+        Platform::SetDialogBackend(nullptr);
+        Global::SetMessageSink(nullptr);
+        std::filesystem::current_path(oldDir_);
+        std::filesystem::remove_all(dir_);
+    }
+
+    // Creates and shows the window on first use, so a test can write Zolvane.ini first.
+    frmZolvane& Window() {
+        if (!window_) {
+            window_ = std::make_unique<frmZolvane>();
+            window_->resize(1200, 760);
+            window_->show();
+            QApplication::processEvents();
+        }
+        return *window_;
+    }
+
+    template <class T>
+    T* Find(const QString& name) {
+        T* found = Window().findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+        return found;
+    }
+
+    QString Text(const QString& name) {
+        if (auto* edit = Window().findChild<QLineEdit*>(name)) return edit->text();
+        if (auto* label = Window().findChild<QLabel*>(name)) return label->text();
+        if (auto* button = Window().findChild<QAbstractButton*>(name)) return button->text();
+        ADD_FAILURE() << "no text control " << name.toStdString();
+        return {};
+    }
+    int32_t BackColor(const QString& name) { return Find<Platform::Label>(name)->BackColor(); }
+    void Type(const QString& name, const QString& text) { Find<QLineEdit>(name)->setText(text); }
+    void Tick(const QString& name, bool on = true) { Find<QCheckBox>(name)->setChecked(on); }
+    void Press(const QString& name) { Find<QAbstractButton>(name)->click(); }
+    void ClickLabel(const QString& name) { QTest::mouseClick(Find<QLabel>(name), Qt::LeftButton); }
+    void Trigger(const QString& name) { Find<QAction>(name)->trigger(); }
+
+    // Ticks exactly the named boxes, types their texts and presses Calculate.
+    void AddPoint(std::vector<std::pair<QString, QString>> entries) {
+        for (const char* box : {"chkDryBulb", "chkWetBulb", "chkDewPoint", "chkRelHumid"}) Tick(box, false);
+        for (auto& [name, text] : entries) {
+            Tick("chk" + name);
+            Type("txt" + name, text);
+        }
+        Press("cmdCalculate");
+    }
+
+    void WriteFile(const std::string& name, const std::string& text) {
+        std::ofstream(dir_ / name, std::ios::binary) << text;
+    }
+    std::string ReadFile(const std::string& name) {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    bool FileExists(const std::string& name) { return std::filesystem::exists(dir_ / name); }
+
+    std::vector<RecordedMessage> messages;
+    Platform::ScriptedDialogBackend* dialogs = nullptr;
+
+private:
+    std::filesystem::path dir_, oldDir_;
+    std::unique_ptr<frmZolvane> window_;
+};
