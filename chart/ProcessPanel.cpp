@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QScrollBar>
+#include <QTabWidget>
 
 #include "ChartRender.h"
 #include "Controls.h"
@@ -83,6 +84,7 @@ void frmZolvane::ProcessValue_Click(int16_t Index) {
 }
 
 void frmZolvane::mnuOptionsProcess_Click() {
+    tabChart->hide();
     if (mnuOptionsProcess->isChecked()) {
         mnuOptionsProcess->setChecked(false);
         frmProcess->hide();

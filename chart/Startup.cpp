@@ -76,9 +76,13 @@ void frmZolvane::ConnectHandlers() {
         mnuOptionsProcess_Click();
     });
 
+    ConnectPressureHandlers();
+    ConnectChartOptionHandlers();
+    ConnectEditHandlers();
+
     auto* reset = new PointerReset(this);
     for (QObject* target : std::initializer_list<QObject*>{centralWidget(), frmInput, frmOutput, frmProcess,
-                                                             frmUnits, cmdCalculate, chkLines}) {
+                                                             frmUnits, cmdCalculate, chkLines, tabChart}) {
         target->installEventFilter(reset);
         if (auto* widget = qobject_cast<QWidget*>(target)) widget->setMouseTracking(true);
     }

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 
 #include "ChartTables.h"
 #include "Controls.h"
@@ -19,6 +20,7 @@ void frmZolvane::optMetricUnits_Click() {
 }
 
 void frmZolvane::mnuOptionsUnits_Click() {
+    tabChart->hide();
     frmUnits->show();
     frmUnits->raise();
 }

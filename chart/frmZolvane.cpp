@@ -24,6 +24,8 @@ constexpr int32_t White = 0xFFFFFF;
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
+    // Opaque, so a frame shown over another hides it.
+    frame->setAutoFillBackground(true);
     Place(frame, l, t, w, h);
     return frame;
 }
@@ -114,6 +116,10 @@ QAction* AddSeparator(QMenu* menu, const char* name) {
 frmZolvane::frmZolvane() {
     setObjectName("frmZolvane");
     setWindowTitle("Dazureduzerer Uzirez");
+    // The frames are laid out in twips for a narrow 8-point face.
+    QFont face("Liberation Sans");
+    face.setPointSizeF(8.25);
+    setFont(face);
     setCentralWidget(new QWidget(this));
     centralWidget()->setMouseTracking(true);
     setMouseTracking(true);
@@ -122,6 +128,8 @@ frmZolvane::frmZolvane() {
     BuildOutputFrame();
     BuildProcessFrame();
     BuildUnitsFrame();
+    BuildPressureFrame();
+    BuildChartOptions();
     BuildMenus();
 
     picZolvane = new Platform::PictureBox(centralWidget());

@@ -16,6 +16,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QTabWidget;
 
 namespace Platform {
 class Label;
@@ -71,6 +72,31 @@ public:
     QGroupBox* frmUnits;
     QRadioButton *optUSUnits, *optMetricUnits;
     QPushButton* cmdUnitsOK;
+
+    // --- Atmospheric Pressure frame
+    QGroupBox* frmPress;
+    Platform::Label* Label1;
+    QRadioButton *optPress, *optAlt;
+    QLineEdit *txtPress, *txtAlt;
+    QPushButton *cmdPressOK, *cmdClose;
+
+    // --- Chart options tab strip: pages "Axis", "Line Color", "Line Style", "Scale"
+    QTabWidget* tabChart;
+    Platform::Label* lblAxisOptions;
+    QCheckBox *chkDryAxis, *chkWetAxis, *chkDewAxis, *chkRHAxis, *chkHumidAxis;
+    QPushButton *cmdOK, *cmdCancel;
+    Platform::Label* lblColorOptions;
+    QPushButton *cmdDry, *cmdWet, *cmdDew, *cmdRH, *cmdW, *cmdColorOK;
+    Platform::Label *lblStyle1, *lblDirection;
+    Platform::Label *lblDry, *lblWet, *lblDew, *lblRH, *lblW;
+    Platform::PictureBox *picDry, *picWet, *picDew, *picRH, *picW;
+    Platform::PictureBox *picSolid, *picDash, *picDot, *picDashDot, *picDashDotDot;
+    QPushButton* cmdStyleOK;
+    QCheckBox* chkAutoScale;
+    QGroupBox* frmScale;
+    Platform::Label *lblScaleMaxDry, *lblScaleMinDry, *lblScaleMaxDew;
+    QLineEdit *txtScaleMaxDry, *txtScaleMinDry, *txtScaleMaxDew;
+    QPushButton *cmdScaleOK, *cmdScaleCancel;
 
     // --- Chart
     Platform::PictureBox* picZolvane;
@@ -128,7 +154,50 @@ public:
     // count as a line to point 0.
     void EndPendingLine();
 
+    // Pressure and altitude.
+    void mnuOptPress_Click();
+    void cmdPressOK_Click();
+    void cmdClose_Click();
+
+    // Chart options: apply, cancels, limits and automatic scaling.
+    void mnuOptionsChart_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdScaleCancel_Click();
+    void cmdScaleOK_Click();
+    void chkAutoScale_Click();
     bool AutoScaleChart();
+
+    // Line families: colours, highlights and styles. Family f and style s are
+    // numbered in the fixed order (dry bulb, wet bulb, dew point, RH, humidity
+    // ratio; solid, dash, dot, dash-dot, dash-dot-dot).
+    void cmdDry_Click();
+    void cmdWet_Click();
+    void cmdDew_Click();
+    void cmdRH_Click();
+    void cmdW_Click();
+    void lblDry_Click();
+    void lblWet_Click();
+    void lblDew_Click();
+    void lblRH_Click();
+    void lblW_Click();
+    void picDry_Click();
+    void picWet_Click();
+    void picDew_Click();
+    void picRH_Click();
+    void picW_Click();
+    void picSolid_Click();
+    void picDash_Click();
+    void picDot_Click();
+    void picDashDot_Click();
+    void picDashDotDot_Click();
+    void cmdColorOK_Click();
+    void cmdStyleOK_Click();
+
+    // Edit commands.
+    void mnuEditDeletePoints_Click();
+    void mnuEditDeleteLines_Click();
+    void mnuEditClear_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -140,8 +209,20 @@ private:
     void BuildOutputFrame();
     void BuildProcessFrame();
     void BuildUnitsFrame();
+    void BuildPressureFrame();
+    void BuildChartOptions();
     void BuildMenus();
     void ConnectHandlers();
+    void ConnectPressureHandlers();
+    void ConnectChartOptionHandlers();
+    void ConnectEditHandlers();
+
+    // Line families (shared by the per-family handlers above).
+    void ChooseFamilyColor(int family);
+    void ToggleHighlight(int family);
+    void AssignStyle(int16_t style);
+    void DrawFamilySample(int family);
+    void DrawStyleSample(int16_t style);
 
     std::string settingsPath_;
 };

@@ -29,6 +29,12 @@ public:
         std::array<int, Rank> nb{static_cast<int>(ub)...};
         for (int b : nb)
             if (b < 0) throw std::length_error("table bound below 0");
+        if constexpr (Rank == 1) {
+            // Same layout at any length: grow or shrink in place.
+            data_.resize(static_cast<std::size_t>(nb[0]) + 1);
+            bounds_ = nb;
+            return;
+        }
         std::vector<T> fresh(Count(nb));
         if (Allocated()) CopyCommon(fresh, nb);
         data_.swap(fresh);

@@ -1,0 +1,95 @@
+// Edit > Delete Points, Delete Lines and Clear All.
+#include <QAction>
+#include <QScrollBar>
+
+#include "ChartTables.h"
+#include "Global.h"
+#include "frmZolvane.h"
+
+namespace {
+
+// The selected point: the blue one (the last point if, against the rule, none is).
+int16_t SelectedPoint() {
+    using namespace Global;
+    for (int16_t i = 1; i <= NumPoints; ++i)
+        if (Points(i).MarkerColor == ColorBlue) return i;
+    return NumPoints;
+}
+
+}  // namespace
+
+void frmZolvane::ConnectEditHandlers() {
+    connect(mnuEditDeletePoints, &QAction::triggered, this, [this] { mnuEditDeletePoints_Click(); });
+    connect(mnuEditDeleteLines, &QAction::triggered, this, [this] { mnuEditDeleteLines_Click(); });
+    connect(mnuEditClear, &QAction::triggered, this, [this] { mnuEditClear_Click(); });
+}
+
+void frmZolvane::mnuEditDeleteLines_Click() {
+    using namespace Global;
+    EndPendingLine();
+    const int n = ProcLines.UBound(1);
+    if (n < 1) {
+        ShowMessage("No Lines to Delete");
+        return;
+    }
+    // A selection that names no line deletes nothing.
+    if (SelProcLine < 1 || SelProcLine > n) return;
+    Table2<int16_t> kept;
+    kept.ReDim(2, n - 1);
+    for (int k = 1, to = 1; k <= n; ++k) {
+        if (k == SelProcLine) continue;
+        kept(1, to) = ProcLines(1, k);
+        kept(2, to) = ProcLines(2, k);
+        ++to;
+    }
+    ProcLines = std::move(kept);
+    SelProcLine = static_cast<int16_t>(n - 1);
+    if (n - 1 < 3) scrlProcess->hide();
+    PlotChartPoints(Chart::ModeScreen);
+    ShowProcessLines(SelProcLine);
+}
+
+void frmZolvane::mnuEditDeletePoints_Click() {
+    using namespace Global;
+    EndPendingLine();
+    if (NumPoints < 1) {
+        ShowMessage("No Points to Delete");
+        return;
+    }
+    const int16_t s = SelectedPoint();
+
+    // Every line ending on the point goes first, one Delete Lines each.
+    for (bool found = true; found;) {
+        found = false;
+        for (int k = 1; k <= ProcLines.UBound(1); ++k) {
+            if (ProcLines(1, k) == s || ProcLines(2, k) == s) {
+                SelProcLine = static_cast<int16_t>(k);
+                mnuEditDeleteLines_Click();
+                found = true;
+                break;
+            }
+        }
+    }
+
+    for (int i = s; i < NumPoints; ++i) Points(i) = Points(i + 1);
+    --NumPoints;
+    Points.ReDim(NumPoints);
+    // The lines keep pointing at the same states.
+    for (int k = 1; k <= ProcLines.UBound(1); ++k)
+        for (int row = 1; row <= 2; ++row)
+            if (ProcLines(row, k) >= s) --ProcLines(row, k);
+
+    ShowPointState(NumPoints);
+    if (NumPoints <= 2) scrlOutput->hide();
+    ShowOutputPoints(NumPoints);
+}
+
+void frmZolvane::mnuEditClear_Click() {
+    using namespace Global;
+    if (NumPoints < 1) return;
+    for (int i = 1; i <= NumPoints; ++i) Points(i).MarkerColor = ColorRed;
+    while (NumPoints >= 1) {
+        Points(NumPoints).MarkerColor = ColorBlue;
+        mnuEditDeletePoints_Click();
+    }
+}

@@ -1,0 +1,109 @@
+// The Atmospheric Pressure frame: pressure or altitude, the other from the standard atmosphere.
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cctype>
+
+#include "Atmosphere.h"
+#include "ChartTables.h"
+#include "Controls.h"
+#include "Global.h"
+#include "frmZolvane.h"
+
+namespace {
+
+// A typed entry must begin with a number; Val alone would read other text as 0.
+bool BeginsWithNumber(const QString& text) {
+    const std::string s = text.trimmed().toStdString();
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (i < s.size() && s[i] == '.') ++i;
+    return i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]));
+}
+
+QString Shown(double value) { return QString::fromStdString(Global::FormatValue(value, 99)); }
+
+}  // namespace
+
+void frmZolvane::BuildPressureFrame() {
+    frmPress = new QGroupBox("Atmospheric Pressure", centralWidget());
+    frmPress->setObjectName("frmPress");
+    frmPress->setAutoFillBackground(true);
+    Platform::Place(frmPress, 120, 0, 3375, 2415);
+
+    Label1 = new Platform::Label("Enter Atmospheric Pressure or Altitude", frmPress);
+    Label1->setObjectName("Label1");
+    Platform::Place(Label1, 120, 300, 3135, 255);
+
+    optPress = new QRadioButton("Pressure ", frmPress);
+    optPress->setObjectName("optPress");
+    optPress->setChecked(true);
+    Platform::Place(optPress, 120, 720, 1815, 300);
+    txtPress = new QLineEdit(frmPress);
+    txtPress->setObjectName("txtPress");
+    Platform::Place(txtPress, 2040, 720, 1215, 300);
+
+    optAlt = new QRadioButton("Altitude", frmPress);
+    optAlt->setObjectName("optAlt");
+    Platform::Place(optAlt, 120, 1200, 1815, 300);
+    txtAlt = new QLineEdit(frmPress);
+    txtAlt->setObjectName("txtAlt");
+    Platform::Place(txtAlt, 2040, 1200, 1215, 300);
+
+    cmdPressOK = new QPushButton("OK", frmPress);
+    cmdPressOK->setObjectName("cmdPressOK");
+    Platform::Place(cmdPressOK, 360, 1800, 1215, 375);
+    cmdClose = new QPushButton("Close", frmPress);
+    cmdClose->setObjectName("cmdClose");
+    Platform::Place(cmdClose, 1800, 1800, 1215, 375);
+    frmPress->hide();
+}
+
+void frmZolvane::ConnectPressureHandlers() {
+    connect(mnuOptPress, &QAction::triggered, this, [this] { mnuOptPress_Click(); });
+    connect(cmdPressOK, &QPushButton::clicked, this, [this] { cmdPressOK_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
+
+void frmZolvane::mnuOptPress_Click() {
+    using namespace Global;
+    frmPress->show();
+    frmPress->raise();
+    optPress->setText(QString::fromStdString("Pressure (" + PressUnit + ")"));
+    optAlt->setText(QString::fromStdString("Altitude (" + LengthUnit + ")"));
+    txtPress->setText(Shown(Press * PressFactor));
+    txtAlt->setText(Shown(Alt * LengthFactor));
+}
+
+void frmZolvane::cmdPressOK_Click() {
+    using namespace Global;
+    // A refused entry leaves the pressure in force as it was.
+    std::optional<Chart::Barometer> entry;
+    if (optPress->isChecked()) {
+        if (!BeginsWithNumber(txtPress->text()) || !(entry = Chart::FromPressure(Val(txtPress->text().toStdString()) / PressFactor))) {
+            ShowMessage("Invalid Pressure");
+            return;
+        }
+    } else if (!BeginsWithNumber(txtAlt->text()) ||
+               !(entry = Chart::FromAltitude(Val(txtAlt->text().toStdString()) / LengthFactor))) {
+        ShowMessage("Invalid Altitude");
+        return;
+    }
+    if (entry->alt > Chart::AltitudeLimit) {
+        ShowMessage("Altitudes are valid only below " + FormatValue(25000 * LengthFactor, 0) + " " + LengthUnit);
+        return;
+    }
+    Press = entry->press;
+    Alt = entry->alt;
+    PressInHg = entry->pressInHg;
+    txtPress->setText(Shown(Press * PressFactor));
+    txtAlt->setText(Shown(Alt * LengthFactor));
+}
+
+void frmZolvane::cmdClose_Click() {
+    frmPress->hide();
+    BuildChartTables(Chart::ModeScreen);
+    PlotChartPoints(Chart::ModeScreen);
+}
