@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "Format.h"
+
+using namespace Global;
+
+TEST(FormatTest, FormatValue) {
+    // Digits 99 picks the pattern by magnitude; exact binary halves go to the even digit.
+    const struct {
+        double value;
+        int digits;
+        const char* text;
+    } cases[] = {// clang-format off
+        {0, 99, "0.0"}, {0.0005, 99, "5.00e-04"}, {0.000999, 99, "9.99e-04"}, {0.001, 99, "0.0010"},
+        {0.00923, 99, "0.0092"}, {0.0999, 99, "0.0999"}, {0.1, 99, "0.100"}, {0.5, 99, "0.500"},
+        {9.999, 99, "9.999"}, {10, 99, "10.00"}, {31.2345, 99, "31.23"}, {99.99, 99, "99.99"},
+        {100, 99, "100.0"}, {123.44, 99, "123.4"}, {999.9, 99, "999.9"}, {1000, 99, "1000"},
+        {1234.4, 99, "1234"}, {54321, 99, "54321"}, {99999, 99, "99999"}, {100000, 99, "1.00e+05"},
+        {250000, 99, "2.50e+05"}, {1e-300, 99, "1.00e-300"}, {-5.5, 99, "-5.500"}, {-0.05, 99, "-0.0500"},
+        {-0.0005, 99, "-5.00e-04"}, {-250000, 99, "-2.50e+05"}, {0.5, 10, "0.500"},
+        {0.001f, 99, "0.0010"}, {0.1f, 99, "0.100"},  // floats widen to just above the boundary
+        {75, 2, "75.00"}, {3, 0, "3"}, {1.5, -2, "1.50"}, {-5.25, 1, "-5.2"}, {1e6, 0, "1000000"},
+        {1.0 / 3, 9, "0.333333333"}, {2.0 / 3, -9, "0.666666667"}, {-7.5, 0, "-8"}, {2.5, 0, "2"},
+        {0.125, 2, "0.12"}, {0.375, 2, "0.38"}, {5, -10, ""}, {5, -32768, ""}};
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatValue(c.value, c.digits), c.text) << c.value << ", " << c.digits;
+}
+
+TEST(FormatTest, PointDistance) {
+    EXPECT_FLOAT_EQ(PointDistance(100, 200, 103, 196), 5);
+    EXPECT_EQ(PointDistance(1234.5f, -77, 1234.5f, -77), 0);
+    // Squares of twips far off the page must not overflow a float.
+    EXPECT_FLOAT_EQ(PointDistance(-3e19f, 0, 3e19f, 0), 6e19f);
+}
+
+TEST(FormatTest, ValReadsTheLeadingNumber) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {// clang-format off
+        {"  12.5abc", 12.5}, {"1 2 3", 123}, {"- 5", -5}, {"  - .5", -0.5}, {" 1 . 5 e 2", 150},
+        {"-3.5", -3.5}, {"+7", 7}, {"5.", 5}, {"12.3.4", 12.3}, {"1,5", 1}, {"1e3", 1000}, {"1D2", 100},
+        {"1e", 1}, {"1e+", 1}, {"1-2", 1}, {"abc", 0}, {"", 0}, {"-", 0}, {"e5", 0}, {"1e-999", 0},
+        {"1e999", HUGE_VAL}, {"-1e999", -HUGE_VAL}};
+    // clang-format on
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(FormatTest, PointIsTheSeparatorWhateverTheLocale) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    const double value = Val("12.5");
+    const std::string fixed = FormatValue(1234.5678, 2), automatic = FormatValue(0.00923, 99);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(value, 12.5);
+    EXPECT_EQ(fixed, "1234.57");
+    EXPECT_EQ(automatic, "0.0092");
+}
+
+TEST(FormatTest, ToInt16RoundsHalvesToEven) {
+    const std::pair<double, int16_t> cases[] = {{0.5, 0},  {1.5, 2},  {2.5, 2},         {-2.5, -2},
+                                                {-0.5, 0}, {3.49, 3}, {32767.4, 32767}, {-32768.5, -32768}};
+    for (auto [value, result] : cases) EXPECT_EQ(ToInt16(value), result) << value;
+    for (double out : {32767.5, -32769.0, 1e10, double(NAN), HUGE_VAL, -HUGE_VAL})
+        EXPECT_FALSE(ToInt16(out).has_value()) << out;
+}
