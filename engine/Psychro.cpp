@@ -100,8 +100,7 @@ struct GainSearch {
 // Gain-scaled correction with restarts. Ends because the gain doubles at each restart
 // and the search gives up once it is past 1000; false after the message.
 template <class Evaluate, class Clamp>
-bool RunGainSearch(const GainSearch& s, double& x, Evaluate evaluate, Clamp clamp) {
-    if (!(VaporPress > 0)) throw ArithmeticFault{};
+bool GainSearchPasses(const GainSearch& s, double& x, Evaluate evaluate, Clamp clamp) {
     const double start = x;
     double e = evaluate(x).error;
     double k = s.gain;
@@ -126,6 +125,19 @@ bool RunGainSearch(const GainSearch& s, double& x, Evaluate evaluate, Clamp clam
         }
         if (next.valid) e = next.error;
         ++passes;
+    }
+}
+
+// A trial that wanders out of the relations' range is the search failing, and is
+// reported as such rather than as a bad input.
+template <class Evaluate, class Clamp>
+bool RunGainSearch(const GainSearch& s, double& x, Evaluate evaluate, Clamp clamp) {
+    if (!(VaporPress > 0)) throw ArithmeticFault{};
+    try {
+        return GainSearchPasses(s, x, evaluate, clamp);
+    } catch (const ArithmeticFault&) {
+        ShowMessage(s.message);
+        return false;
     }
 }
 
@@ -160,8 +172,9 @@ bool Guarded(Body body) {
     }
 }
 
+// A relative humidity above 100 % (or none at all) is no state to solve for.
 void RequireRelHumid() {
-    if (!(RelHumid > 0) || !std::isfinite(RelHumid)) throw ArithmeticFault{};
+    if (!(RelHumid > 0 && RelHumid <= 1)) throw ArithmeticFault{};
 }
 
 constexpr float SaturatedRelHumid = 0.9999f;

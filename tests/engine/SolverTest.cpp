@@ -146,6 +146,13 @@ TEST_F(SolverTest, ImpossiblePairsAreRefused) {
     // Drier than the 5e-5 lb/lb stop of the wet-bulb search can resolve.
     EXPECT_FALSE(Solve(CalcDryBulbRelHumid, DryBulb, Rankine(0), RelHumid, 0.001));
     ExpectOneMessage("Error-Data does not converge");
+    // A search that wanders past the boiling point has failed to converge; the
+    // inputs themselves (-20 F at 5 %) are fine.
+    EXPECT_FALSE(Solve(CalcDewPointRelHumid, DewPoint, Rankine(-62.84), RelHumid, 0.05));
+    ExpectOneMessage("Error-Data does not converge");
+    // Above 100 % there is nothing to solve for.
+    EXPECT_FALSE(Solve(CalcDryBulbRelHumid, DryBulb, Rankine(70), RelHumid, 1.5));
+    ExpectOneMessage(MsgOutOfRange);
 
     // A wet bulb above the dry bulb is supersaturated air, not an error.
     EXPECT_TRUE(Solve(CalcDryBulbWetBulb, DryBulb, Rankine(70), WetBulb, Rankine(72)));
