@@ -1,6 +1,7 @@
 #include "ChartTables.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -335,8 +336,16 @@ int16_t ChooseGridStep(double scaledRange) {
 }
 
 void BuildChartTables(const Platform::Surface& target, int16_t mode) {
-    // A solver failing alike over hundreds of samples reports once.
+    // A solver failing alike over hundreds of samples reports once, and a chart whose
+    // failures were reported already (rebuilt for a resize or for printing) stays quiet.
+    using Key = std::array<float, 5>;
+    static std::optional<Key> reported;
+    const Key key{Global::ChartMaxDry, Global::ChartMinDry, Global::ChartMaxDew, Global::ChartMinDew,
+                  Global::Press};
     Global::MessageBatch batch;
+    std::optional<Global::MessageSilence> silence;
+    if (reported == key) silence.emplace();
+    reported = key;
     const PlotBox box = PlotBoxFor(target, mode);
     ClearTables();
     if (!InputsUsable()) return;

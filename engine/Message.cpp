@@ -19,11 +19,12 @@ MessageSink& CurrentSink() {
 int batchDepth = 0;
 std::set<std::string> shownInBatch;
 std::multiset<std::string> muted;
+int silenceDepth = 0;
 
 }  // namespace
 
 void ShowMessage(const std::string& text, MsgIcon icon, const std::string& title) {
-    if (muted.count(text) > 0) return;
+    if (silenceDepth > 0 || muted.count(text) > 0) return;
     if (batchDepth > 0 && !shownInBatch.insert(text).second) return;
     CurrentSink()(text, icon, title);
 }
@@ -37,6 +38,10 @@ MessageBatch::~MessageBatch() {
 void SetMessageSink(MessageSink sink) {
     CurrentSink() = sink ? std::move(sink) : MessageSink(WriteToStderr);
 }
+
+MessageSilence::MessageSilence() { ++silenceDepth; }
+
+MessageSilence::~MessageSilence() { --silenceDepth; }
 
 MessageMute::MessageMute(std::string text) : text_(std::move(text)) { muted.insert(text_); }
 

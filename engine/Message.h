@@ -30,6 +30,15 @@ public:
     MessageBatch& operator=(const MessageBatch&) = delete;
 };
 
+// While one is alive, no message is shown at all.
+class MessageSilence {
+public:
+    MessageSilence();
+    ~MessageSilence();
+    MessageSilence(const MessageSilence&) = delete;
+    MessageSilence& operator=(const MessageSilence&) = delete;
+};
+
 // While one is alive, the given message is not shown at all.
 class MessageMute {
 public:

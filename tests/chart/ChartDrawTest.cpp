@@ -173,6 +173,13 @@ TEST_F(ChartTest, BadInputsEndAndReportOnce) {
     for (const auto& m : messages) ++count[m];
     ASSERT_FALSE(count.empty());
     for (const auto& [text, n] : count) EXPECT_EQ(n, 1) << text;
+    // The same chart again (a resize, a print) has been reported already.
+    const std::size_t reported = messages.size();
+    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    EXPECT_EQ(messages.size(), reported);
+    Press = 1.01f;
+    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    EXPECT_GT(messages.size(), reported);
 
     Press = 14.697f;
     for (float broken : {std::numeric_limits<float>::quiet_NaN(), 1e30f}) {
