@@ -15,8 +15,10 @@
 #include "Controls.h"
 #include "Global.h"
 #include "PictureBox.h"
+#include "Widgets.h"
 #include "frmZolvane.h"
 
+using Chart::Make;
 using Platform::Label;
 using Platform::PictureBox;
 using Platform::Place;
@@ -28,13 +30,6 @@ constexpr int32_t White = 0xFFFFFF;
 constexpr double LowestLimit = -200;
 constexpr double HighestLimit = 500;
 
-Label* MakeLabel(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h) {
-    auto* label = new Label(caption, parent);
-    label->setObjectName(name);
-    Place(label, l, t, w, h);
-    return label;
-}
-
 // Painted in the window colour like the labels on it.
 QWidget* MakePage() {
     auto* page = new QWidget;
@@ -44,38 +39,15 @@ QWidget* MakePage() {
 
 // Instructions that may take two lines at wider fonts.
 Label* MakeNote(QWidget* parent, const char* name, const char* caption, int l, int t, int w) {
-    auto* label = MakeLabel(parent, name, caption, l, t, w, 450);
+    auto* label = Make<Label>(parent, name, l, t, w, 450, caption);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    Place(box, l, t, w, h);
-    return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    Place(button, l, t, w, h);
-    return button;
-}
-
-QLineEdit* MakeText(QWidget* parent, const char* name, int l, int t, int w, int h) {
-    auto* text = new QLineEdit(parent);
-    text->setObjectName(name);
-    Place(text, l, t, w, h);
-    return text;
-}
-
 PictureBox* MakePicture(QWidget* parent, const char* name, int l, int t, int w, int h) {
-    auto* picture = new PictureBox(parent);
-    picture->setObjectName(name);
+    auto* picture = Make<PictureBox>(parent, name, l, t, w, h);
     picture->SetBackColor(White);
-    Place(picture, l, t, w, h);
     return picture;
 }
 
@@ -111,7 +83,8 @@ void frmZolvane::BuildChartOptions() {
         "QTabBar::tab:!selected { margin-top: 2px; }");
 
     auto* axis = MakePage();
-    lblAxisOptions = MakeLabel(axis, "lblAxisOptions", "Choose the Parameters to Plot", 120, 120, 3075, 255);
+    lblAxisOptions =
+        Make<Label>(axis, "lblAxisOptions", 120, 120, 3075, 255, "Choose the Parameters to Plot");
     const std::pair<QCheckBox**, const char*> axes[] = {{&chkDryAxis, "chkDryAxis"},
                                                         {&chkWetAxis, "chkWetAxis"},
                                                         {&chkDewAxis, "chkDewAxis"},
@@ -120,9 +93,10 @@ void frmZolvane::BuildChartOptions() {
     const char* familyCaptions[] = {"Dry Bulb", "Wet Bulb", "Dew Point", "Relative Humidity",
                                     "Humidity Ratio"};
     for (int i = 0; i < 5; ++i)
-        *axes[i].first = MakeCheck(axis, axes[i].second, familyCaptions[i], 360, 480 + 360 * i, 2655, 300);
-    cmdOK = MakeButton(axis, "cmdOK", "OK", 360, 2520, 1215, 345);
-    cmdCancel = MakeButton(axis, "cmdCancel", "Cancel", 1800, 2520, 1215, 345);
+        *axes[i].first =
+            Make<QCheckBox>(axis, axes[i].second, 360, 480 + 360 * i, 2655, 300, familyCaptions[i]);
+    cmdOK = Make<QPushButton>(axis, "cmdOK", 360, 2520, 1215, 345, "OK");
+    cmdCancel = Make<QPushButton>(axis, "cmdCancel", 1800, 2520, 1215, 345, "Cancel");
     tabChart->addTab(axis, "Axis");
 
     auto* color = MakePage();
@@ -132,8 +106,8 @@ void frmZolvane::BuildChartOptions() {
         {&cmdDry, "cmdDry"}, {&cmdWet, "cmdWet"}, {&cmdDew, "cmdDew"}, {&cmdRH, "cmdRH"}, {&cmdW, "cmdW"}};
     for (int i = 0; i < 5; ++i)
         *buttons[i].first =
-            MakeButton(color, buttons[i].second, familyCaptions[i], 360, 720 + 420 * i, 2535, 345);
-    cmdColorOK = MakeButton(color, "cmdColorOK", "OK", 1020, 2940, 1215, 345);
+            Make<QPushButton>(color, buttons[i].second, 360, 720 + 420 * i, 2535, 345, familyCaptions[i]);
+    cmdColorOK = Make<QPushButton>(color, "cmdColorOK", 1020, 2940, 1215, 345, "OK");
     tabChart->addTab(color, "Line Color");
 
     auto* style = MakePage();
@@ -150,7 +124,8 @@ void frmZolvane::BuildChartOptions() {
                     {&lblW, "lblW", &picW, "picW"}};
     for (int i = 0; i < 5; ++i) {
         const int top = 600 + 360 * i;
-        *families[i].label = MakeLabel(style, families[i].labelName, familyCaptions[i], 240, top, 1635, 255);
+        *families[i].label =
+            Make<Label>(style, families[i].labelName, 240, top, 1635, 255, familyCaptions[i]);
         *families[i].box = MakePicture(style, families[i].boxName, 1920, top, 1215, 255);
     }
     lblDirection = MakeNote(style, "lblDirection", "Choose from the line styles below", 120, 2460, 3075);
@@ -161,11 +136,11 @@ void frmZolvane::BuildChartOptions() {
                                                             {&picDashDotDot, "picDashDotDot"}};
     for (int i = 0; i < 5; ++i)
         *samples[i].first = MakePicture(style, samples[i].second, 120 + 630 * i, 2940, 555, 255);
-    cmdStyleOK = MakeButton(style, "cmdStyleOK", "OK", 1020, 3420, 1215, 345);
+    cmdStyleOK = Make<QPushButton>(style, "cmdStyleOK", 1020, 3420, 1215, 345, "OK");
     tabChart->addTab(style, "Line Style");
 
     auto* scale = MakePage();
-    chkAutoScale = MakeCheck(scale, "chkAutoScale", "Automatic Scaling", 240, 240, 2775, 300);
+    chkAutoScale = Make<QCheckBox>(scale, "chkAutoScale", 240, 240, 2775, 300, "Automatic Scaling");
     frmScale = new QGroupBox("Chart Limits", scale);
     frmScale->setObjectName("frmScale");
     Place(frmScale, 60, 660, 3195, 1695);
@@ -183,11 +158,11 @@ void frmZolvane::BuildChartOptions() {
     for (int i = 0; i < 3; ++i) {
         const int top = 360 + 420 * i;
         *limits[i].label =
-            MakeLabel(frmScale, limits[i].labelName, limits[i].caption, 90, top + 15, 2220, 255);
-        *limits[i].text = MakeText(frmScale, limits[i].textName, 2355, top, 750, 300);
+            Make<Label>(frmScale, limits[i].labelName, 90, top + 15, 2220, 255, limits[i].caption);
+        *limits[i].text = Make<QLineEdit>(frmScale, limits[i].textName, 2355, top, 750, 300);
     }
-    cmdScaleOK = MakeButton(scale, "cmdScaleOK", "OK", 240, 2580, 1215, 345);
-    cmdScaleCancel = MakeButton(scale, "cmdScaleCancel", "Cancel", 1800, 2580, 1215, 345);
+    cmdScaleOK = Make<QPushButton>(scale, "cmdScaleOK", 240, 2580, 1215, 345, "OK");
+    cmdScaleCancel = Make<QPushButton>(scale, "cmdScaleCancel", 1800, 2580, 1215, 345, "Cancel");
     tabChart->addTab(scale, "Scale");
 
     tabChart->hide();

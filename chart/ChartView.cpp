@@ -18,11 +18,17 @@ Platform::Surface& TargetFor(int16_t mode, Platform::PictureBox& picture) {
 
 }  // namespace
 
-void frmZolvane::BuildChartTables(int16_t Mode) { Chart::BuildChartTables(TargetFor(Mode, *picZolvane), Mode); }
+void frmZolvane::BuildChartTables(int16_t Mode) {
+    Chart::BuildChartTables(TargetFor(Mode, *picZolvane), Mode);
+}
 
-void frmZolvane::PlotChartPoints(int16_t Mode) { Chart::PlotChartPoints(TargetFor(Mode, *picZolvane), Mode); }
+void frmZolvane::PlotChartPoints(int16_t Mode) {
+    Chart::PlotChartPoints(TargetFor(Mode, *picZolvane), Mode);
+}
 
-void frmZolvane::picZolvane_Paint() { PlotChartPoints(Chart::ModeScreen); }
+void frmZolvane::picZolvane_Paint() {
+    PlotChartPoints(Chart::ModeScreen);
+}
 
 void frmZolvane::Form_Resize() {
     if (isMinimized()) return;

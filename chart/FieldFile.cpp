@@ -13,7 +13,9 @@ namespace Chart {
 
 namespace {
 
-bool IsBlank(int c) { return c == ' ' || c == '\t'; }
+bool IsBlank(int c) {
+    return c == ' ' || c == '\t';
+}
 
 std::optional<double> ParseNumber(std::string_view text) {
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
@@ -76,7 +78,9 @@ std::optional<float> FieldReader::ReadFloat() {
     return f;
 }
 
-std::optional<std::string> FieldReader::ReadText() { return ReadField(); }
+std::optional<std::string> FieldReader::ReadText() {
+    return ReadField();
+}
 
 void FieldWriter::Separate() {
     if (lineStarted_) out_ << ',';

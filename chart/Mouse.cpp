@@ -24,7 +24,8 @@ int16_t frmZolvane::FindNearestPoint(float X, float Y) {
     PickDistances.ReDim(NumPoints);
     for (int i = 1; i <= NumPoints; ++i) {
         const StatePoint& p = Points(i);
-        PickDistances(i) = PointDistance(X, Y, Chart::ChartX(box, p.DryBulb), Chart::ChartY(box, p.HumidRatio));
+        PickDistances(i) =
+            PointDistance(X, Y, Chart::ChartX(box, p.DryBulb), Chart::ChartY(box, p.HumidRatio));
     }
     int16_t best = 1;
     for (int16_t i = 2; i <= NumPoints; ++i)
@@ -82,8 +83,7 @@ void frmZolvane::picZolvane_MouseMove(int16_t, int16_t, float X, float Y) {
     const int n = ProcLines.UBound(1);
     if (chkLines->isChecked() && LineState == 2 && n >= 1) {
         const int from = ProcLines(1, n);
-        if (from >= 1 && from <= NumPoints &&
-            (std::fabs(RubberX - X) > 10 || std::fabs(RubberY - Y) > 10)) {
+        if (from >= 1 && from <= NumPoints && (std::fabs(RubberX - X) > 10 || std::fabs(RubberY - Y) > 10)) {
             const float fx = Points(from).PlotX, fy = Points(from).PlotY;
             // Invert mode: the second line erases the band drawn last time.
             surface.DrawMode = Platform::DrawModes::Invert;

@@ -8,9 +8,11 @@
 
 using Chart::Shown;
 
-#define OUTPUT_ROWS                                                                                  \
-    {&lblPointOutVal, &lblDryOutVal, &lblWetOutVal, &lblDewOutVal, &lblRHOutVal, &lblEnthalpyOutVal, \
-     &lblWOutVal, &lblVPOutVal, &lblUOutVal, &lblSpVolOutVal}
+#define OUTPUT_ROWS                                                                                     \
+    {                                                                                                   \
+        &lblPointOutVal, &lblDryOutVal, &lblWetOutVal, &lblDewOutVal, &lblRHOutVal, &lblEnthalpyOutVal, \
+            &lblWOutVal, &lblVPOutVal, &lblUOutVal, &lblSpVolOutVal                                     \
+    }
 
 namespace {
 
@@ -52,7 +54,9 @@ void frmZolvane::ShowOutputPoints(int16_t PointNo) {
     if (NumPoints >= 3) Chart::SetScrollRange(scrlOutput, NumPoints - 1, shown < 2 ? shown : shown - 1);
 }
 
-void frmZolvane::scrlOutput_Change() { ShowOutputPoints(static_cast<int16_t>(scrlOutput->value() + 1)); }
+void frmZolvane::scrlOutput_Change() {
+    ShowOutputPoints(static_cast<int16_t>(scrlOutput->value() + 1));
+}
 
 void frmZolvane::OutputValue_Click(int16_t Index) {
     const QString text = lblPointOutVal[Index]->text();

@@ -19,7 +19,9 @@ void FillColumn(std::initializer_list<LabelPair*> rows, int index, int32_t color
     }
 }
 
-void ClearColumn(std::initializer_list<LabelPair*> rows, int index) { FillColumn(rows, index, ColumnWhite, {}); }
+void ClearColumn(std::initializer_list<LabelPair*> rows, int index) {
+    FillColumn(rows, index, ColumnWhite, {});
+}
 
 void SetScrollRange(QScrollBar* bar, int maximum, int value) {
     {
@@ -30,6 +32,8 @@ void SetScrollRange(QScrollBar* bar, int maximum, int value) {
     bar->setValue(value);
 }
 
-QString Shown(double value, int digits) { return QString::fromStdString(Global::FormatValue(value, digits)); }
+QString Shown(double value, int digits) {
+    return QString::fromStdString(Global::FormatValue(value, digits));
+}
 
 }  // namespace Chart

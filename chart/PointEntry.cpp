@@ -14,18 +14,26 @@ namespace {
 constexpr int16_t MaxPoints = 32767;
 constexpr int16_t Hourglass = 11;
 
-double TextValue(const QLineEdit* box) { return Global::Val(box->text().toStdString()); }
+double TextValue(const QLineEdit* box) {
+    return Global::Val(box->text().toStdString());
+}
 
 // A typed temperature in display units, in Rankine.
 float TypedTemperature(const QLineEdit* box) {
     return static_cast<float>((TextValue(box) + Global::TempOffset) / Global::TempScale);
 }
 
-float TypedRelHumid(const QLineEdit* box) { return static_cast<float>(TextValue(box) / 100); }
+float TypedRelHumid(const QLineEdit* box) {
+    return static_cast<float>(TextValue(box) / 100);
+}
 
-QString Shown(double value, int digits) { return QString::fromStdString(Global::FormatValue(value, digits)); }
+QString Shown(double value, int digits) {
+    return QString::fromStdString(Global::FormatValue(value, digits));
+}
 
-void Toggle(QCheckBox* box) { box->setChecked(!box->isChecked()); }
+void Toggle(QCheckBox* box) {
+    box->setChecked(!box->isChecked());
+}
 
 }  // namespace
 
@@ -66,7 +74,8 @@ void frmZolvane::cmdCalculate_Click() {
     const int ticked = chkDryBulb->isChecked() + chkWetBulb->isChecked() + chkDewPoint->isChecked() +
                        chkRelHumid->isChecked();
     if (ticked != 2) {
-        ShowMessage(ticked > 2 ? "Please check only two input paramters" : "Two input parameters must be checked");
+        ShowMessage(ticked > 2 ? "Please check only two input paramters"
+                               : "Two input parameters must be checked");
         Platform::SetMousePointer(0);
         return;
     }
@@ -128,10 +137,18 @@ void frmZolvane::cmdCalculate_Click() {
     Platform::SetMousePointer(0);
 }
 
-void frmZolvane::lblDryBulb_Click() { Toggle(chkDryBulb); }
-void frmZolvane::lblWetBulb_Click() { Toggle(chkWetBulb); }
-void frmZolvane::lblDewPoint_Click() { Toggle(chkDewPoint); }
-void frmZolvane::lblRelHumid_Click() { Toggle(chkRelHumid); }
+void frmZolvane::lblDryBulb_Click() {
+    Toggle(chkDryBulb);
+}
+void frmZolvane::lblWetBulb_Click() {
+    Toggle(chkWetBulb);
+}
+void frmZolvane::lblDewPoint_Click() {
+    Toggle(chkDewPoint);
+}
+void frmZolvane::lblRelHumid_Click() {
+    Toggle(chkRelHumid);
+}
 
 void frmZolvane::SelectPoint(int16_t PointNo) {
     using namespace Global;

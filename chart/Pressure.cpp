@@ -10,6 +10,7 @@
 #include "ChartTables.h"
 #include "Controls.h"
 #include "Global.h"
+#include "Widgets.h"
 #include "frmZolvane.h"
 
 namespace {
@@ -23,41 +24,25 @@ bool BeginsWithNumber(const QString& text) {
     return i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]));
 }
 
-QString Shown(double value) { return QString::fromStdString(Global::FormatValue(value, 99)); }
+QString Shown(double value) {
+    return QString::fromStdString(Global::FormatValue(value, 99));
+}
 
 }  // namespace
 
 void frmZolvane::BuildPressureFrame() {
-    frmPress = new QGroupBox("Atmospheric Pressure", centralWidget());
-    frmPress->setObjectName("frmPress");
+    using Chart::Make;
+    frmPress = Make<QGroupBox>(centralWidget(), "frmPress", 120, 0, 3375, 2415, "Atmospheric Pressure");
     frmPress->setAutoFillBackground(true);
-    Platform::Place(frmPress, 120, 0, 3375, 2415);
-
-    Label1 = new Platform::Label("Enter Atmospheric Pressure or Altitude", frmPress);
-    Label1->setObjectName("Label1");
-    Platform::Place(Label1, 120, 300, 3135, 255);
-
-    optPress = new QRadioButton("Pressure ", frmPress);
-    optPress->setObjectName("optPress");
+    Label1 = Make<Platform::Label>(frmPress, "Label1", 120, 300, 3135, 255,
+                                   "Enter Atmospheric Pressure or Altitude");
+    optPress = Make<QRadioButton>(frmPress, "optPress", 120, 720, 1815, 300, "Pressure ");
     optPress->setChecked(true);
-    Platform::Place(optPress, 120, 720, 1815, 300);
-    txtPress = new QLineEdit(frmPress);
-    txtPress->setObjectName("txtPress");
-    Platform::Place(txtPress, 2040, 720, 1215, 300);
-
-    optAlt = new QRadioButton("Altitude", frmPress);
-    optAlt->setObjectName("optAlt");
-    Platform::Place(optAlt, 120, 1200, 1815, 300);
-    txtAlt = new QLineEdit(frmPress);
-    txtAlt->setObjectName("txtAlt");
-    Platform::Place(txtAlt, 2040, 1200, 1215, 300);
-
-    cmdPressOK = new QPushButton("OK", frmPress);
-    cmdPressOK->setObjectName("cmdPressOK");
-    Platform::Place(cmdPressOK, 360, 1800, 1215, 375);
-    cmdClose = new QPushButton("Close", frmPress);
-    cmdClose->setObjectName("cmdClose");
-    Platform::Place(cmdClose, 1800, 1800, 1215, 375);
+    txtPress = Make<QLineEdit>(frmPress, "txtPress", 2040, 720, 1215, 300);
+    optAlt = Make<QRadioButton>(frmPress, "optAlt", 120, 1200, 1815, 300, "Altitude");
+    txtAlt = Make<QLineEdit>(frmPress, "txtAlt", 2040, 1200, 1215, 300);
+    cmdPressOK = Make<QPushButton>(frmPress, "cmdPressOK", 360, 1800, 1215, 375, "OK");
+    cmdClose = Make<QPushButton>(frmPress, "cmdClose", 1800, 1800, 1215, 375, "Close");
     frmPress->hide();
 }
 
@@ -82,7 +67,8 @@ void frmZolvane::cmdPressOK_Click() {
     // A refused entry leaves the pressure in force as it was.
     std::optional<Chart::Barometer> entry;
     if (optPress->isChecked()) {
-        if (!BeginsWithNumber(txtPress->text()) || !(entry = Chart::FromPressure(Val(txtPress->text().toStdString()) / PressFactor))) {
+        if (!BeginsWithNumber(txtPress->text()) ||
+            !(entry = Chart::FromPressure(Val(txtPress->text().toStdString()) / PressFactor))) {
             ShowMessage("Invalid Pressure");
             return;
         }
@@ -92,7 +78,8 @@ void frmZolvane::cmdPressOK_Click() {
         return;
     }
     if (entry->alt > Chart::AltitudeLimit) {
-        ShowMessage("Altitudes are valid only below " + FormatValue(25000 * LengthFactor, 0) + " " + LengthUnit);
+        ShowMessage("Altitudes are valid only below " + FormatValue(25000 * LengthFactor, 0) + " " +
+                    LengthUnit);
         return;
     }
     Press = entry->press;

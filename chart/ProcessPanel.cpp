@@ -13,9 +13,11 @@
 
 using Chart::Shown;
 
-#define PROCESS_ROWS                                                                              \
-    {&lblFromVal, &lblToVal, &lblDeltaDryVal, &lblDeltaWetVal, &lblDeltaDewVal, &lblDeltaRHVal, \
-     &lblDeltahVal, &lblDeltaWVal, &lblDeltaVPVal, &lblDeltaUVal, &lblDeltaSpVolVal}
+#define PROCESS_ROWS                                                                               \
+    {                                                                                              \
+        &lblFromVal, &lblToVal, &lblDeltaDryVal, &lblDeltaWetVal, &lblDeltaDewVal, &lblDeltaRHVal, \
+            &lblDeltahVal, &lblDeltaWVal, &lblDeltaVPVal, &lblDeltaUVal, &lblDeltaSpVolVal         \
+    }
 
 namespace {
 
@@ -74,11 +76,14 @@ void frmZolvane::ShowProcessLines(int16_t LineNo) {
     }
 }
 
-void frmZolvane::scrlProcess_Change() { ShowProcessLines(static_cast<int16_t>(scrlProcess->value() + 1)); }
+void frmZolvane::scrlProcess_Change() {
+    ShowProcessLines(static_cast<int16_t>(scrlProcess->value() + 1));
+}
 
 void frmZolvane::ProcessValue_Click(int16_t Index) {
     if (lblFromVal[Index]->text().isEmpty()) return;
-    Global::SelProcLine = static_cast<int16_t>(scrlProcess->isHidden() ? Index : Index + scrlProcess->value() - 1);
+    Global::SelProcLine =
+        static_cast<int16_t>(scrlProcess->isHidden() ? Index : Index + scrlProcess->value() - 1);
     Chart::DrawProcessLines(picZolvane->surface());
     ShowProcessLines(Global::SelProcLine);
 }

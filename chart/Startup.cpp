@@ -1,17 +1,16 @@
 // Start-up, the settings file, File > Exit, closing, and the mouse-pointer resets.
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QScrollBar>
 
-#include "Controls.h"
-
 #include "CommonDialog.h"
+#include "Controls.h"
 #include "Global.h"
 #include "PictureBox.h"
 #include "Screen.h"
@@ -62,14 +61,16 @@ void frmZolvane::ConnectHandlers() {
     for (LabelPair* row : {&lblPointOutVal, &lblDryOutVal, &lblWetOutVal, &lblDewOutVal, &lblRHOutVal,
                            &lblEnthalpyOutVal, &lblWOutVal, &lblVPOutVal, &lblUOutVal, &lblSpVolOutVal})
         for (int16_t index = 1; index <= 2; ++index)
-            connect((*row)[index], &Platform::Label::clicked, this, [this, index] { OutputValue_Click(index); });
+            connect((*row)[index], &Platform::Label::clicked, this,
+                    [this, index] { OutputValue_Click(index); });
 
     connect(scrlProcess, &QScrollBar::valueChanged, this, [this] { scrlProcess_Change(); });
-    for (LabelPair* row : {&lblFromVal, &lblToVal, &lblDeltaDryVal, &lblDeltaWetVal, &lblDeltaDewVal,
-                           &lblDeltaRHVal, &lblDeltahVal, &lblDeltaWVal, &lblDeltaVPVal, &lblDeltaUVal,
-                           &lblDeltaSpVolVal})
+    for (LabelPair* row :
+         {&lblFromVal, &lblToVal, &lblDeltaDryVal, &lblDeltaWetVal, &lblDeltaDewVal, &lblDeltaRHVal,
+          &lblDeltahVal, &lblDeltaWVal, &lblDeltaVPVal, &lblDeltaUVal, &lblDeltaSpVolVal})
         for (int16_t index = 1; index <= 2; ++index)
-            connect((*row)[index], &Platform::Label::clicked, this, [this, index] { ProcessValue_Click(index); });
+            connect((*row)[index], &Platform::Label::clicked, this,
+                    [this, index] { ProcessValue_Click(index); });
     // The menu keeps its own check mark: undo the toggle the action made on its own.
     connect(mnuOptionsProcess, &QAction::triggered, this, [this](bool checked) {
         mnuOptionsProcess->setChecked(!checked);
@@ -82,7 +83,7 @@ void frmZolvane::ConnectHandlers() {
 
     auto* reset = new PointerReset(this);
     for (QObject* target : std::initializer_list<QObject*>{centralWidget(), frmInput, frmOutput, frmProcess,
-                                                             frmUnits, cmdCalculate, chkLines, tabChart}) {
+                                                           frmUnits, cmdCalculate, chkLines, tabChart}) {
         target->installEventFilter(reset);
         if (auto* widget = qobject_cast<QWidget*>(target)) widget->setMouseTracking(true);
     }
@@ -124,7 +125,9 @@ void frmZolvane::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmZolvane::Form_MouseMove() { Platform::SetMousePointer(0); }
+void frmZolvane::Form_MouseMove() {
+    Platform::SetMousePointer(0);
+}
 
 void frmZolvane::mouseMoveEvent(QMouseEvent* event) {
     Form_MouseMove();

@@ -12,7 +12,9 @@
 #include "CommonDialog.h"
 #include "Controls.h"
 #include "PictureBox.h"
+#include "Widgets.h"
 
+using Chart::Make;
 using Platform::Label;
 using Platform::Place;
 
@@ -22,55 +24,21 @@ constexpr int ColumnWidth = 3690;  // the left column of frames; the chart takes
 constexpr int32_t White = 0xFFFFFF;
 
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
+    auto* frame = Make<QGroupBox>(parent, name, l, t, w, h, caption);
     // Opaque, so a frame shown over another hides it.
     frame->setAutoFillBackground(true);
-    Place(frame, l, t, w, h);
     return frame;
 }
 
-Label* MakeLabel(QWidget* parent, const QString& name, const char* caption, int l, int t, int w, int h) {
-    auto* label = new Label(parent);
-    label->setObjectName(name);
-    label->setText(caption);
-    Place(label, l, t, w, h);
-    return label;
-}
-
-// A value label of a panel: bordered, white until a column is shown.
 Label* MakeValueLabel(QWidget* parent, const QString& name, int l, int t) {
-    auto* label = MakeLabel(parent, name, "", l, t, 855, 255);
+    auto* label = Make<Label>(parent, name, l, t, 855, 255, "");
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->SetBackColor(White);
     return label;
 }
 
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    Place(box, l, t, w, h);
-    return box;
-}
-
-QLineEdit* MakeText(QWidget* parent, const char* name, int l, int t, int w, int h) {
-    auto* text = new QLineEdit(parent);
-    text->setObjectName(name);
-    Place(text, l, t, w, h);
-    return text;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    Place(button, l, t, w, h);
-    return button;
-}
-
 QScrollBar* MakeHScroll(QWidget* parent, const char* name, int l, int t, int w, int h) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(name);
-    Place(bar, l, t, w, h);
+    auto* bar = Make<QScrollBar>(parent, name, l, t, w, h, Qt::Horizontal);
     bar->setMinimum(1);
     bar->setMaximum(1);
     bar->hide();
@@ -89,11 +57,11 @@ struct PanelRow {
 void BuildPanelRows(QWidget* frame, std::initializer_list<PanelRow> rows) {
     int top = 360;
     for (const PanelRow& row : rows) {
-        *row.heading = MakeLabel(frame, row.headingName, row.caption, 120, top, 1335, 255);
+        *row.heading = Make<Label>(frame, row.headingName, 120, top, 1335, 255, row.caption);
         (*row.values)[0] = nullptr;
         for (int index = 1; index <= 2; ++index)
-            (*row.values)[index] = MakeValueLabel(
-                frame, QString("%1(%2)").arg(row.valueName).arg(index), index == 1 ? 1440 : 2280, top);
+            (*row.values)[index] = MakeValueLabel(frame, QString("%1(%2)").arg(row.valueName).arg(index),
+                                                  index == 1 ? 1440 : 2280, top);
         top += 240;
     }
 }
@@ -132,9 +100,7 @@ frmZolvane::frmZolvane() {
     BuildChartOptions();
     BuildMenus();
 
-    picZolvane = new Platform::PictureBox(centralWidget());
-    picZolvane->setObjectName("picZolvane");
-    Place(picZolvane, ColumnWidth - 90, 0, 0, 0);
+    picZolvane = Make<Platform::PictureBox>(centralWidget(), "picZolvane", ColumnWidth - 90, 0, 0, 0);
     cmdlgChartColor = new Platform::CommonDialog;
     cmdlgChartColor->HelpFile = "Zolvane.hlp";
     cmdlgChartColor->Parent = this;
@@ -144,7 +110,9 @@ frmZolvane::frmZolvane() {
     Form_Load();
 }
 
-frmZolvane::~frmZolvane() { delete cmdlgChartColor; }
+frmZolvane::~frmZolvane() {
+    delete cmdlgChartColor;
+}
 
 void frmZolvane::BuildInputFrame() {
     frmInput = MakeFrame(centralWidget(), "frmInput", "Input", 120, 0, 3375, 3375);
@@ -158,20 +126,23 @@ void frmZolvane::BuildInputFrame() {
         const char* textName;
     };
     const Entry entries[] = {
-        {&chkDryBulb, "chkDryBulb", &lblDryBulb, "lblDryBulb", "Dry Bulb temp (F)", &txtDryBulb, "txtDryBulb"},
-        {&chkWetBulb, "chkWetBulb", &lblWetBulb, "lblWetBulb", "Wet Bulb Temp (F)", &txtWetBulb, "txtWetBulb"},
-        {&chkDewPoint, "chkDewPoint", &lblDewPoint, "lblDewPoint", "Dew Point (F)", &txtDewPoint, "txtDewPoint"},
+        {&chkDryBulb, "chkDryBulb", &lblDryBulb, "lblDryBulb", "Dry Bulb temp (F)", &txtDryBulb,
+         "txtDryBulb"},
+        {&chkWetBulb, "chkWetBulb", &lblWetBulb, "lblWetBulb", "Wet Bulb Temp (F)", &txtWetBulb,
+         "txtWetBulb"},
+        {&chkDewPoint, "chkDewPoint", &lblDewPoint, "lblDewPoint", "Dew Point (F)", &txtDewPoint,
+         "txtDewPoint"},
         {&chkRelHumid, "chkRelHumid", &lblRelHumid, "lblRelHumid", "Relative Humidity (%)", &txtRelHumid,
          "txtRelHumid"},
     };
     int top = 300;
     for (const Entry& e : entries) {
-        *e.check = MakeCheck(frmInput, e.checkName, "", 120, top + 15, 255, 255);
-        *e.label = MakeLabel(frmInput, e.labelName, e.caption, 420, top + 15, 1695, 255);
-        *e.text = MakeText(frmInput, e.textName, 2160, top, 1095, 300);
+        *e.check = Make<QCheckBox>(frmInput, e.checkName, 120, top + 15, 255, 255, "");
+        *e.label = Make<Label>(frmInput, e.labelName, 420, top + 15, 1695, 255, e.caption);
+        *e.text = Make<QLineEdit>(frmInput, e.textName, 2160, top, 1095, 300);
         top += 345;
     }
-    cmdCalculate = MakeButton(frmInput, "cmdCalculate", "Calculate", 120, 1710, 3135, 345);
+    cmdCalculate = Make<QPushButton>(frmInput, "cmdCalculate", 120, 1710, 3135, 345, "Calculate");
     cmdCalculate->setToolTip("Evaluate Input Values");
 
     struct Output {
@@ -190,13 +161,13 @@ void frmZolvane::BuildInputFrame() {
     };
     top = 2130;
     for (const Output& o : outputs) {
-        *o.label = MakeLabel(frmInput, o.labelName, o.caption, 120, top, 1995, 255);
-        *o.value = MakeLabel(frmInput, o.valueName, "", 2160, top, 1095, 255);
+        *o.label = Make<Label>(frmInput, o.labelName, 120, top, 1995, 255, o.caption);
+        *o.value = Make<Label>(frmInput, o.valueName, 2160, top, 1095, 255, "");
         (*o.value)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         top += 240;
     }
     // The exponent of the length unit, placed in the gap of the specific-volume caption.
-    lblCubed = MakeLabel(frmInput, "lblCubed", "3", 0, 2130 + 4 * 240 - 60, 120, 195);
+    lblCubed = Make<Label>(frmInput, "lblCubed", 0, 2130 + 4 * 240 - 60, 120, 195, "3");
     QFont small = lblCubed->font();
     small.setPointSizeF(small.pointSizeF() * 0.75);
     lblCubed->setFont(small);
@@ -204,62 +175,54 @@ void frmZolvane::BuildInputFrame() {
 
 void frmZolvane::BuildOutputFrame() {
     frmOutput = MakeFrame(centralWidget(), "frmOutput", "Output", 120, 3360, 3375, 3135);
-    BuildPanelRows(frmOutput, {
-                                  {&lblPoint, "lblPoint", "Point Number", &lblPointOutVal, "lblPointOutVal"},
-                                  {&lblDryOut, "lblDryOut", "Dry Bulb", &lblDryOutVal, "lblDryOutVal"},
-                                  {&lblWetOut, "lblWetOut", "Wet Bulb", &lblWetOutVal, "lblWetOutVal"},
-                                  {&lblDewOut, "lblDewOut", "Dew Point", &lblDewOutVal, "lblDewOutVal"},
-                                  {&lblRelHumidOut, "lblRelHumidOut", "Relative Humidity", &lblRHOutVal,
-                                   "lblRHOutVal"},
-                                  {&lblEnthalpyOut, "lblEnthalpyOut", "Enthalpy", &lblEnthalpyOutVal,
-                                   "lblEnthalpyOutVal"},
-                                  {&lblHumidRatioOut, "lblHumidRatioOut", "Humidity Ratio", &lblWOutVal,
-                                   "lblWOutVal"},
-                                  {&lblVaporPressOut, "lblVaporPressOut", "Vapor Pressure", &lblVPOutVal,
-                                   "lblVPOutVal"},
-                                  {&lblSatDegreeOut, "lblSatDegreeOut", "Degree of Sat.", &lblUOutVal,
-                                   "lblUOutVal"},
-                                  {&lblSpecificVolOut, "lblSpecificVolOut", "Specific Volume",
-                                   &lblSpVolOutVal, "lblSpVolOutVal"},
-                              });
+    BuildPanelRows(
+        frmOutput,
+        {
+            {&lblPoint, "lblPoint", "Point Number", &lblPointOutVal, "lblPointOutVal"},
+            {&lblDryOut, "lblDryOut", "Dry Bulb", &lblDryOutVal, "lblDryOutVal"},
+            {&lblWetOut, "lblWetOut", "Wet Bulb", &lblWetOutVal, "lblWetOutVal"},
+            {&lblDewOut, "lblDewOut", "Dew Point", &lblDewOutVal, "lblDewOutVal"},
+            {&lblRelHumidOut, "lblRelHumidOut", "Relative Humidity", &lblRHOutVal, "lblRHOutVal"},
+            {&lblEnthalpyOut, "lblEnthalpyOut", "Enthalpy", &lblEnthalpyOutVal, "lblEnthalpyOutVal"},
+            {&lblHumidRatioOut, "lblHumidRatioOut", "Humidity Ratio", &lblWOutVal, "lblWOutVal"},
+            {&lblVaporPressOut, "lblVaporPressOut", "Vapor Pressure", &lblVPOutVal, "lblVPOutVal"},
+            {&lblSatDegreeOut, "lblSatDegreeOut", "Degree of Sat.", &lblUOutVal, "lblUOutVal"},
+            {&lblSpecificVolOut, "lblSpecificVolOut", "Specific Volume", &lblSpVolOutVal, "lblSpVolOutVal"},
+        });
     scrlOutput = MakeHScroll(frmOutput, "scrlOutput", 1440, 2775, 1695, 255);
 
-    chkLines = MakeCheck(centralWidget(), "chkLines", "Lines Disabled", 240, 6600, 3135, 300);
+    chkLines = Make<QCheckBox>(centralWidget(), "chkLines", 240, 6600, 3135, 300, "Lines Disabled");
     chkLines->setToolTip("Allows Points to be connected");
 }
 
 void frmZolvane::BuildProcessFrame() {
     frmProcess = MakeFrame(centralWidget(), "frmProcess", "Process Lines", 120, 0, 3375, 3375);
-    BuildPanelRows(frmProcess,
-                   {
-                       {&lblFromPoint, "lblFromPoint", "From Point", &lblFromVal, "lblFromVal"},
-                       {&lblToPoint, "lblToPoint", "To Point", &lblToVal, "lblToVal"},
-                       {&lblDeltaDry, "lblDeltaDry", "Dry Bulb", &lblDeltaDryVal, "lblDeltaDryVal"},
-                       {&lblDeltaWet, "lblDeltaWet", "Wet Bulb", &lblDeltaWetVal, "lblDeltaWetVal"},
-                       {&lblDetlaDew, "lblDetlaDew", "Dew Point", &lblDeltaDewVal, "lblDeltaDewVal"},
-                       {&lblDeltaRH, "lblDeltaRH", "Relative Humidity", &lblDeltaRHVal, "lblDeltaRHVal"},
-                       {&lblDeltah, "lblDeltah", "Enthalpy", &lblDeltahVal, "lblDeltahVal"},
-                       {&lblDeltaW, "lblDeltaW", "Humidity Ratio", &lblDeltaWVal, "lblDeltaWVal"},
-                       {&lblDeltaVP, "lblDeltaVP", "Vapor Pressure", &lblDeltaVPVal, "lblDeltaVPVal"},
-                       {&lblDeltaU, "lblDeltaU", "Degree of Sat", &lblDeltaUVal, "lblDeltaUVal"},
-                       {&lblDeltaSpVol, "lblDeltaSpVol", "Specific Volume", &lblDeltaSpVolVal,
-                        "lblDeltaSpVolVal"},
-                   });
+    BuildPanelRows(
+        frmProcess,
+        {
+            {&lblFromPoint, "lblFromPoint", "From Point", &lblFromVal, "lblFromVal"},
+            {&lblToPoint, "lblToPoint", "To Point", &lblToVal, "lblToVal"},
+            {&lblDeltaDry, "lblDeltaDry", "Dry Bulb", &lblDeltaDryVal, "lblDeltaDryVal"},
+            {&lblDeltaWet, "lblDeltaWet", "Wet Bulb", &lblDeltaWetVal, "lblDeltaWetVal"},
+            {&lblDetlaDew, "lblDetlaDew", "Dew Point", &lblDeltaDewVal, "lblDeltaDewVal"},
+            {&lblDeltaRH, "lblDeltaRH", "Relative Humidity", &lblDeltaRHVal, "lblDeltaRHVal"},
+            {&lblDeltah, "lblDeltah", "Enthalpy", &lblDeltahVal, "lblDeltahVal"},
+            {&lblDeltaW, "lblDeltaW", "Humidity Ratio", &lblDeltaWVal, "lblDeltaWVal"},
+            {&lblDeltaVP, "lblDeltaVP", "Vapor Pressure", &lblDeltaVPVal, "lblDeltaVPVal"},
+            {&lblDeltaU, "lblDeltaU", "Degree of Sat", &lblDeltaUVal, "lblDeltaUVal"},
+            {&lblDeltaSpVol, "lblDeltaSpVol", "Specific Volume", &lblDeltaSpVolVal, "lblDeltaSpVolVal"},
+        });
     scrlProcess = MakeHScroll(frmProcess, "scrlProcess", 120, 3015, 3015, 255);
     frmProcess->hide();
 }
 
 void frmZolvane::BuildUnitsFrame() {
     frmUnits = MakeFrame(centralWidget(), "frmUnits", "Units", 120, 0, 3375, 1575);
-    optUSUnits = new QRadioButton("US Units", frmUnits);
-    optUSUnits->setObjectName("optUSUnits");
+    optUSUnits = Make<QRadioButton>(frmUnits, "optUSUnits", 360, 360, 2655, 300, "US Units");
     optUSUnits->setToolTip("Convert to US Units");
-    Place(optUSUnits, 360, 360, 2655, 300);
-    optMetricUnits = new QRadioButton("Metric Units", frmUnits);
-    optMetricUnits->setObjectName("optMetricUnits");
+    optMetricUnits = Make<QRadioButton>(frmUnits, "optMetricUnits", 360, 720, 2655, 300, "Metric Units");
     optMetricUnits->setToolTip("Convert to Metric Units");
-    Place(optMetricUnits, 360, 720, 2655, 300);
-    cmdUnitsOK = MakeButton(frmUnits, "cmdUnitsOK", "OK", 1080, 1110, 1215, 345);
+    cmdUnitsOK = Make<QPushButton>(frmUnits, "cmdUnitsOK", 1080, 1110, 1215, 345, "OK");
     frmUnits->hide();
 }
 

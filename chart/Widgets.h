@@ -1,0 +1,22 @@
+// Making a control of the chart window: its name (which tests and automation find it
+// by) and its place in twips.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <utility>
+
+#include "Controls.h"
+
+namespace Chart {
+
+// `args` come before the parent, as in Qt's constructors (a caption, usually).
+template <class W, class... Args>
+W* Make(QWidget* parent, const QString& name, int left, int top, int width, int height, Args&&... args) {
+    auto* widget = new W(std::forward<Args>(args)..., parent);
+    widget->setObjectName(name);
+    Platform::Place(widget, left, top, width, height);
+    return widget;
+}
+
+}  // namespace Chart
