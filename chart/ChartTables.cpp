@@ -260,9 +260,10 @@ void BuildWetBulbLines(const PlotBox& box) {
 }
 
 void BuildRelHumidCurves(const PlotBox& box) {
-    const float top = ToDisplay(Global::ChartMaxDry);
+    // The right edge in display degrees is rounded as it stands, not first cut to 32 bits.
+    const double top = static_cast<double>(Global::TempScale) * Global::ChartMaxDry - Global::TempOffset;
     const int step = Global::DryLabelStep > 0 ? Global::DryLabelStep : 1;
-    auto m = Global::ToInt16((static_cast<double>(top) - Global::DryLabelStart) / step);
+    auto m = Global::ToInt16((top - Global::DryLabelStart) / step);
     auto first = Global::ToInt16(Global::DryLabelStart);
     auto last = Global::ToInt16(top);
 

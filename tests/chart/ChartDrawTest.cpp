@@ -148,6 +148,15 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
     EXPECT_EQ(NumWetLineEnds, 16);
     EXPECT_EQ(NumRHPoints, 26);
 
+    // A right edge a hair under 49.5 C rounds to 49, though as a 32-bit float it is 49.5
+    // and would round to 50: the relative-humidity samples end at 48 C.
+    ChartMaxDry = 580.769958f;
+    ASSERT_LT(Shown(ChartMaxDry), 49.5);
+    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    ASSERT_EQ(DryLabelStep, 2);
+    ASSERT_EQ(NumRHPoints, 25);
+    EXPECT_NEAR(Shown(RHCurves(5, 25).DryBulb), 48, 1e-3);
+
     // A bottom edge below one step: the first humidity-ratio line is one step.
     TempScale = 1, TempOffset = 459.67f;
     SetLimits(120, 0, 90);
