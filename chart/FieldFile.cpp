@@ -64,8 +64,11 @@ std::optional<int32_t> FieldReader::ReadInt(int32_t min, int32_t max) {
     auto field = ReadField();
     if (!field) return std::nullopt;
     auto value = ParseNumber(*field);
-    if (!value || *value != std::floor(*value) || *value < min || *value > max) return std::nullopt;
-    return static_cast<int32_t>(*value);
+    if (!value) return std::nullopt;
+    // Any decimal form is a number: a fraction rounds to the nearest whole, halves to even.
+    const double whole = std::nearbyint(*value);
+    if (whole < min || whole > max) return std::nullopt;
+    return static_cast<int32_t>(whole);
 }
 
 std::optional<float> FieldReader::ReadFloat() {
