@@ -32,7 +32,7 @@ QString Shown(double value) {
 
 void frmZolvane::BuildPressureFrame() {
     using Chart::Make;
-    frmPress = Make<QGroupBox>(centralWidget(), "frmPress", 120, 0, 3375, 2415, "Atmospheric Pressure");
+    frmPress = Make<QGroupBox>(centralWidget(), "frmPress", 120, 0, 3375, 3375, "Atmospheric Pressure");
     frmPress->setAutoFillBackground(true);
     Label1 = Make<Platform::Label>(frmPress, "Label1", 120, 300, 3135, 255,
                                    "Enter Atmospheric Pressure or Altitude");

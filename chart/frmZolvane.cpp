@@ -41,6 +41,7 @@ QScrollBar* MakeHScroll(QWidget* parent, const char* name, int l, int t, int w, 
     auto* bar = Make<QScrollBar>(parent, name, l, t, w, h, Qt::Horizontal);
     bar->setMinimum(1);
     bar->setMaximum(1);
+    bar->setPageStep(1);  // a click beside the thumb moves one point or line
     bar->hide();
     return bar;
 }
@@ -217,7 +218,7 @@ void frmZolvane::BuildProcessFrame() {
 }
 
 void frmZolvane::BuildUnitsFrame() {
-    frmUnits = MakeFrame(centralWidget(), "frmUnits", "Units", 120, 0, 3375, 1575);
+    frmUnits = MakeFrame(centralWidget(), "frmUnits", "Units", 120, 0, 3375, 3375);
     optUSUnits = Make<QRadioButton>(frmUnits, "optUSUnits", 360, 360, 2655, 300, "US Units");
     optUSUnits->setToolTip("Convert to US Units");
     optMetricUnits = Make<QRadioButton>(frmUnits, "optMetricUnits", 360, 720, 2655, 300, "Metric Units");
