@@ -11,29 +11,20 @@
 #include "Global.h"
 #include "QtSurface.h"
 #include "RecordingSurface.h"
+#include "Settings.h"
+#include "UnitSystem.h"
 
 namespace {
 
 constexpr int WidthPixels = 1280;
 constexpr int HeightPixels = 800;
 
+// What start-up does without a settings file.
 void SetUSDefaults() {
-    using namespace Global;
-    ResetState();
-    Press = 14.697f;
-    PressInHg = static_cast<float>(Press * 2.036026);
-    TempScale = PressFactor = LengthFactor = 1;
-    TempOffset = 459.67f;
-    TempUnit = std::string("F");
-    MassUnit = std::string("lb");
-    PressUnit = std::string("psia");
-    LengthUnit = std::string("ft");
-    ChartMaxDry = 579.67f;
-    ChartMinDry = ChartMinDew = 494.67f;
-    ChartMaxDew = 549.67f;
-    ShowDryLines = ShowWetLines = ShowDewLines = ShowRHLines = ShowWLines = true;
-    RHLineColor = ColorRed;
-    ProcLines.ReDim(2, 0);
+    Global::ResetState();
+    Chart::ApplySettings(Chart::SettingsRecord{});
+    Chart::SetUnitSystem(true);
+    Global::ProcLines.ReDim(2, 0);
 }
 
 // The recording surface keeps every operation: drop them so each pass starts alike.

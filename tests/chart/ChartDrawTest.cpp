@@ -10,6 +10,8 @@
 #include "ChartTables.h"
 #include "Global.h"
 #include "RecordingSurface.h"
+#include "Settings.h"
+#include "UnitSystem.h"
 
 namespace {
 
@@ -35,37 +37,17 @@ void SetLimits(double maxDry, double minDry, double maxDew) {
 class ChartTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // What start-up does without a settings file.
         ResetState();
-        Press = 14.697f;
-        PressInHg = static_cast<float>(Press * 2.036026);
-        TempScale = PressFactor = LengthFactor = 1;
-        TempOffset = 459.67f;
-        TempUnit = std::string("F");
-        MassUnit = std::string("lb");
-        PressUnit = std::string("psia");
-        LengthUnit = std::string("ft");
-        ChartMaxDry = 579.67f;
-        ChartMinDry = ChartMinDew = 494.67f;
-        ChartMaxDew = 549.67f;
-        ShowDryLines = ShowWetLines = ShowDewLines = ShowRHLines = ShowWLines = true;
-        RHLineColor = ColorRed;
+        Chart::ApplySettings(Chart::SettingsRecord{});
+        Chart::SetUnitSystem(true);
         ProcLines.ReDim(2, 0);
         SetMessageSink(
             [this](const std::string& text, MsgIcon, const std::string&) { messages.push_back(text); });
     }
     void TearDown() override { SetMessageSink({}); }
 
-    static void UseMetricUnits() {
-        TempScale = static_cast<float>(5.0 / 9.0);
-        TempOffset = 273.15f;
-        PressFactor = 0.0068947589f;
-        LengthFactor = 0.3048f;
-        TempUnit = std::string("C");
-        MassUnit = std::string("kg");
-        PressUnit = std::string("MPa");
-        LengthUnit = std::string("m");
-        SetLimits(50, 0, 35);
-    }
+    static void UseMetricUnits() { Chart::SetUnitSystem(false); }
 
     void Draw(int16_t mode = Chart::ModeScreen) {
         Chart::BuildChartTables(screen, mode);
