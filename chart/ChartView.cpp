@@ -39,7 +39,9 @@ void frmZolvane::Form_Resize() {
                     std::max(0, twips(frameGeometry().width()) - 3690),
                     std::max(0, twips(frameGeometry().height()) - 780));
     BuildChartTables(Chart::ModeScreen);
-    picZolvane_Paint();
+    // Through the picture's own Paint, so the new picture counts as drawn and is not
+    // drawn a second time by the next paint event.
+    picZolvane->Refresh();
 }
 
 void frmZolvane::resizeEvent(QResizeEvent* event) {
