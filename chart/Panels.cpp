@@ -32,8 +32,4 @@ void SetScrollRange(QScrollBar* bar, int maximum, int value) {
     bar->setValue(value);
 }
 
-QString Shown(double value, int digits) {
-    return QString::fromStdString(Global::FormatValue(value, digits));
-}
-
 }  // namespace Chart

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "Widgets.h"
 #include "frmZolvane.h"
 
 class QScrollBar;
@@ -22,7 +23,5 @@ void ClearColumn(std::initializer_list<LabelPair*> rows, int index);
 
 // Sets the range, then the value; only a changed value raises the change handler.
 void SetScrollRange(QScrollBar* bar, int maximum, int value);
-
-QString Shown(double value, int digits);
 
 }  // namespace Chart

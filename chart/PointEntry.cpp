@@ -7,12 +7,13 @@
 #include "Controls.h"
 #include "Global.h"
 #include "Screen.h"
+#include "Widgets.h"
 #include "frmZolvane.h"
 
 namespace {
 
 constexpr int16_t MaxPoints = 32767;
-constexpr int16_t Hourglass = 11;
+constexpr int16_t HourglassPointer = 11;
 
 double TextValue(const QLineEdit* box) {
     return Global::Val(box->text().toStdString());
@@ -27,15 +28,13 @@ float TypedRelHumid(const QLineEdit* box) {
     return static_cast<float>(TextValue(box) / 100);
 }
 
-QString Shown(double value, int digits) {
-    return QString::fromStdString(Global::FormatValue(value, digits));
-}
-
 void Toggle(QCheckBox* box) {
     box->setChecked(!box->isChecked());
 }
 
 }  // namespace
+
+using Chart::Shown;
 
 bool frmZolvane::InputCheck() {
     struct Entry {
@@ -66,57 +65,50 @@ bool frmZolvane::InputCheck() {
 
 void frmZolvane::cmdCalculate_Click() {
     using namespace Global;
-    Platform::SetMousePointer(Hourglass);
-    if (!InputCheck()) {
-        Platform::SetMousePointer(0);
-        return;
-    }
+    // The hourglass for the whole calculation, the default pointer on every way out.
+    struct Hourglass {
+        Hourglass() { Platform::SetMousePointer(HourglassPointer); }
+        ~Hourglass() { Platform::SetMousePointer(0); }
+    } hourglass;
+    if (!InputCheck()) return;
     const int ticked = chkDryBulb->isChecked() + chkWetBulb->isChecked() + chkDewPoint->isChecked() +
                        chkRelHumid->isChecked();
     if (ticked != 2) {
         ShowMessage(ticked > 2 ? "Please check only two input paramters"
                                : "Two input parameters must be checked");
-        Platform::SetMousePointer(0);
         return;
     }
     if (NumPoints >= MaxPoints) {
         ShowMessage("The chart already holds 32767 points, the most it can hold. Delete points to add more.");
-        Platform::SetMousePointer(0);
         return;
     }
 
-    const bool dry = chkDryBulb->isChecked(), wet = chkWetBulb->isChecked(), dew = chkDewPoint->isChecked(),
-               rh = chkRelHumid->isChecked();
+    // Each known property: its box, its text and where its value goes.
+    struct Known {
+        QCheckBox* check;
+        QLineEdit* text;
+        float& value;
+        bool temperature;
+    };
+    const Known dry{chkDryBulb, txtDryBulb, DryBulb, true}, wet{chkWetBulb, txtWetBulb, WetBulb, true},
+        dew{chkDewPoint, txtDewPoint, DewPoint, true}, rh{chkRelHumid, txtRelHumid, RelHumid, false};
+    struct Pair {
+        const Known& first;
+        const Known& second;
+        bool (*solve)();
+    };
+    const Pair pairs[] = {{dry, wet, CalcDryBulbWetBulb}, {dry, dew, CalcDryBulbDewPoint},
+                          {dry, rh, CalcDryBulbRelHumid}, {dew, wet, CalcWetBulbDewPoint},
+                          {wet, rh, CalcWetBulbRelHumid}, {dew, rh, CalcDewPointRelHumid}};
     bool solved = false;
-    if (dry && wet) {
-        DryBulb = TypedTemperature(txtDryBulb);
-        WetBulb = TypedTemperature(txtWetBulb);
-        solved = CalcDryBulbWetBulb();
-    } else if (dry && dew) {
-        DryBulb = TypedTemperature(txtDryBulb);
-        DewPoint = TypedTemperature(txtDewPoint);
-        solved = CalcDryBulbDewPoint();
-    } else if (dry && rh) {
-        DryBulb = TypedTemperature(txtDryBulb);
-        RelHumid = TypedRelHumid(txtRelHumid);
-        solved = CalcDryBulbRelHumid();
-    } else if (wet && dew) {
-        DewPoint = TypedTemperature(txtDewPoint);
-        WetBulb = TypedTemperature(txtWetBulb);
-        solved = CalcWetBulbDewPoint();
-    } else if (wet && rh) {
-        WetBulb = TypedTemperature(txtWetBulb);
-        RelHumid = TypedRelHumid(txtRelHumid);
-        solved = CalcWetBulbRelHumid();
-    } else if (dew && rh) {
-        DewPoint = TypedTemperature(txtDewPoint);
-        RelHumid = TypedRelHumid(txtRelHumid);
-        solved = CalcDewPointRelHumid();
+    for (const Pair& pair : pairs) {
+        if (!pair.first.check->isChecked() || !pair.second.check->isChecked()) continue;
+        for (const Known* known : {&pair.first, &pair.second})
+            known->value = known->temperature ? TypedTemperature(known->text) : TypedRelHumid(known->text);
+        solved = pair.solve();
+        break;
     }
-    if (!solved) {  // the solver has said why
-        Platform::SetMousePointer(0);
-        return;
-    }
+    if (!solved) return;  // the solver has said why
 
     ++NumPoints;
     Points.ReDim(NumPoints);
@@ -134,7 +126,6 @@ void frmZolvane::cmdCalculate_Click() {
     ShowPointState(NumPoints);
     if (NumPoints > 2) scrlOutput->show();
     ShowOutputPoints(NumPoints);
-    Platform::SetMousePointer(0);
 }
 
 void frmZolvane::lblDryBulb_Click() {

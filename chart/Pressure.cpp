@@ -24,10 +24,6 @@ bool BeginsWithNumber(const QString& text) {
     return i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]));
 }
 
-QString Shown(double value) {
-    return QString::fromStdString(Global::FormatValue(value, 99));
-}
-
 }  // namespace
 
 void frmZolvane::BuildPressureFrame() {
@@ -58,8 +54,8 @@ void frmZolvane::mnuOptPress_Click() {
     frmPress->raise();
     optPress->setText(QString::fromStdString("Pressure (" + PressUnit + ")"));
     optAlt->setText(QString::fromStdString("Altitude (" + LengthUnit + ")"));
-    txtPress->setText(Shown(Press * PressFactor));
-    txtAlt->setText(Shown(Alt * LengthFactor));
+    txtPress->setText(Chart::Shown(Press * PressFactor, 99));
+    txtAlt->setText(Chart::Shown(Alt * LengthFactor, 99));
 }
 
 void frmZolvane::cmdPressOK_Click() {
@@ -85,8 +81,8 @@ void frmZolvane::cmdPressOK_Click() {
     Press = entry->press;
     Alt = entry->alt;
     PressInHg = entry->pressInHg;
-    txtPress->setText(Shown(Press * PressFactor));
-    txtAlt->setText(Shown(Alt * LengthFactor));
+    txtPress->setText(Chart::Shown(Press * PressFactor, 99));
+    txtAlt->setText(Chart::Shown(Alt * LengthFactor, 99));
 }
 
 void frmZolvane::cmdClose_Click() {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Controls.h"
+#include "Format.h"
 
 namespace Chart {
 
@@ -17,6 +18,11 @@ W* Make(QWidget* parent, const QString& name, int left, int top, int width, int 
     widget->setObjectName(name);
     Platform::Place(widget, left, top, width, height);
     return widget;
+}
+
+// A number as the windows show it (see FormatValue for the digit counts).
+inline QString Shown(double value, int digits) {
+    return QString::fromStdString(Global::FormatValue(value, digits));
 }
 
 }  // namespace Chart
