@@ -39,4 +39,15 @@ std::optional<Barometer> FromAltitude(double feet) {
     return b;
 }
 
+bool IsChartAltitude(float feet) {
+    return feet >= AltitudeFloor && feet <= AltitudeLimit;
+}
+
+bool IsChartPressure(float psia) {
+    constexpr double slack = 1e-6;  // a few float steps
+    static const double lowest = FromAltitude(AltitudeLimit)->press * (1 - slack);
+    static const double highest = FromAltitude(AltitudeFloor)->press * (1 + slack);
+    return psia >= lowest && psia <= highest;
+}
+
 }  // namespace Chart

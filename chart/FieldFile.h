@@ -3,6 +3,7 @@
 // the locale, CR LF line ends. A comma and a line end both end a field when reading.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <optional>
@@ -10,11 +11,15 @@
 
 namespace Chart {
 
+// A field longer than this is damage, not data; it also bounds the work on a huge line.
+inline constexpr std::size_t MaxFieldLength = 4096;
+
 class FieldReader {
 public:
     explicit FieldReader(std::istream& in) : in_(in) {}
 
-    // Each returns nothing when the input has ended or the field does not convert.
+    // Each returns nothing when the input has ended, the field does not convert or it
+    // is longer than MaxFieldLength.
     std::optional<std::string> ReadField();
     std::optional<bool> ReadBool();
     std::optional<int32_t> ReadInt(int32_t min, int32_t max);
@@ -44,8 +49,14 @@ private:
 // Shortest text of at most 7 significant digits ("14.697", "29.92347", "1.5E-05").
 std::string FloatText(float value);
 
-// Replaces the file at `path` by `content` through a temporary file in the same
-// folder, so a failed write leaves the old file as it was. False on any failure.
+// The whole of the regular file at `path`, or nothing when it is missing, is not a
+// regular file (a FIFO, a device), cannot be read or is larger than `maxBytes`.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes);
+
+// Replaces the file at `path` by `content` through a uniquely named temporary file in
+// the same folder, renamed over the target, so a failed write leaves the old file as
+// it was. When the folder refuses a new file but the target itself is writable, the
+// target is rewritten in place instead. False on any failure.
 bool ReplaceFile(const std::string& path, const std::string& content);
 
 }  // namespace Chart

@@ -61,15 +61,18 @@ void frmZolvane::mnuOptPress_Click() {
 void frmZolvane::cmdPressOK_Click() {
     using namespace Global;
     // A refused entry leaves the pressure in force as it was.
+    // Below the altitude floor (a pressure above about 17.55 psia) no chart can be built.
     std::optional<Chart::Barometer> entry;
     if (optPress->isChecked()) {
         if (!BeginsWithNumber(txtPress->text()) ||
-            !(entry = Chart::FromPressure(Val(txtPress->text().toStdString()) / PressFactor))) {
+            !(entry = Chart::FromPressure(Val(txtPress->text().toStdString()) / PressFactor)) ||
+            entry->alt < Chart::AltitudeFloor) {
             ShowMessage("Invalid Pressure");
             return;
         }
     } else if (!BeginsWithNumber(txtAlt->text()) ||
-               !(entry = Chart::FromAltitude(Val(txtAlt->text().toStdString()) / LengthFactor))) {
+               !(entry = Chart::FromAltitude(Val(txtAlt->text().toStdString()) / LengthFactor)) ||
+               entry->alt < Chart::AltitudeFloor) {
         ShowMessage("Invalid Altitude");
         return;
     }

@@ -1,9 +1,9 @@
 #include "Settings.h"
 
 #include <cmath>
-#include <fstream>
 #include <sstream>
 
+#include "Atmosphere.h"
 #include "Global.h"
 
 namespace Chart {
@@ -59,6 +59,11 @@ void ApplySettings(const SettingsRecord& r) {
     Global::ScaleChanged = r.scaleChanged;
 }
 
+bool IsSoundPressure(const SettingsRecord& r) {
+    const double inHg = r.press * InHgPerPsia;
+    return IsChartPressure(r.press) && IsChartAltitude(r.alt) && std::abs(r.pressInHg - inHg) <= 1e-6 * inHg;
+}
+
 std::optional<SettingsRecord> ReadSettingsRecord(FieldReader& in) {
     SettingsRecord r;
     for (bool& show : r.show) {
@@ -79,10 +84,11 @@ std::optional<SettingsRecord> ReadSettingsRecord(FieldReader& in) {
     auto press = in.ReadFloat();
     auto alt = in.ReadFloat();
     auto pressInHg = in.ReadFloat();
-    if (!press || !alt || !pressInHg || !(*press > 0) || !(*pressInHg > 0)) return std::nullopt;
+    if (!press || !alt || !pressInHg) return std::nullopt;
     r.press = *press;
     r.alt = *alt;
     r.pressInHg = *pressInHg;
+    if (!IsSoundPressure(r)) return std::nullopt;
     auto us = in.ReadBool();
     auto autoScale = in.ReadBool();
     auto scaleChanged = in.ReadBool();
@@ -109,8 +115,9 @@ void WriteSettingsRecord(FieldWriter& out, const SettingsRecord& r) {
 }
 
 std::optional<SettingsRecord> LoadSettingsFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    auto text = ReadWholeFile(path, MaxSettingsFileBytes);
+    if (!text) return std::nullopt;
+    std::istringstream in(*text);
     FieldReader reader(in);
     return ReadSettingsRecord(reader);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,13 +34,21 @@ SettingsRecord CurrentSettings(bool usUnits);
 // caller selects).
 void ApplySettings(const SettingsRecord& record);
 
+// Whether the pressure fields hold what the pressure frame could have put there: a
+// pressure and altitude of the chart's range, and the inHg value that goes with the
+// pressure (to float rounding).
+bool IsSoundPressure(const SettingsRecord& record);
+
 // The three lines of the record. Reading refuses a field that does not convert or is
-// out of its range (a style outside 0..4, a colour that is not RGB, a pressure that is
-// not positive), so a damaged file cannot put a nonsense value in force.
+// out of its range (a style outside 0..4, a colour that is not RGB, an unsound
+// pressure), so a damaged file cannot put a nonsense value in force.
 std::optional<SettingsRecord> ReadSettingsRecord(FieldReader& in);
 void WriteSettingsRecord(FieldWriter& out, const SettingsRecord& record);
 
-// The settings file: a record, or nothing when it is missing, short or malformed.
+inline constexpr std::size_t MaxSettingsFileBytes = 64 * 1024;
+
+// The settings file: a record, or nothing when it is missing, not a regular file,
+// larger than MaxSettingsFileBytes, short or malformed.
 std::optional<SettingsRecord> LoadSettingsFile(const std::string& path);
 bool SaveSettingsFile(const std::string& path, const SettingsRecord& record);
 

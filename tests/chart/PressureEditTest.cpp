@@ -43,6 +43,8 @@ TEST_F(PressureTest, AltitudeAndPressureEntries) {
     EXPECT_NEAR(Global::PressInHg, 24.895, 5e-4);
     EXPECT_EQ(Text("txtPress"), "12.23");
     EXPECT_EQ(Text("txtAlt"), "5000");
+    Enter(true, "17.5");  // about -4910 ft
+    Enter(false, "-5000");
     Enter(false, "25000");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Global::Alt, 25000.0f);
@@ -61,16 +63,21 @@ TEST_F(PressureTest, RefusedEntriesChangeNothing) {
     Enter(true, "0");
     Enter(false, "200000");
     Enter(false, "");
+    Enter(true, "1e30");
+    Enter(true, "17.6");  // about -5070 ft
+    Enter(false, "-5000.1");
+    Enter(false, "-1e7");
     std::vector<std::string> texts;
     for (auto& m : messages) texts.push_back(m.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"Altitudes are valid only below 25000 ft",
                                                "Altitudes are valid only below 25000 ft", "Invalid Pressure",
                                                "Invalid Pressure", "Invalid Pressure", "Invalid Altitude",
-                                               "Invalid Altitude"}));
+                                               "Invalid Altitude", "Invalid Pressure", "Invalid Pressure",
+                                               "Invalid Altitude", "Invalid Altitude"}));
     EXPECT_EQ(Global::Press, press);
     EXPECT_EQ(Global::Alt, alt);
     EXPECT_EQ(Global::PressInHg, inHg);
-    EXPECT_EQ(Text("txtAlt"), "");  // the boxes keep what was typed
+    EXPECT_EQ(Text("txtAlt"), "-1e7");  // the boxes keep what was typed
 }
 
 TEST_F(PressureTest, MetricAltitude) {
@@ -88,7 +95,8 @@ TEST_F(PressureTest, MetricAltitude) {
 class EditTest : public ChartWindowTest {
 protected:
     void AddPoints(int count) {
-        for (int i = 0; i < count; ++i) AddPoint({{"DryBulb", QString::number(50 + 10 * i)}, {"RelHumid", "40"}});
+        for (int i = 0; i < count; ++i)
+            AddPoint({{"DryBulb", QString::number(50 + 10 * i)}, {"RelHumid", "40"}});
         ASSERT_EQ(Global::NumPoints, count);
     }
     void SetLines(std::vector<std::pair<int16_t, int16_t>> lines) {

@@ -11,7 +11,8 @@
 namespace {
 
 const std::string DefaultSettings =
-    "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n0,0,0,0,0,14.697,0,29.92347\r\n#TRUE#,#FALSE#,#FALSE#\r\n";
+    "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n0,0,0,0,0,14.697,0,29.92347\r\n#TRUE#,#FALSE#,#FALSE#"
+    "\r\n";
 
 TEST_F(ChartWindowTest, StartsWithDefaultsWithoutASettingsFile) {
     Window();
@@ -36,7 +37,7 @@ TEST_F(ChartWindowTest, StartsWithDefaultsWithoutASettingsFile) {
 
 TEST_F(ChartWindowTest, ReadsTheSettingsFileAndStartsInItsUnits) {
     WriteFile("Zolvane.ini",
-              "#FALSE#,#TRUE#,#TRUE#,#TRUE#,#FALSE#,1,2,3,4,5\r\n1,2,3,4,0,12.2275,5000,24.895\r\n"
+              "#FALSE#,#TRUE#,#TRUE#,#TRUE#,#FALSE#,1,2,3,4,5\r\n1,2,3,4,0,12.2275,5000,24.89551\r\n"
               "#FALSE#,#TRUE#,#FALSE#\r\n");
     Window();
     EXPECT_TRUE(Find<QRadioButton>("optMetricUnits")->isChecked());
@@ -56,8 +57,13 @@ TEST_F(ChartWindowTest, ReadsTheSettingsFileAndStartsInItsUnits) {
 }
 
 TEST_F(ChartWindowTest, ShortOrDamagedSettingsFileGivesAllDefaultsSilently) {
-    WriteFile("Zolvane.ini", "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#TRUE#,9,9,9,9,9\r\n1,1,1,1,1,10,100,20\r\n");
+    // A pressure whose inHg value is not its own would put 409000 ft3/lb in the next point.
+    WriteFile("Zolvane.ini",
+              "#FALSE#,#FALSE#,#TRUE#,#TRUE#,#TRUE#,9,9,9,9,9\r\n1,1,1,1,1,14.697,0,0.001\r\n"
+              "#FALSE#,#TRUE#,#FALSE#\r\n");
     Window();
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    EXPECT_EQ(Text("lblSpVolVal"), "13.68");
     EXPECT_TRUE(Global::ShowDryLines);
     EXPECT_EQ(Global::DryLineColor, 0);
     EXPECT_EQ(Global::DryLineStyle, 0);
