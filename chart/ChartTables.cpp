@@ -197,6 +197,9 @@ void AddWetBulbLine(std::vector<StatePoint>& ends, float wetBulb) {
 
     Global::DewPoint = Global::ChartMinDew;
     Global::WetBulb = wetBulb;
+    // A search that cannot reach the lower end leaves it beyond the right edge, never
+    // at the saturated end it would otherwise keep.
+    Global::DryBulb = Global::ChartMaxDry + 1;
     {
         // The lower end of a hot wet-bulb line may lie past the boiling point; its dry
         // bulb is found all the same and the end is moved to the right edge below.

@@ -35,18 +35,21 @@ double R1(double p) {
 }
 
 // R2: vapour pressure from a humidity ratio.
-double R2(double w) { return Checked(w * Press / (0.62198 + w)); }
+double R2(double w) {
+    return Checked(w * Press / (0.62198 + w));
+}
 
 // R3: thermodynamic wet-bulb relation; reads HumidRatioSatWet of the wet bulb tw.
 double R3(double t, double tw) {
     double tf = t - RankineOffset;
     double twf = tw - RankineOffset;
-    return Checked(((1093 - 0.556 * twf) * HumidRatioSatWet - 0.24 * (t - tw)) /
-                   (1093 + 0.444 * tf - twf));
+    return Checked(((1093 - 0.556 * twf) * HumidRatioSatWet - 0.24 * (t - tw)) / (1093 + 0.444 * tf - twf));
 }
 
 // R4: degree of saturation.
-double R4() { return Checked(static_cast<double>(HumidRatio) / HumidRatioSat); }
+double R4() {
+    return Checked(static_cast<double>(HumidRatio) / HumidRatioSat);
+}
 
 // R5: relative humidity of degree of saturation mu at dry bulb t.
 double R5(double mu, float t) {
@@ -143,16 +146,21 @@ bool RunGainSearch(const GainSearch& s, double& x, Evaluate evaluate, Clamp clam
 
 // Stepwise upward search of the dry bulb from the wet bulb for the crossing of a
 // falling f with the target. Each step size has a pass bound, so a target that is
-// never crossed (or a float that no longer moves) ends as a fault, not a hang.
+// never crossed ends as a fault, not a hang.
 template <class F>
 double FindDryBulbStepwise(double target, F f) {
     float ta = WetBulb;
     float tb = ta;
     for (double step : {1.0, 0.1, 0.01, 0.001, 0.0001}) {
-        const int bound = step == 1.0 ? 5000 : 100;
+        // 70000 whole degrees cover the lower end of any wet-bulb line a chart can ask
+        // for (a 195 F line down to a 35 F dew point takes about 9200).
+        const int bound = step == 1.0 ? 70000 : 100;
         for (int pass = 0;; ++pass) {
             if (pass >= bound) throw ArithmeticFault{};
             tb = static_cast<float>(ta + step);
+            // Past about 1590 F a float no longer moves by the small steps: the crossing
+            // is then found as closely as a float can hold it.
+            if (tb == ta) break;
             if (!(f(tb) >= target)) break;
             ta = tb;
         }
@@ -160,12 +168,32 @@ double FindDryBulbStepwise(double target, F f) {
     return (static_cast<double>(ta) + tb) / 2;
 }
 
+// The dew-point correlation runs up to 0.07 R above the saturation temperature between
+// 0 and 130 F, so near-saturated air may show a dew point that far above its dry bulb;
+// more than this is no state at all (far below 0 F the correlation climbs back up).
+constexpr float DewPointOvershoot = 0.1f;
+
+// What a solver hands back as solved must be a state: some water, finite values and,
+// except where a wet bulb above the dry bulb is asked for, no dew point above the dry bulb.
+void RequireState(bool dewPointBounded) {
+    // The saturation relation peaks near 2000 R and falls beyond, so a dry bulb found out
+    // there (a hot wet bulb with a low dew point) would pass for one below boiling.
+    if (!(DryBulb < 1800)) throw ArithmeticFault{};
+    for (float v : {DryBulb, WetBulb, DewPoint, RelHumid, Enthalpy, HumidRatio, VaporPress, SatDegree, SpVol})
+        if (!std::isfinite(v)) throw ArithmeticFault{};
+    if (HumidRatio < 0 || SatDegree < 0) throw ArithmeticFault{};
+    if (dewPointBounded && DewPoint > static_cast<double>(DryBulb) + DewPointOvershoot)
+        throw ArithmeticFault{};
+}
+
 template <class Body>
-bool Guarded(Body body) {
+bool Guarded(Body body, bool dewPointBounded = true) {
     try {
         if (!(Press > 0) || !std::isfinite(Press) || !(PressInHg > 0) || !std::isfinite(PressInHg))
             throw ArithmeticFault{};
-        return body();
+        if (!body()) return false;
+        RequireState(dewPointBounded);
+        return true;
     } catch (const ArithmeticFault&) {
         ShowMessage(MsgOutOfRange);
         return false;
@@ -188,8 +216,8 @@ float CalcSatPress(float t) {
         lnp = -10214.165 / T - 4.8932428 - 0.0053765794 * T + 1.9202377e-7 * T * T +
               3.5575832e-10 * T * T * T - 9.0344688e-14 * T * T * T * T + 4.1635019 * std::log(T);
     } else {
-        lnp = -10440.397 / T - 11.29465 - 0.02702355 * T + 1.289036e-5 * T * T -
-              2.4780681e-9 * T * T * T + 6.5459673 * std::log(T);
+        lnp = -10440.397 / T - 11.29465 - 0.02702355 * T + 1.289036e-5 * T * T - 2.4780681e-9 * T * T * T +
+              6.5459673 * std::log(T);
     }
     return static_cast<float>(std::exp(static_cast<double>(static_cast<float>(lnp))));
 }
@@ -197,37 +225,41 @@ float CalcSatPress(float t) {
 double DewPointFromVaporPress(double pw) {
     if (!(pw > 0)) return NAN;
     double a = std::log(pw);
-    double td = pw > 0.08994139f
-                    ? 100.45 + 33.193 * a + 2.319 * a * a + 0.17074 * a * a * a + 1.2063 * std::pow(pw, 0.1984)
-                    : 90.12 + 26.142 * a + 0.8927 * a * a;
+    double td = pw > 0.08994139f ? 100.45 + 33.193 * a + 2.319 * a * a + 0.17074 * a * a * a +
+                                       1.2063 * std::pow(pw, 0.1984)
+                                 : 90.12 + 26.142 * a + 0.8927 * a * a;
     return td + RankineOffset;
 }
 
-double TempFromEnthalpy(double h, double w) { return (h - 1061 * w) / (0.24 + 0.444 * w) + RankineOffset; }
+double TempFromEnthalpy(double h, double w) {
+    return (h - 1061 * w) / (0.24 + 0.444 * w) + RankineOffset;
+}
 
 bool CalcDryBulbWetBulb() {
-    return Guarded([] {
-        if (std::fabs(static_cast<double>(DryBulb) - WetBulb) < 0.0001f) {
-            DewPoint = DryBulb;
-            RelHumid = 1;
-            StoreSaturatedState();
-        } else {
-            Store(SatPressWet, CalcSatPress(WetBulb));
-            Store(HumidRatioSatWet, R1(SatPressWet));
-            Store(HumidRatio, R3(DryBulb, WetBulb));
-            if (HumidRatio < 0) {
-                ShowMessage(MsgNegativeWWetBulb);
-                return false;
+    return Guarded(
+        [] {
+            if (std::fabs(static_cast<double>(DryBulb) - WetBulb) < 0.0001f) {
+                DewPoint = DryBulb;
+                RelHumid = 1;
+                StoreSaturatedState();
+            } else {
+                Store(SatPressWet, CalcSatPress(WetBulb));
+                Store(HumidRatioSatWet, R1(SatPressWet));
+                Store(HumidRatio, R3(DryBulb, WetBulb));
+                if (HumidRatio < 0) {
+                    ShowMessage(MsgNegativeWWetBulb);
+                    return false;
+                }
+                Store(HumidRatioSat, R1(CalcSatPress(DryBulb)));
+                Store(VaporPress, R2(HumidRatio));
+                Store(SatDegree, R4());
+                Store(RelHumid, R5(SatDegree, DryBulb));
+                StoreDewPoint(VaporPress);
             }
-            Store(HumidRatioSat, R1(CalcSatPress(DryBulb)));
-            Store(VaporPress, R2(HumidRatio));
-            Store(SatDegree, R4());
-            Store(RelHumid, R5(SatDegree, DryBulb));
-            StoreDewPoint(VaporPress);
-        }
-        StoreVolumeAndEnthalpy();
-        return true;
-    });
+            StoreVolumeAndEnthalpy();
+            return true;
+        },
+        false);
 }
 
 bool CalcDryBulbDewPoint() {
@@ -240,6 +272,8 @@ bool CalcDryBulbDewPoint() {
             StoreVolumeAndEnthalpy();
             return true;
         }
+        // A boiling dry bulb is out of range, not a search that failed.
+        if (!(CalcSatPress(DryBulb) < Press)) throw ArithmeticFault{};
         const GainSearch search{0.001f, 50, 200, true, 190, MsgFailureToConverge, true};
         double x = DryBulb;
         auto evaluate = [](double tw) {
@@ -277,7 +311,9 @@ bool CalcDewPointRelHumid() {
             auto clamp = [](double x) { return x <= DewPoint ? DewPoint : x > 900 ? 900.0 : x; };
             const GainSearch dry{0.00001f, 20, 200, true, 195, MsgDataDoesNotConverge, false};
             double x = DewPoint;
-            auto dryError = [](double t) { return Trial{Checked(SatPress - CalcSatPress(static_cast<float>(t)))}; };
+            auto dryError = [](double t) {
+                return Trial{Checked(static_cast<double>(SatPress) - CalcSatPress(static_cast<float>(t)))};
+            };
             if (!RunGainSearch(dry, x, dryError, clamp)) return false;
             Store(DryBulb, x);
 

@@ -145,6 +145,20 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
     Chart::BuildChartTables(screen, Chart::ModeScreen);
     EXPECT_FLOAT_EQ(WLabelStart, WLabelStep);
 
+    // A hot chart below boiling: each wet-bulb line runs down to the right; those whose lower
+    // end lies thousands of degrees out (165 F and up) end on the right edge.
+    SetLimits(210, 35, 200);
+    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    const float right = Chart::PlotBoxFor(screen, Chart::ModeScreen).R;
+    ASSERT_EQ(NumWetLineEnds, 34);
+    for (int c = 2; c <= NumWetLineEnds / 2; ++c) {  // the first is the bottom corner itself
+        EXPECT_GT(WetLinesXY(3, c), WetLinesXY(1, c)) << c;
+        if (Shown(WetLines(2 * c - 1).WetBulb) > 164) {
+            EXPECT_EQ(WetLinesXY(3, c), right) << c;
+        }
+    }
+    EXPECT_TRUE(messages.empty());
+
     // Part-degree limits: the whole-degree loop yields 35 ... 41, one sample more than m + 1.
     SetLimits(40.6, 35.4, 38);
     Chart::BuildChartTables(screen, Chart::ModeScreen);

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "support/EngineFixture.h"
 
@@ -45,9 +46,11 @@ TEST_F(SolverTest, SaturatedShortCuts) {
         const float t = Rankine(f);
         ASSERT_TRUE(Solve(CalcDryBulbRelHumid, DryBulb, t, RelHumid, 0.9999f));
         EXPECT_TRUE(WetBulb == t && DewPoint == t);
-        // Just below, the dew point comes from the correlation instead.
+        // Just below, the dew point comes from the correlation instead, which may lie up to
+        // 0.1 R above the dry bulb.
         ASSERT_TRUE(Solve(CalcDryBulbRelHumid, DryBulb, t, RelHumid, std::nextafter(0.9999f, 0.0f)));
         EXPECT_NE(DewPoint, t);
+        EXPECT_LT(DewPoint, t + 0.1f);
 
         ASSERT_TRUE(Solve(CalcDewPointRelHumid, DewPoint, t, RelHumid, 1));
         EXPECT_TRUE(DryBulb == t && WetBulb == t);
@@ -150,6 +153,19 @@ TEST_F(SolverTest, ImpossiblePairsAreRefused) {
     // inputs themselves (-20 F at 5 %) are fine.
     EXPECT_FALSE(Solve(CalcDewPointRelHumid, DewPoint, Rankine(-62.84), RelHumid, 0.05));
     ExpectOneMessage("Error-Data does not converge");
+    // States with no water or a dew point well above the dry bulb are out of range, not
+    // solved: -95 F at 50 %, a wet bulb of -200 F at 1 %, -200 C at 50 %, and a dew point
+    // 6.9 F above -40 F, whose vapour pressures differ by less than the search's tolerance.
+    for (auto [solve, first, a, second, b] :
+         {std::tuple{&CalcDryBulbRelHumid, &DryBulb, -95.0, &RelHumid, 0.5},
+          {&CalcWetBulbRelHumid, &WetBulb, -200.0, &RelHumid, 0.01},
+          {&CalcDryBulbRelHumid, &DryBulb, -328.0, &RelHumid, 0.5},
+          {&CalcDryBulbDewPoint, &DryBulb, -40.0, &DewPoint, Rankine(-33.1)},
+          {&CalcDryBulbDewPoint, &DryBulb, 250.0, &DewPoint, Rankine(50)},     // boiling
+          {&CalcWetBulbDewPoint, &WetBulb, 180.0, &DewPoint, Rankine(35)}}) {  // 2833 F dry bulb
+        EXPECT_FALSE(Solve(solve, *first, Rankine(a), *second, b)) << a;
+        ExpectOneMessage(MsgOutOfRange);
+    }
     // Above 100 % there is nothing to solve for.
     EXPECT_FALSE(Solve(CalcDryBulbRelHumid, DryBulb, Rankine(70), RelHumid, 1.5));
     ExpectOneMessage(MsgOutOfRange);
