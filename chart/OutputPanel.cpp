@@ -4,9 +4,8 @@
 #include "Controls.h"
 #include "Global.h"
 #include "Panels.h"
+#include "PropertyTexts.h"
 #include "frmZolvane.h"
-
-using Chart::Shown;
 
 #define OUTPUT_ROWS                                                                                     \
     {                                                                                                   \
@@ -14,24 +13,7 @@ using Chart::Shown;
             &lblWOutVal, &lblVPOutVal, &lblUOutVal, &lblSpVolOutVal                                     \
     }
 
-namespace {
-
-std::vector<QString> PointTexts(int p) {
-    using namespace Global;
-    const StatePoint& s = Points(p);
-    return {Shown(p, 0),
-            Shown(s.DryBulb * TempScale - TempOffset, 2),
-            Shown(s.WetBulb * TempScale - TempOffset, 2),
-            Shown(s.DewPoint * TempScale - TempOffset, 2),
-            Shown(s.RelHumid * 100.0f, 99),
-            Shown((s.Enthalpy - EnthalpyOffset) * EnthalpyFactor, 99),
-            Shown(s.HumidRatio, 99),
-            Shown(PressFactor * s.VaporPress, 99),
-            Shown(s.SatDegree * 100.0f, 99),
-            Shown(SpVolFactor * s.SpVol, 99)};
-}
-
-}  // namespace
+using Chart::PointTexts;
 
 void frmZolvane::ShowOutputPoints(int16_t PointNo) {
     using namespace Global;

@@ -9,12 +9,12 @@
 namespace Chart {
 
 void FillColumn(std::initializer_list<LabelPair*> rows, int index, int32_t color,
-                const std::vector<QString>& texts) {
+                const std::vector<std::string>& texts) {
     std::size_t i = 0;
     for (LabelPair* row : rows) {
         Platform::Label* label = (*row)[index];
         label->SetBackColor(color);
-        label->setText(i < texts.size() ? texts[i] : QString());
+        label->setText(i < texts.size() ? Platform::ToQ(texts[i]) : QString());
         ++i;
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "Widgets.h"
@@ -18,7 +19,7 @@ inline constexpr int32_t ColumnWhite = 0xFFFFFF;
 
 // Writes one value column (index 1 or 2) of the rows, all in one colour.
 void FillColumn(std::initializer_list<LabelPair*> rows, int index, int32_t color,
-                const std::vector<QString>& texts);
+                const std::vector<std::string>& texts);
 void ClearColumn(std::initializer_list<LabelPair*> rows, int index);
 
 // Sets the range, then the value; only a changed value raises the change handler.

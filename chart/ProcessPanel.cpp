@@ -9,9 +9,8 @@
 #include "Global.h"
 #include "Panels.h"
 #include "PictureBox.h"
+#include "PropertyTexts.h"
 #include "frmZolvane.h"
-
-using Chart::Shown;
 
 #define PROCESS_ROWS                                                                               \
     {                                                                                              \
@@ -19,39 +18,10 @@ using Chart::Shown;
             &lblDeltahVal, &lblDeltaWVal, &lblDeltaVPVal, &lblDeltaUVal, &lblDeltaSpVolVal         \
     }
 
-namespace {
-
-// Lines listed: the pending line, whose To point is not picked yet, is not one.
-int LineCount() {
-    int n = Global::ProcLines.UBound(1);
-    if (Global::LineState == 2) --n;
-    return std::max(n, 0);
-}
-
-// Changes from the From point to the To point: factors only, the offsets cancel.
-std::vector<QString> LineTexts(int k) {
-    using namespace Global;
-    const int from = ProcLines(1, k), to = ProcLines(2, k);
-    if (from < 1 || from > NumPoints || to < 1 || to > NumPoints) return {Shown(from, 0), Shown(to, 0)};
-    const StatePoint& f = Points(from);
-    const StatePoint& t = Points(to);
-    return {Shown(from, 0),
-            Shown(to, 0),
-            Shown((t.DryBulb - f.DryBulb) * TempScale, 2),
-            Shown((t.WetBulb - f.WetBulb) * TempScale, 2),
-            Shown((t.DewPoint - f.DewPoint) * TempScale, 2),
-            Shown((t.RelHumid - f.RelHumid) * 100.0f, 99),
-            Shown((t.Enthalpy - f.Enthalpy) * EnthalpyFactor, 99),
-            Shown(t.HumidRatio - f.HumidRatio, 99),
-            Shown((t.VaporPress - f.VaporPress) * PressFactor, 99),
-            Shown((t.SatDegree - f.SatDegree) * 100.0f, 99),
-            Shown((t.SpVol - f.SpVol) * SpVolFactor, 99)};
-}
-
-}  // namespace
+using Chart::LineTexts;
 
 void frmZolvane::ShowProcessLines(int16_t LineNo) {
-    const int n = LineCount();
+    const int n = Chart::CompleteLineCount();
     const int shown = std::clamp<int>(LineNo, 1, std::max(n, 1));
     if (n < 3) {
         scrlProcess->hide();

@@ -13,6 +13,7 @@
 #include "Controls.h"
 #include "Global.h"
 #include "PictureBox.h"
+#include "PrinterSurface.h"
 #include "Screen.h"
 #include "Settings.h"
 #include "frmZolvane.h"
@@ -78,6 +79,7 @@ void frmZolvane::ConnectHandlers() {
     });
 
     ConnectPressureHandlers();
+    ConnectPrintHandlers();
     ConnectChartOptionHandlers();
     ConnectEditHandlers();
 
@@ -97,6 +99,7 @@ void frmZolvane::Form_Load() {
 
     // Resolved once, so a later change of the working directory does not move it.
     settingsPath_ = QDir::current().absoluteFilePath(Chart::SettingsFileName).toStdString();
+    Platform::SetPdfOutputPath(QDir::current().absoluteFilePath(QStringLiteral("Zolvane.pdf")));
     // A missing, short or damaged file gives the defaults, silently.
     Chart::SettingsRecord settings = Chart::LoadSettingsFile(settingsPath_).value_or(Chart::SettingsRecord{});
     Chart::ApplySettings(settings);

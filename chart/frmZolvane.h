@@ -38,6 +38,7 @@ public:
     void BuildChartTables(int16_t Mode);
     void PlotChartPoints(int16_t Mode);
     void cmdCalculate_Click();
+    void mnuFilePrint_Click();
 
     // Where the settings file is read and written; fixed at start-up.
     const std::string& SettingsPath() const { return settingsPath_; }
@@ -194,6 +195,9 @@ public:
     void cmdColorOK_Click();
     void cmdStyleOK_Click();
 
+    // Printing.
+    void mnuFilePrintSetup_Click();
+
     // Edit commands.
     void mnuEditDeletePoints_Click();
     void mnuEditDeleteLines_Click();
@@ -216,6 +220,8 @@ private:
     void ConnectPressureHandlers();
     void ConnectChartOptionHandlers();
     void ConnectEditHandlers();
+    void ConnectPrintHandlers();
+    void PrintPoints();
 
     // Line families (shared by the per-family handlers above).
     void ChooseFamilyColor(int family);

@@ -6,16 +6,16 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageSetupDialog>
+#include <QPageLayout>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -120,52 +120,95 @@ std::optional<int32_t> QtDialogBackend::ChooseColor(const CommonDialog& dialog) 
     return FromQColor(chosen);
 }
 
+namespace {
+
+constexpr const char* PdfEntry = "PDF file";
+
+QComboBox* AddPaperSizes(QWidget* parent, QPageSize::PageSizeId current) {
+    auto* paper = new QComboBox(parent);
+    paper->setObjectName(QStringLiteral("cboPaper"));
+    for (QPageSize::PageSizeId id : {QPageSize::Letter, QPageSize::Legal, QPageSize::A4, QPageSize::A3,
+                                     QPageSize::A5, QPageSize::Executive, QPageSize::Tabloid})
+        paper->addItem(QPageSize::name(id), static_cast<int>(id));
+    if (paper->findData(static_cast<int>(current)) < 0)
+        paper->addItem(QPageSize::name(current), static_cast<int>(current));
+    paper->setCurrentIndex(paper->findData(static_cast<int>(current)));
+    return paper;
+}
+
+QDoubleSpinBox* AddMargin(QWidget* parent, const char* name, double millimetres) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setRange(0, 50);
+    box->setDecimals(1);
+    box->setSuffix(QStringLiteral(" mm"));
+    box->setValue(millimetres);
+    return box;
+}
+
+}  // namespace
+
+// Nothing reaches the printer before OK, so Cancel leaves every setting as it was.
 bool QtDialogBackend::SetUpPrinter(const CommonDialog& dialog) {
     QPrinter& printer = Printer();
-    // Cancel must leave the printer as it was, though page set-up edits it in place.
-    const QString oldName = printer.printerName();
-    const QPrinter::OutputFormat oldFormat = printer.outputFormat();
-    const QString oldFile = printer.outputFileName();
-    const QPageLayout oldLayout = printer.pageLayout();
+    const QPageLayout layout = printer.pageLayout();
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
 
     QDialog box(dialog.Parent);
+    box.setObjectName(QStringLiteral("PrintSetup"));
     box.setWindowTitle(QStringLiteral("Print Setup"));
     auto* form = new QFormLayout(&box);
-    const QStringList names = QPrinterInfo::availablePrinterNames();
+
     auto* printers = new QComboBox(&box);
-    if (names.isEmpty() || printer.outputFormat() == QPrinter::PdfFormat) {
-        form->addRow(new QLabel(QStringLiteral("Pages are saved to %1").arg(PdfOutputPath()), &box));
-    }
-    if (!names.isEmpty()) {
-        printers->addItems(names);
-        printers->setCurrentText(printer.outputFormat() == QPrinter::NativeFormat
-                                     ? printer.printerName()
-                                     : QPrinterInfo::defaultPrinterName());
-        form->addRow(QStringLiteral("Printer:"), printers);
-        QObject::connect(printers, &QComboBox::currentTextChanged, &box, [&printer](const QString& name) {
-            printer.setOutputFormat(QPrinter::NativeFormat);
-            printer.setPrinterName(name);
-        });
-    } else {
-        printers->hide();
-    }
-    auto* page = new QPushButton(QStringLiteral("Page Setup..."), &box);
-    QObject::connect(page, &QPushButton::clicked, &box, [&printer, &box] {
-        QPageSetupDialog setup(&printer, &box);
-        setup.exec();
-    });
-    form->addRow(page);
+    printers->setObjectName(QStringLiteral("cboPrinter"));
+    if (!PdfOnly()) printers->addItems(QPrinterInfo::availablePrinterNames());
+    printers->addItem(QLatin1String(PdfEntry));
+    printers->setCurrentText(printer.outputFormat() == QPrinter::PdfFormat ? QLatin1String(PdfEntry)
+                                                                           : printer.printerName());
+    form->addRow(QStringLiteral("Printer:"), printers);
+    auto* file = new QLineEdit(PdfOutputPath(), &box);
+    file->setObjectName(QStringLiteral("txtPdfFile"));
+    form->addRow(QStringLiteral("File name:"), file);
+    const auto enableFile = [printers, file] { file->setEnabled(printers->currentText() == PdfEntry); };
+    enableFile();
+    QObject::connect(printers, &QComboBox::currentTextChanged, &box, enableFile);
+
+    QComboBox* paper = AddPaperSizes(&box, layout.pageSize().id());
+    form->addRow(QStringLiteral("Paper:"), paper);
+    auto* orientation = new QComboBox(&box);
+    orientation->setObjectName(QStringLiteral("cboOrientation"));
+    orientation->addItems({QStringLiteral("Portrait"), QStringLiteral("Landscape")});
+    orientation->setCurrentIndex(layout.orientation() == QPageLayout::Landscape ? 1 : 0);
+    form->addRow(QStringLiteral("Orientation:"), orientation);
+    QDoubleSpinBox* left = AddMargin(&box, "txtMarginLeft", margins.left());
+    QDoubleSpinBox* top = AddMargin(&box, "txtMarginTop", margins.top());
+    QDoubleSpinBox* right = AddMargin(&box, "txtMarginRight", margins.right());
+    QDoubleSpinBox* bottom = AddMargin(&box, "txtMarginBottom", margins.bottom());
+    form->addRow(QStringLiteral("Left margin:"), left);
+    form->addRow(QStringLiteral("Top margin:"), top);
+    form->addRow(QStringLiteral("Right margin:"), right);
+    form->addRow(QStringLiteral("Bottom margin:"), bottom);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
     form->addRow(buttons);
+    if (box.exec() != QDialog::Accepted) return false;
 
-    if (box.exec() == QDialog::Accepted) return true;
-    printer.setOutputFormat(oldFormat);
-    if (oldFormat == QPrinter::NativeFormat) printer.setPrinterName(oldName);
-    printer.setOutputFileName(oldFile);
-    printer.setPageLayout(oldLayout);
-    return false;
+    if (printers->currentText() == PdfEntry) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = file->text().trimmed();
+        if (!path.isEmpty()) SetPdfOutputPath(QFileInfo(path).absoluteFilePath());
+        printer.setOutputFileName(PdfOutputPath());
+    } else {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(printers->currentText());
+    }
+    const auto id = static_cast<QPageSize::PageSizeId>(paper->currentData().toInt());
+    printer.setPageLayout(QPageLayout(
+        QPageSize(id), orientation->currentIndex() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(left->value(), top->value(), right->value(), bottom->value()), QPageLayout::Millimeter));
+    return true;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "PrinterSurface.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -23,29 +24,45 @@ QString& LastPath() {
     return path;
 }
 
-bool NoPrinterAvailable() {
+void RouteToPdfIfNeeded(QPrinter& printer) {
+    if (PdfOnly()) printer.setOutputFormat(QPrinter::PdfFormat);
+    if (printer.outputFormat() == QPrinter::PdfFormat) printer.setOutputFileName(PdfOutputPath());
+}
+
+QString OutputName(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
+}
+
+// A PDF cut short (a full disk) lacks its closing marker.
+bool PdfComplete(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
+}
+
+Surface*& PageOverride() {
+    static Surface* page = nullptr;
+    return page;
+}
+
+}  // namespace
+
+bool PdfOnly() {
     const QString platform = QGuiApplication::platformName();
     // Headless runs must never reach a real print queue.
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return true;
     return QPrinterInfo::availablePrinters().isEmpty();
 }
 
-void RouteToPdfIfNeeded(QPrinter& printer) {
-    if (!NoPrinterAvailable()) return;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(PdfOutputPath());
-    // A PDF page has no unprintable edge; keep the quarter inch a printer would.
-    if (printer.pageLayout().margins(QPageLayout::Millimeter).isNull())
-        printer.setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
-}
-
-}  // namespace
-
 QPrinter& Printer() {
     // Never destroyed: it must outlive every window, and QApplication with it.
     static QPrinter* printer = [] {
         auto* p = new QPrinter(QPrinter::HighResolution);
         RouteToPdfIfNeeded(*p);
+        // A PDF page has no unprintable edge; keep the quarter inch a printer would.
+        if (p->pageLayout().margins(QPageLayout::Millimeter).isNull())
+            p->setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
         return p;
     }();
     return *printer;
@@ -88,10 +105,14 @@ void PrinterSurface::Cls() {
 void PrinterSurface::EndDoc() {
     failed_ = false;
     if (!painter_.isActive()) return;
-    painter_.end();
+    bool done = painter_.end();
     ForgetPainterState();
-    LastPath() =
-        printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : printer_.printerName();
+    if (done && printer_.outputFormat() == QPrinter::PdfFormat) done = PdfComplete(printer_.outputFileName());
+    if (!done) {
+        Global::ShowMessage("Printing could not be finished (" + FromQ(OutputName(printer_)) + ").");
+        return;
+    }
+    LastPath() = OutputName(printer_);
 }
 
 QPainter* PrinterSurface::ActivePainter() {
@@ -102,10 +123,7 @@ QPainter* PrinterSurface::ActivePainter() {
     ForgetFont();
     if (!painter_.begin(&printer_)) {
         failed_ = true;
-        const std::string where =
-            FromQ(printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName()
-                                                                 : printer_.printerName());
-        Global::ShowMessage("Printing could not be started (" + where + ").");
+        Global::ShowMessage("Printing could not be started (" + FromQ(OutputName(printer_)) + ").");
         return nullptr;
     }
     ForgetPainterState();
@@ -125,9 +143,14 @@ double PrinterSurface::UnitsPerPixel() const {
     return std::max(1.0, printer_.resolution() / 300.0);
 }
 
-PrinterSurface& PrinterPage() {
+Surface& PrinterPage() {
+    if (Surface* page = PageOverride()) return *page;
     static PrinterSurface* page = new PrinterSurface(Printer());
     return *page;
+}
+
+void SetPrinterPage(Surface* page) {
+    PageOverride() = page;
 }
 
 }  // namespace Platform

@@ -15,10 +15,13 @@ namespace Platform {
 // The program's one printer; the printer set-up dialog edits this object.
 QPrinter& Printer();
 
-// Where a page goes when there is no printer to send it to ("Zolvane.pdf" in the
-// current directory unless set).
+// Where a page goes when it goes to a PDF file: no printer installed, the offscreen
+// platform, or "PDF file" chosen in Print Setup. The program fixes it at start-up;
+// unset, it is "Zolvane.pdf" in the current directory.
 void SetPdfOutputPath(const QString& path);
 QString PdfOutputPath();
+// True where no system printer may be used: none installed, or a headless platform.
+bool PdfOnly();
 // The file (or printer name) the last ended document went to; empty before any.
 QString LastOutputPath();
 
@@ -51,8 +54,10 @@ private:
     bool failed_ = false;  // begin failed: reported once until EndDoc
 };
 
-// The surface over Printer() that every print command draws on, so that the
-// calculator's report and the chart share one document.
-PrinterSurface& PrinterPage();
+// The page every print command draws on, so that the calculator's report and the
+// chart share one document: the surface over Printer() unless another was set.
+Surface& PrinterPage();
+// Replaces the page (tests record it); nullptr goes back to the printer.
+void SetPrinterPage(Surface* page);
 
 }  // namespace Platform

@@ -128,13 +128,13 @@ void QtSurface::Line(float x1, float y1, float x2, float y2, std::optional<int32
     Changed();
 }
 
-void QtSurface::Circle(float x, float y, float radius) {
+void QtSurface::Circle(float x, float y, float radius, std::optional<int32_t> color) {
     CurrentX = x;
     CurrentY = y;
     if (!Usable(x) || !Usable(y) || !Usable(radius) || radius <= 0) return;
     QPainter* painter = PreparePainter();
     if (!painter) return;
-    ApplyPen(*painter, ForeColor);
+    ApplyPen(*painter, color.value_or(ForeColor));
     if (FillStyle == FillSolid)
         painter->setBrush(ToQColor(FillColor));
     else

@@ -21,7 +21,7 @@ namespace Platform {
 class QtSurface : public Surface {
 public:
     void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}) override;
-    void Circle(float x, float y, float radius) override;
+    void Circle(float x, float y, float radius, std::optional<int32_t> color = {}) override;
     void Print(const std::string& text, bool endLine = true) override;
     float TextWidth(const std::string& text) override;
     float TextHeight(const std::string& text) override;

@@ -9,9 +9,12 @@ RecordingSurface::Record RecordingSurface::Snapshot(Op op) const {
     r.fillColor = FillColor;
     r.fillStyle = FillStyle;
     r.drawStyle = DrawStyle;
+    r.drawWidth = DrawWidth;
     r.drawMode = DrawMode;
     r.fontSize = FontSize;
     r.fontBold = FontBold;
+    r.fontItalic = FontItalic;
+    r.fontName = FontName;
     r.fontTransparent = FontTransparent;
     return r;
 }
@@ -30,9 +33,10 @@ void RecordingSurface::Line(float x1, float y1, float x2, float y2, std::optiona
     CurrentY = y2;
 }
 
-void RecordingSurface::Circle(float x, float y, float radius) {
+void RecordingSurface::Circle(float x, float y, float radius, std::optional<int32_t> color) {
     Record r = Snapshot(Op::Circle);
     r.x1 = x, r.y1 = y, r.x2 = radius;
+    if (color) r.color = *color;
     records.push_back(r);
     CurrentX = x;
     CurrentY = y;

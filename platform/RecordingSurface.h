@@ -23,9 +23,12 @@ public:
         int32_t fillColor = 0;
         int16_t fillStyle = 0;
         int16_t drawStyle = 0;
+        int16_t drawWidth = 1;
         DrawModes drawMode = DrawModes::Copy;
         double fontSize = 0;
         bool fontBold = false;
+        bool fontItalic = false;
+        std::string fontName;
         bool fontTransparent = false;
     };
 
@@ -40,7 +43,7 @@ public:
 
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}) override;
-    void Circle(float x, float y, float radius) override;
+    void Circle(float x, float y, float radius, std::optional<int32_t> color = {}) override;
     void Print(const std::string& text, bool endLine = true) override;
     float TextWidth(const std::string& text) override;
     float TextHeight(const std::string& text) override;

@@ -15,7 +15,25 @@ enum class DrawModes { Copy, Invert };
 inline constexpr int16_t FillSolid = 0;
 inline constexpr int16_t FillTransparent = 1;
 
-class Surface {
+// The settings a target keeps between operations, with the values a new target has.
+struct SurfaceSettings {
+    float CurrentX = 0;
+    float CurrentY = 0;
+    int32_t ForeColor = 0;  // RGB, red in the low byte
+    int32_t FillColor = 0;
+    int32_t BackColor = 0xFFFFFF;
+    int16_t FillStyle = FillTransparent;
+    int16_t DrawStyle = 0;  // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
+    int16_t DrawWidth = 1;  // pixels
+    DrawModes DrawMode = DrawModes::Copy;
+    double FontSize = 8.25;  // points, fractional sizes allowed
+    bool FontBold = false;
+    bool FontItalic = false;
+    std::string FontName = "Sans Serif";
+    bool FontTransparent = true;  // false: the text cell is filled with BackColor first
+};
+
+class Surface : public SurfaceSettings {
 public:
     virtual ~Surface() = default;
 
@@ -30,9 +48,9 @@ public:
     // becomes its end.
     virtual void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}) = 0;
 
-    // Circle in ForeColor, filled with FillColor when FillStyle is FillSolid; the
-    // current position becomes its centre.
-    virtual void Circle(float x, float y, float radius) = 0;
+    // Circle in `color`, else ForeColor, filled with FillColor when FillStyle is
+    // FillSolid; the current position becomes its centre.
+    virtual void Circle(float x, float y, float radius, std::optional<int32_t> color = {}) = 0;
 
     // Text with its top-left corner at the current position. Without a line end
     // CurrentX advances by its width; with one CurrentY moves down a text line and
@@ -45,20 +63,8 @@ public:
     // Ends the printed document (printers only).
     virtual void EndDoc() {}
 
-    float CurrentX = 0;
-    float CurrentY = 0;
-    int32_t ForeColor = 0;      // RGB, red in the low byte
-    int32_t FillColor = 0;
-    int32_t BackColor = 0xFFFFFF;
-    int16_t FillStyle = FillTransparent;
-    int16_t DrawStyle = 0;      // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
-    int16_t DrawWidth = 1;      // pixels
-    DrawModes DrawMode = DrawModes::Copy;
-    double FontSize = 8.25;     // points, fractional sizes allowed
-    bool FontBold = false;
-    bool FontItalic = false;
-    std::string FontName = "Sans Serif";
-    bool FontTransparent = true;  // false: the text cell is filled with BackColor first
+    // Every setting back to what a new target has, so each printed document starts alike.
+    void ResetSettings() { static_cast<SurfaceSettings&>(*this) = SurfaceSettings{}; }
 };
 
 }  // namespace Platform

@@ -1,12 +1,8 @@
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QRadioButton>
-#include <QStandardPaths>
 
-#include "ChartTables.h"
 #include "ChartWindowFixture.h"
-#include "PrinterSurface.h"
 
 namespace {
 
@@ -129,25 +125,6 @@ TEST_F(ChartWindowTest, UnitsOkRedrawsInTheNewSystemAndRewritesCaptions) {
     EXPECT_EQ(Text("lblDryBulb"), "Dry Bulb Temp (C)");
     EXPECT_EQ(Global::NumSatPoints, 631);  // 0 to 35 C of dew point, one sample per 0.1 R
     EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(ChartWindowTest, PrintedChartGoesToAPdfWithItsTitle) {
-    Window();
-    const QString pdf = QString::fromStdString((std::filesystem::current_path() / "chart.pdf").string());
-    Platform::SetPdfOutputPath(pdf);
-    Window().BuildChartTables(Chart::ModePrinter);
-    Window().PlotChartPoints(Chart::ModePrinter);
-    Platform::PrinterPage().EndDoc();
-    Window().BuildChartTables(Chart::ModeScreen);
-    ASSERT_TRUE(QFile::exists(pdf));
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    QProcess process;
-    process.start(pdftotext, {pdf, "-"});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    EXPECT_TRUE(text.contains("Pressure =")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Humidity")) << text.toStdString();
 }
 
 }  // namespace

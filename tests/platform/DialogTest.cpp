@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include "CommonDialog.h"
+#include "PrinterSurface.h"
 #include "RecordingSink.h"
 
 using Platform::CommonDialog;
@@ -152,4 +158,43 @@ TEST(QtDialogs, HelpViewerOpensBesideTheProgramAndQuits) {
     EXPECT_FALSE(dialog.ShowHelp());
     EXPECT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(VisibleHelpViewer(), nullptr);
+}
+
+// The real Print Setup dialog, answered by a user's edits queued before it opens.
+TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
+    QPrinter& printer = Platform::Printer();
+    const QString oldPdf = Platform::PdfOutputPath();
+    const QPageLayout before = printer.pageLayout();
+    const auto answer = [](bool ok) {
+        QTimer::singleShot(0, [ok] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            auto* printers = box->findChild<QComboBox*>("cboPrinter");
+            EXPECT_EQ(printers->itemText(printers->count() - 1), "PDF file")
+                << "offscreen: the PDF entry only";
+            box->findChild<QComboBox*>("cboOrientation")->setCurrentIndex(1);
+            box->findChild<QComboBox*>("cboPaper")->setCurrentText("Legal");
+            box->findChild<QDoubleSpinBox*>("txtMarginTop")->setValue(20);
+            box->findChild<QLineEdit*>("txtPdfFile")->setText("/tmp/elsewhere.pdf");
+            QMetaObject::invokeMethod(box, ok ? "accept" : "reject");
+        });
+    };
+    CommonDialog dialog;
+    dialog.CancelError = true;
+    dialog.Flags = Platform::PrinterFlagSetupOnly;
+
+    answer(false);
+    EXPECT_FALSE(dialog.ShowPrinter());
+    EXPECT_TRUE(printer.pageLayout().isEquivalentTo(before));
+    EXPECT_EQ(Platform::PdfOutputPath(), oldPdf);
+
+    answer(true);
+    EXPECT_TRUE(dialog.ShowPrinter());
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Legal);
+    EXPECT_NEAR(printer.pageLayout().margins(QPageLayout::Millimeter).top(), 20, 0.1);
+    EXPECT_EQ(Platform::PdfOutputPath(), "/tmp/elsewhere.pdf");
+
+    printer.setPageLayout(before);
+    Platform::SetPdfOutputPath(oldPdf);
 }

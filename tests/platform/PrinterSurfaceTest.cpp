@@ -108,7 +108,7 @@ TEST_F(PrinterSurfaceTest, PrinterThatCannotStartIsReportedOnce) {
 }
 
 TEST_F(PrinterSurfaceTest, SharedPageDrawsOnTheSharedPrinter) {
-    Platform::PrinterSurface& page = Platform::PrinterPage();
+    Platform::Surface& page = Platform::PrinterPage();
     EXPECT_EQ(&page, &Platform::PrinterPage());
     EXPECT_EQ(Platform::Printer().outputFormat(), QPrinter::PdfFormat) << "offscreen never uses a real queue";
     page.Print("Zolvane");

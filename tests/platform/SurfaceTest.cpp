@@ -191,6 +191,13 @@ TEST(ImageSurface, CircleIsFilledOnlyWhenFillStyleIsSolid) {
     EXPECT_EQ(s.Image().pixel(50, 50), Rgb(White));
     EXPECT_EQ(CountInRow(s.Image(), 50, Red), 0);
     EXPECT_GT(CountInRow(s.Image(), 50, Blue), 0);
+
+    // A colour of its own, leaving ForeColor alone.
+    s.Cls();
+    s.Circle(757.5, 757.5, 300, Red);
+    EXPECT_GT(CountInRow(s.Image(), 50, Red), 0);
+    EXPECT_EQ(CountInRow(s.Image(), 50, Blue), 0);
+    EXPECT_EQ(s.ForeColor, Blue);
 }
 
 TEST(ImageSurface, PrintPlacesTextAtTopLeftAndAdvances) {
