@@ -42,8 +42,10 @@ void frmZolvane::EndPendingLine() {
 }
 
 void frmZolvane::chkLines_Click() {
-    EndPendingLine();
+    // Clearing the box leaves a pending line pending (unseen while the box is clear);
+    // ticking it again drops it, so the next click starts a new line.
     if (chkLines->isChecked()) {
+        EndPendingLine();
         chkLines->setText("Lines Enabled");
         Global::LineState = 1;
     } else {

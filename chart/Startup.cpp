@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
+#include <vector>
 
 #include "CommonDialog.h"
 #include "Controls.h"
@@ -84,10 +86,14 @@ void frmZolvane::ConnectHandlers() {
     ConnectEditHandlers();
 
     auto* reset = new PointerReset(this);
-    for (QObject* target : std::initializer_list<QObject*>{centralWidget(), frmInput, frmOutput, frmProcess,
-                                                           frmUnits, cmdCalculate, chkLines, tabChart}) {
+    // The tab strip's tab bar, pages and their controls lie over the strip itself and
+    // take its moves.
+    std::vector<QWidget*> targets{centralWidget(), frmInput,     frmOutput, frmProcess,
+                                  frmUnits,        cmdCalculate, chkLines,  tabChart};
+    for (QWidget* part : tabChart->findChildren<QWidget*>()) targets.push_back(part);
+    for (QWidget* target : targets) {
         target->installEventFilter(reset);
-        if (auto* widget = qobject_cast<QWidget*>(target)) widget->setMouseTracking(true);
+        target->setMouseTracking(true);
     }
 }
 

@@ -1,3 +1,6 @@
+#include <QTabBar>
+#include <QTabWidget>
+
 #include "ChartRender.h"
 #include "ChartTables.h"
 #include "ChartWindowFixture.h"
@@ -10,7 +13,8 @@ class MouseTest : public ChartWindowTest {
 protected:
     void SetUp() override {
         ChartWindowTest::SetUp();
-        for (const char* dry : {"50", "60", "70", "80", "90"}) AddPoint({{"DryBulb", dry}, {"RelHumid", "40"}});
+        for (const char* dry : {"50", "60", "70", "80", "90"})
+            AddPoint({{"DryBulb", dry}, {"RelHumid", "40"}});
         ASSERT_EQ(Global::NumPoints, 5);
         picture = Find<Platform::PictureBox>("picZolvane");
     }
@@ -75,34 +79,29 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLine) {
     EXPECT_EQ(Global::ProcLines.UBound(1), 1);
 }
 
-TEST_F(MouseTest, PendingLineIsDroppedWhenTheBoxChanges) {
-    Lines(true);
-    RightClickOn(2);
-    ASSERT_EQ(Global::LineState, 2);
-    Lines(false);
-    EXPECT_EQ(Global::ProcLines.UBound(1), 0);
-    EXPECT_EQ(Global::LineState, 1);
-    Lines(true);
-    RightClickOn(2);
-    RightClickOn(3);  // a complete line stays
-    RightClickOn(4);
-    Lines(false);
-    Lines(true);
-    EXPECT_EQ(Global::ProcLines.UBound(1), 1);
-    EXPECT_EQ(Global::ProcLines(2, 1), 3);
-}
-
-TEST_F(MouseTest, PendingLineIsNeitherDrawnNorListed) {
+// A pending line survives a cleared box unseen and is dropped when the box is ticked again.
+TEST_F(MouseTest, PendingLineIsNeverALine) {
     Lines(true);
     RightClickOn(1);
     RightClickOn(2);
     RightClickOn(4);  // pending line from 4
-    Window().ShowProcessLines(5);
+    Lines(false);
+    EXPECT_EQ(Global::LineState, 2);
+    RightClickOn(5);  // box clear: selection only
+    EXPECT_EQ(Global::ProcLines.UBound(1), 2);
+    Window().ShowProcessLines(2);
     EXPECT_EQ(Text("lblFromVal(1)"), "1");
     EXPECT_EQ(Text("lblFromVal(2)"), "");
     Platform::RecordingSurface recording(picture->surface().Width(), picture->surface().Height());
     Chart::DrawProcessLines(recording);
     EXPECT_EQ(recording.records.size(), 1u);
+    Lines(true);
+    EXPECT_EQ(Global::LineState, 1);
+    EXPECT_EQ(Global::ProcLines.UBound(1), 1);
+    RightClickOn(3);
+    RightClickOn(5);
+    EXPECT_EQ(Global::ProcLines(1, 2), 3);
+    EXPECT_EQ(Global::ProcLines(2, 2), 5);
 }
 
 TEST_F(MouseTest, RubberBandFollowsAndErasesItself) {
@@ -137,9 +136,16 @@ TEST_F(MouseTest, CrosshairOnlyInsideTheInnerArea) {
     EXPECT_EQ(Platform::MousePointer(), 0);
     Window().picZolvane_MouseMove(0, 0, 1000, 1000);
     EXPECT_EQ(Platform::MousePointer(), 2);
-    QTest::mouseMove(Find<QWidget>("frmOutput"), QPoint(20, 20));
-    QApplication::processEvents();
-    EXPECT_EQ(Platform::MousePointer(), 0);
+    // The frames and the option strip's tab bar and pages put the default pointer back.
+    Trigger("mnuOptionsChart");
+    auto* strip = Find<QTabWidget>("tabChart");
+    for (QWidget* over :
+         {Find<QWidget>("frmOutput"), static_cast<QWidget*>(strip->tabBar()), strip->currentWidget()}) {
+        Platform::SetMousePointer(2);
+        QTest::mouseMove(over, QPoint(20, 10));
+        QApplication::processEvents();
+        EXPECT_EQ(Platform::MousePointer(), 0) << over->metaObject()->className();
+    }
 }
 
 }  // namespace

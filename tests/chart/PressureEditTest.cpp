@@ -167,7 +167,11 @@ TEST_F(EditTest, ClearAllEmptiesTheChart) {
     AddPoints(4);
     SetLines({{1, 2}, {3, 4}, {4, 1}});
     Global::SelProcLine = 1;
-    Trigger("mnuEditClear");
+    // Ctrl+A in a text box is Clear All, not the box's select-all.
+    Window().activateWindow();
+    auto* box = Find<QLineEdit>("txtDryBulb");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Global::NumPoints, 0);
     EXPECT_EQ(Global::Points.UBound(), 0);
