@@ -35,9 +35,39 @@ void LowerWhile(float& limit, Condition tooHigh) {
     while (tooHigh() && Whole(limit) >= LowestShown) SetLimit(limit, Whole(limit) - Step);
 }
 
+void Widen(PointRange& range, const Global::StatePoint& p) {
+    range.maxDry = std::max(range.maxDry, p.DryBulb);
+    range.minDry = std::min(range.minDry, p.DryBulb);
+    range.maxDew = std::max(range.maxDew, p.DewPoint);
+    range.minDew = std::min(range.minDew, p.DewPoint);
+}
+
 }  // namespace
 
 bool AutoScaleLimits(bool usUnits) {
+    using namespace Global;
+    if (!AutoScale && !ScaleChanged) return false;
+    // Never reads past the table, whatever the count says.
+    const int count = std::min<int>(NumPoints, Points.UBound());
+    if (count < 1) return AutoScaleLimits(usUnits, nullptr);
+    PointRange range{Points(1).DryBulb, Points(1).DryBulb, Points(1).DewPoint, Points(1).DewPoint};
+    for (int i = 2; i <= count; ++i) Widen(range, Points(i));
+    return AutoScaleLimits(usUnits, &range);
+}
+
+std::vector<PointRange> PrefixRanges() {
+    using namespace Global;
+    const int count = std::min<int>(NumPoints, Points.UBound());
+    std::vector<PointRange> ranges(static_cast<std::size_t>(std::max(count, 0)) + 1);
+    for (int i = 1; i <= count; ++i) {
+        const StatePoint& p = Points(i);
+        ranges[i] = i == 1 ? PointRange{p.DryBulb, p.DryBulb, p.DewPoint, p.DewPoint} : ranges[i - 1];
+        Widen(ranges[i], p);
+    }
+    return ranges;
+}
+
+bool AutoScaleLimits(bool usUnits, const PointRange* range) {
     using namespace Global;
     if (!AutoScale && !ScaleChanged) return false;
     if (ScaleChanged) {
@@ -45,19 +75,8 @@ bool AutoScaleLimits(bool usUnits) {
         ScaleChanged = false;
         return true;
     }
-    // Never reads past the table, whatever the count says.
-    const int count = std::min<int>(NumPoints, Points.UBound());
-    if (count < 1) return false;
-
-    float maxTdb = Points(1).DryBulb, minTdb = maxTdb;
-    float maxTdp = Points(1).DewPoint, minTdp = maxTdp;
-    for (int i = 2; i <= count; ++i) {
-        const StatePoint& p = Points(i);
-        if (p.DryBulb > maxTdb) maxTdb = p.DryBulb;
-        if (p.DryBulb < minTdb) minTdb = p.DryBulb;
-        if (p.DewPoint > maxTdp) maxTdp = p.DewPoint;
-        if (p.DewPoint < minTdp) minTdp = p.DewPoint;
-    }
+    if (!range) return false;
+    const float maxTdb = range->maxDry, minTdb = range->minDry, maxTdp = range->maxDew, minTdp = range->minDew;
     const double gap = usUnits ? 30 : 15;
     const float oldMaxDry = ChartMaxDry, oldMinDry = ChartMinDry, oldMaxDew = ChartMaxDew,
                 oldMinDew = ChartMinDew;

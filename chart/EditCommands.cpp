@@ -2,8 +2,10 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 
+#include "AutoScale.h"
 #include "ChartTables.h"
 #include "Global.h"
 #include "frmZolvane.h"
@@ -107,9 +109,47 @@ void frmZolvane::mnuEditDeletePoints_Click() {
 void frmZolvane::mnuEditClear_Click() {
     using namespace Global;
     if (NumPoints < 1) return;
+    EndPendingLine();
     for (int i = 1; i <= NumPoints; ++i) Points(i).MarkerColor = ColorRed;
+    // Clear All deletes the last point until none is left. Down to two points a step
+    // only moves the limits and drops the lines that touch the point, so those steps
+    // are done at once; the last two run as they are. Nothing is drawn in between.
+    if (NumPoints > 2) DropPointsAbove(2);
+    drawingDeferred_ = true;
     while (NumPoints >= 1) {
         Points(NumPoints).MarkerColor = ColorBlue;
         mnuEditDeletePoints_Click();
     }
+    drawingDeferred_ = false;
+    PlotChartPoints(Chart::ModeScreen);
+}
+
+void frmZolvane::DropPointsAbove(int16_t kept) {
+    using namespace Global;
+    const bool usUnits = optUSUnits->isChecked();
+    const std::vector<Chart::PointRange> ranges = Chart::PrefixRanges();
+    bool rebuild = false;
+    for (int left = NumPoints - 1; left >= kept; --left) rebuild |= Chart::AutoScaleLimits(usUnits, &ranges[left]);
+
+    const int n = ProcLines.UBound(1);
+    Table2<int16_t> lines;
+    lines.ReDim(2, std::max(n, 0));
+    int count = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (ProcLines(1, k) > kept || ProcLines(2, k) > kept) continue;
+        ++count;
+        lines(1, count) = ProcLines(1, k);
+        lines(2, count) = ProcLines(2, k);
+    }
+    if (count < n) {
+        // As the last of the one-by-one deletions would leave them.
+        lines.ReDim(2, count);
+        ProcLines = std::move(lines);
+        SelProcLine = static_cast<int16_t>(count);
+        if (count < 3) scrlProcess->hide();
+        ShowProcessLines(SelProcLine);
+    }
+    NumPoints = kept;
+    Points.ReDim(NumPoints);
+    if (rebuild) BuildChartTables(Chart::ModeScreen);
 }

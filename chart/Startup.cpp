@@ -84,6 +84,7 @@ void frmZolvane::ConnectHandlers() {
     ConnectPrintHandlers();
     ConnectChartOptionHandlers();
     ConnectEditHandlers();
+    ConnectFileHandlers();
 
     auto* reset = new PointerReset(this);
     // The tab strip's tab bar, pages and their controls lie over the strip itself and

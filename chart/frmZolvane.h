@@ -18,6 +18,10 @@ class QRadioButton;
 class QScrollBar;
 class QTabWidget;
 
+namespace Chart {
+struct ChartFileData;
+}
+
 namespace Platform {
 class Label;
 class PictureBox;
@@ -198,6 +202,11 @@ public:
     // Printing.
     void mnuFilePrintSetup_Click();
 
+    // Chart files. OpenChartFile is true when a file was read and applied.
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    bool OpenChartFile();
+
     // Edit commands.
     void mnuEditDeletePoints_Click();
     void mnuEditDeleteLines_Click();
@@ -222,6 +231,8 @@ private:
     void ConnectEditHandlers();
     void ConnectPrintHandlers();
     void PrintPoints();
+    void ConnectFileHandlers();
+    void ApplyChartFile(const Chart::ChartFileData& data);
 
     // Line families (shared by the per-family handlers above).
     void ChooseFamilyColor(int family);
@@ -230,5 +241,10 @@ private:
     void DrawFamilySample(int family);
     void DrawStyleSample(int16_t style);
 
+    // Clear All: deletes points above `kept` at once, as one-by-one deletion would.
+    void DropPointsAbove(int16_t kept);
+
     std::string settingsPath_;
+    // While set, the screen chart is not drawn: one drawing follows at the end.
+    bool drawingDeferred_ = false;
 };

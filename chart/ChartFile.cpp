@@ -1,0 +1,264 @@
+#include "ChartFile.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "FieldFile.h"
+
+namespace Chart {
+
+namespace {
+
+using K = CalcFieldKind;
+
+const std::vector<CalcLine> HeatMoistLayout = {
+    {{"txtHeatMoistQ", K::Text},
+     {"txtMoistGainFlow", K::Text},
+     {"txtMoistGainEnt", K::Text},
+     {"optHeatMoistInlet", K::Option},
+     {"optHeatMoistOutlet", K::Option},
+     {"txtHeatMoistPoint", K::Text}},
+    {{"optHMInputDew", K::Option},
+     {"optHMInputDry", K::Option},
+     {"optHMInputWet", K::Option},
+     {"optHMInputPhi", K::Option},
+     {"optHMInputW", K::Option},
+     {"optHMInputFlow", K::Option}},
+    {{"txtHMInputParam", K::Text}},
+    {{"", K::MoistGains}},
+    {{"lblHMOutputPointVal", K::Caption}, {"lblHMOutputFlowVal", K::Caption}, {"lblOutCFM", K::Caption}},
+};
+
+const std::vector<CalcLine> HeatLayout = {
+    {{"txtHeatInPoint", K::Text}, {"txtHeatOutPoint", K::Text}, {"txtHeatFlow", K::Text}},
+    {{"lblHeatQVal", K::Caption}},
+};
+
+const std::vector<CalcLine> CoolLayout = {
+    {{"txtCoolInPoint", K::Text},
+     {"txtCoolOutPoint", K::Text},
+     {"txtCoolFlow", K::Text},
+     {"txtCoolEnt", K::Text},
+     {"lblCoolWaterFlowVal", K::Caption},
+     {"lblCoolRateVal", K::Caption}},
+};
+
+const std::vector<CalcLine> AirAirLayout = {
+    {{"txtAirInPoint1", K::Text},
+     {"txtAirInPoint2", K::Text},
+     {"txtAirFlowIn1", K::Text},
+     {"txtAirFlowIn2", K::Text}},
+    {{"lblAirOutPointVal", K::Caption}, {"lblAirOutFlowVal", K::Caption}, {"lblAirOutFlowCFMVal", K::Caption}},
+};
+
+const std::vector<CalcLine> WatAirLayout = {
+    {{"txtWatAirInPoint", K::Text},
+     {"txtWatAirInFlow", K::Text},
+     {"txtWatAirEnt", K::Text},
+     {"txtWatAirInput", K::Text}},
+    {{"optWatAirDew", K::Option},
+     {"optWatAirDry", K::Option},
+     {"optWatAirWet", K::Option},
+     {"optWatAirW", K::Option},
+     {"optWatAirRel", K::Option},
+     {"optWatAirWater", K::Option}},
+    {{"lblWatAirOutPointVal", K::Caption}, {"lblWatAirWatFlowVal", K::Caption}},
+};
+
+const std::vector<CalcLine> NoLayout;
+
+// The twelve fields of a point record, in file order.
+constexpr float Global::StatePoint::* PointFields[] = {
+    &Global::StatePoint::DryBulb,    &Global::StatePoint::WetBulb,     &Global::StatePoint::DewPoint,
+    &Global::StatePoint::RelHumid,   &Global::StatePoint::Enthalpy,    &Global::StatePoint::HumidRatio,
+    &Global::StatePoint::VaporPress, &Global::StatePoint::SatDegree,   &Global::StatePoint::SpVol,
+    &Global::StatePoint::MarkerColor, &Global::StatePoint::PlotX,      &Global::StatePoint::PlotY};
+
+std::optional<CalcSection> ReadCalcSection(FieldReader& in) {
+    CalcSection section;
+    auto type = in.ReadInt(INT16_MIN, INT16_MAX);
+    if (!type) return std::nullopt;
+    section.CalcType = static_cast<int16_t>(*type);
+    for (const CalcLine& line : CalcLayout(section.CalcType)) {
+        for (const CalcField& field : line) {
+            if (field.kind == K::Option) {
+                auto v = in.ReadBool();
+                if (!v) return std::nullopt;
+                section.Options.push_back(*v);
+            } else if (field.kind == K::MoistGains) {
+                auto n = in.ReadInt(0, MaxChartCount);
+                if (!n) return std::nullopt;
+                section.NumMoistGains = static_cast<int16_t>(*n);
+                for (int i = 1; *n > 1 && i <= *n; ++i) {
+                    auto flow = in.ReadFloat();
+                    auto ent = in.ReadFloat();
+                    if (!flow || !ent) return std::nullopt;
+                    section.MoistGains.push_back({*flow, *ent});
+                }
+            } else {
+                auto v = in.ReadText();
+                if (!v) return std::nullopt;
+                section.Texts.push_back(std::move(*v));
+            }
+        }
+    }
+    return section;
+}
+
+void WriteCalcSection(FieldWriter& out, const CalcSection& section) {
+    out.Write(static_cast<int32_t>(section.CalcType));
+    out.EndLine();
+    std::size_t text = 0, option = 0;
+    for (const CalcLine& line : CalcLayout(section.CalcType)) {
+        for (const CalcField& field : line) {
+            if (field.kind == K::Option) {
+                out.Write(option < section.Options.size() && section.Options[option]);
+                ++option;
+            } else if (field.kind == K::MoistGains) {
+                out.Write(static_cast<int32_t>(section.NumMoistGains));
+                if (section.NumMoistGains > 1) {
+                    for (int i = 0; i < section.NumMoistGains; ++i) {
+                        out.EndLine();
+                        const bool known = static_cast<std::size_t>(i) < section.MoistGains.size();
+                        out.Write(known ? section.MoistGains[i][0] : 0.0f);
+                        out.Write(known ? section.MoistGains[i][1] : 0.0f);
+                    }
+                }
+            } else {
+                // A double quote would end the text early on reading.
+                std::string value = text < section.Texts.size() ? section.Texts[text] : std::string();
+                std::replace(value.begin(), value.end(), '"', '\'');
+                out.WriteText(value);
+                ++text;
+            }
+        }
+        out.EndLine();
+    }
+}
+
+}  // namespace
+
+const std::vector<CalcLine>& CalcLayout(int16_t calcType) {
+    switch (calcType) {
+        case 1:
+            return HeatMoistLayout;
+        case 2:
+            return HeatLayout;
+        case 3:
+            return CoolLayout;
+        case 4:
+            return AirAirLayout;
+        case 5:
+            return WatAirLayout;
+        default:
+            return NoLayout;
+    }
+}
+
+const char* StageText(ChartFileStage stage) {
+    switch (stage) {
+        case ChartFileStage::Points:
+            return "Error Reading data";
+        case ChartFileStage::Lines:
+            return "Error Reading Process Lines";
+        default:
+            return "Error Opening File";
+    }
+}
+
+ParsedChartFile ParseChartFile(std::string_view text) {
+    ParsedChartFile result;
+    std::istringstream stream{std::string(text)};
+    FieldReader in(stream);
+    ChartFileData data;
+
+    result.failed = ChartFileStage::Opening;
+    auto settings = ReadSettingsRecord(in);
+    if (!settings) return result;
+    data.Settings = *settings;
+    auto present = in.ReadBool();
+    auto numLines = in.ReadInt(0, MaxChartCount);
+    if (!present || !numLines) return result;
+    data.ProcessDataPresent = *present;
+    if (data.ProcessDataPresent) {
+        auto section = ReadCalcSection(in);
+        if (!section) return result;
+        data.Calc = std::move(*section);
+    }
+    auto numPoints = in.ReadInt(0, MaxChartCount);
+    if (!numPoints) return result;
+
+    result.failed = ChartFileStage::Points;
+    data.Points.resize(static_cast<std::size_t>(*numPoints));
+    for (Global::StatePoint& point : data.Points) {
+        for (auto field : PointFields) {
+            auto v = in.ReadFloat();
+            if (!v) return result;
+            point.*field = *v;
+        }
+    }
+
+    result.failed = ChartFileStage::Lines;
+    for (int k = 1; k <= *numLines; ++k) {
+        auto from = in.ReadInt(1, *numPoints);
+        auto to = in.ReadInt(0, *numPoints);
+        if (!from || !to) return result;
+        if (*to == 0) {
+            // Only the last line may still be waiting for its To point.
+            if (k != *numLines) return result;
+            break;
+        }
+        data.Lines.push_back({static_cast<int16_t>(*from), static_cast<int16_t>(*to)});
+    }
+    result.data = std::move(data);
+    return result;
+}
+
+std::string ChartFileText(const ChartFileData& data) {
+    std::ostringstream text;
+    FieldWriter out(text);
+    WriteSettingsRecord(out, data.Settings);
+    out.Write(data.ProcessDataPresent);
+    out.Write(static_cast<int32_t>(data.Lines.size()));
+    out.EndLine();
+    if (data.ProcessDataPresent) WriteCalcSection(out, data.Calc);
+    out.Write(static_cast<int32_t>(data.Points.size()));
+    out.EndLine();
+    for (const Global::StatePoint& point : data.Points) {
+        for (auto field : PointFields) out.Write(point.*field);
+        out.EndLine();
+    }
+    for (const auto& line : data.Lines) {
+        out.Write(static_cast<int32_t>(line[0]));
+        out.Write(static_cast<int32_t>(line[1]));
+        out.EndLine();
+    }
+    return text.str();
+}
+
+ChartFileData CurrentChart(const SettingsRecord& settings) {
+    using namespace Global;
+    ChartFileData data;
+    data.Settings = settings;
+    const int numPoints = std::clamp<int>(NumPoints, 0, Points.UBound());
+    data.Points.reserve(static_cast<std::size_t>(std::max(numPoints, 0)));
+    for (int i = 1; i <= numPoints; ++i) data.Points.push_back(Points(i));
+    // A line still waiting for its To point is not one yet.
+    const int lines = ProcLines.UBound(0) >= 2 ? ProcLines.UBound(1) : 0;
+    for (int k = 1; k <= lines; ++k) {
+        const int16_t from = ProcLines(1, k), to = ProcLines(2, k);
+        if (from < 1 || from > numPoints || to < 1 || to > numPoints) continue;
+        data.Lines.push_back({from, to});
+    }
+    return data;
+}
+
+std::string ChartFilePath(const std::string& chosen) {
+    const std::size_t slash = chosen.find_last_of('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t nameLength = chosen.size() - nameStart;
+    if (nameLength >= 4 && chosen[chosen.size() - 4] == '.') return chosen.substr(0, chosen.size() - 4) + ".zlv";
+    return chosen + ".zlv";
+}
+
+}  // namespace Chart

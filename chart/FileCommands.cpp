@@ -1,0 +1,96 @@
+// File > Open and File > Save of chart files.
+#include <QAction>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <filesystem>
+#include <fstream>
+
+#include "ChartFile.h"
+#include "ChartTables.h"
+#include "CommonDialog.h"
+#include "FieldFile.h"
+#include "Global.h"
+#include "frmZolvane.h"
+
+namespace {
+
+// The whole file, or nothing when it is not a regular file, is too big or cannot be read.
+std::optional<std::string> ReadChartText(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::is_regular_file(status)) return std::nullopt;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > Chart::MaxChartFileBytes) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    if (in.gcount() != static_cast<std::streamsize>(size)) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+void frmZolvane::ConnectFileHandlers() {
+    connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
+    connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
+}
+
+void frmZolvane::mnuFileOpen_Click() {
+    OpenChartFile();
+}
+
+bool frmZolvane::OpenChartFile() {
+    cmdlgChartColor->Filter = Chart::ChartFileFilter;
+    if (!cmdlgChartColor->ShowOpen()) return false;
+    Chart::ParsedChartFile parsed;
+    if (auto text = ReadChartText(cmdlgChartColor->FileName)) parsed = Chart::ParseChartFile(*text);
+    if (!parsed.data) {
+        Global::ShowMessage(Chart::StageText(parsed.failed), Global::MsgIcon::None, Chart::ChartFileTitle);
+        return false;
+    }
+    ApplyChartFile(*parsed.data);
+    return true;
+}
+
+void frmZolvane::ApplyChartFile(const Chart::ChartFileData& data) {
+    using namespace Global;
+    EndPendingLine();
+    Chart::ApplySettings(data.Settings);
+    ProcessDataPresent = data.ProcessDataPresent;
+    //CALC-APPLY
+
+    NumPoints = static_cast<int16_t>(data.Points.size());
+    Points.Erase();
+    Points.ReDim(NumPoints);
+    for (int i = 1; i <= NumPoints; ++i) Points(i) = data.Points[static_cast<std::size_t>(i - 1)];
+    const int numLines = static_cast<int>(data.Lines.size());
+    ProcLines.Erase();
+    ProcLines.ReDim(2, numLines);
+    for (int k = 1; k <= numLines; ++k) {
+        ProcLines(1, k) = data.Lines[static_cast<std::size_t>(k - 1)][0];
+        ProcLines(2, k) = data.Lines[static_cast<std::size_t>(k - 1)][1];
+    }
+
+    // Selecting the option applies the other unit system only when it changes.
+    (data.Settings.usUnits ? optUSUnits : optMetricUnits)->setChecked(true);
+    SetUnitCaptions();
+    // The file's pressure and the limits now in force need tables of their own.
+    BuildChartTables(Chart::ModeScreen);
+    ShowPointState(NumPoints);
+    scrlOutput->setVisible(NumPoints > 2);
+    ShowOutputPoints(NumPoints);
+    ShowProcessLines(static_cast<int16_t>(numLines));
+}
+
+void frmZolvane::mnuFileSave_Click() {
+    cmdlgChartColor->Filter = Chart::ChartFileFilter;
+    if (!cmdlgChartColor->ShowSave()) return;
+    const std::string path = Chart::ChartFilePath(cmdlgChartColor->FileName);
+    Chart::ChartFileData data = Chart::CurrentChart(Chart::CurrentSettings(optUSUnits->isChecked()));
+    data.ProcessDataPresent = Global::ProcessDataPresent;
+    // With no calculator to ask, type 0 restores nothing but reads back.
+    //CALC-COLLECT
+    if (!Chart::ReplaceFile(path, Chart::ChartFileText(data)))
+        Global::ShowMessage(Chart::SaveFailedText, Global::MsgIcon::Critical, Chart::ChartFileTitle);
+}
