@@ -50,12 +50,13 @@ std::optional<std::string> FieldReader::ReadField() {
         }
         if (c == EOF) return std::nullopt;
         c = in_.get();
-        while (c != EOF && c != ',' && c != '\n') c = in_.get();
+        while (c != EOF && c != ',' && c != '\n' && c != '\r') c = in_.get();
         return field;
     }
-    while (c != EOF && c != ',' && c != '\n') {
+    // A lone CR ends a line as CR LF and LF do; the LF of a pair is skipped as a blank line.
+    while (c != EOF && c != ',' && c != '\n' && c != '\r') {
         if (field.size() == MaxFieldLength) return std::nullopt;
-        if (c != '\r') field += static_cast<char>(c);
+        field += static_cast<char>(c);
         c = in_.get();
     }
     return field;
@@ -202,6 +203,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
 bool ReplaceFile(const std::string& path, const std::string& content) {
     struct stat target {};
     const bool exists = ::stat(path.c_str(), &target) == 0;
+    // A file the user made read-only is not ours to replace.
+    if (exists && ::access(path.c_str(), W_OK) != 0) return false;
     // A name of our own next to the target: never one a user's file may already have.
     std::string temp;
     int fd = -1;

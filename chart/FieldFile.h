@@ -56,7 +56,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
 // Replaces the file at `path` by `content` through a uniquely named temporary file in
 // the same folder, renamed over the target, so a failed write leaves the old file as
 // it was. When the folder refuses a new file but the target itself is writable, the
-// target is rewritten in place instead. False on any failure.
+// target is rewritten in place instead. A target that is not writable is refused.
+// False on any failure.
 bool ReplaceFile(const std::string& path, const std::string& content);
 
 }  // namespace Chart

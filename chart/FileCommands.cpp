@@ -2,8 +2,6 @@
 #include <QAction>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <filesystem>
-#include <fstream>
 
 #include "ChartFile.h"
 #include "ChartTables.h"
@@ -11,25 +9,6 @@
 #include "FieldFile.h"
 #include "Global.h"
 #include "frmZolvane.h"
-
-namespace {
-
-// The whole file, or nothing when it is not a regular file, is too big or cannot be read.
-std::optional<std::string> ReadChartText(const std::string& path) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::is_regular_file(status)) return std::nullopt;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size > Chart::MaxChartFileBytes) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    if (in.gcount() != static_cast<std::streamsize>(size)) return std::nullopt;
-    return text;
-}
-
-}  // namespace
 
 void frmZolvane::ConnectFileHandlers() {
     connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
@@ -44,7 +23,7 @@ bool frmZolvane::OpenChartFile() {
     cmdlgChartColor->Filter = Chart::ChartFileFilter;
     if (!cmdlgChartColor->ShowOpen()) return false;
     Chart::ParsedChartFile parsed;
-    if (auto text = ReadChartText(cmdlgChartColor->FileName)) parsed = Chart::ParseChartFile(*text);
+    if (auto text = Chart::ReadWholeFile(cmdlgChartColor->FileName, Chart::MaxChartFileBytes)) parsed = Chart::ParseChartFile(*text);
     if (!parsed.data) {
         Global::ShowMessage(Chart::StageText(parsed.failed), Global::MsgIcon::None, Chart::ChartFileTitle);
         return false;
