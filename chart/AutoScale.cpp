@@ -76,7 +76,8 @@ bool AutoScaleLimits(bool usUnits, const PointRange* range) {
         return true;
     }
     if (!range) return false;
-    const float maxTdb = range->maxDry, minTdb = range->minDry, maxTdp = range->maxDew, minTdp = range->minDew;
+    const float maxTdb = range->maxDry, minTdb = range->minDry, maxTdp = range->maxDew,
+                minTdp = range->minDew;
     const double gap = usUnits ? 30 : 15;
     const float oldMaxDry = ChartMaxDry, oldMinDry = ChartMinDry, oldMaxDew = ChartMaxDew,
                 oldMinDew = ChartMinDew;

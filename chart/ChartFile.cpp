@@ -48,7 +48,9 @@ const std::vector<CalcLine> AirAirLayout = {
      {"txtAirInPoint2", K::Text},
      {"txtAirFlowIn1", K::Text},
      {"txtAirFlowIn2", K::Text}},
-    {{"lblAirOutPointVal", K::Caption}, {"lblAirOutFlowVal", K::Caption}, {"lblAirOutFlowCFMVal", K::Caption}},
+    {{"lblAirOutPointVal", K::Caption},
+     {"lblAirOutFlowVal", K::Caption},
+     {"lblAirOutFlowCFMVal", K::Caption}},
 };
 
 const std::vector<CalcLine> WatAirLayout = {
@@ -68,11 +70,11 @@ const std::vector<CalcLine> WatAirLayout = {
 const std::vector<CalcLine> NoLayout;
 
 // The twelve fields of a point record, in file order.
-constexpr float Global::StatePoint::* PointFields[] = {
-    &Global::StatePoint::DryBulb,    &Global::StatePoint::WetBulb,     &Global::StatePoint::DewPoint,
-    &Global::StatePoint::RelHumid,   &Global::StatePoint::Enthalpy,    &Global::StatePoint::HumidRatio,
-    &Global::StatePoint::VaporPress, &Global::StatePoint::SatDegree,   &Global::StatePoint::SpVol,
-    &Global::StatePoint::MarkerColor, &Global::StatePoint::PlotX,      &Global::StatePoint::PlotY};
+constexpr float Global::StatePoint::*PointFields[] = {
+    &Global::StatePoint::DryBulb,     &Global::StatePoint::WetBulb,   &Global::StatePoint::DewPoint,
+    &Global::StatePoint::RelHumid,    &Global::StatePoint::Enthalpy,  &Global::StatePoint::HumidRatio,
+    &Global::StatePoint::VaporPress,  &Global::StatePoint::SatDegree, &Global::StatePoint::SpVol,
+    &Global::StatePoint::MarkerColor, &Global::StatePoint::PlotX,     &Global::StatePoint::PlotY};
 
 std::optional<CalcSection> ReadCalcSection(FieldReader& in) {
     CalcSection section;
@@ -257,7 +259,8 @@ std::string ChartFilePath(const std::string& chosen) {
     const std::size_t slash = chosen.find_last_of('/');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t nameLength = chosen.size() - nameStart;
-    if (nameLength >= 4 && chosen[chosen.size() - 4] == '.') return chosen.substr(0, chosen.size() - 4) + ".zlv";
+    if (nameLength >= 4 && chosen[chosen.size() - 4] == '.')
+        return chosen.substr(0, chosen.size() - 4) + ".zlv";
     return chosen + ".zlv";
 }
 

@@ -52,8 +52,8 @@ struct CalcSection {
 struct ChartFileData {
     SettingsRecord Settings;
     bool ProcessDataPresent = false;
-    CalcSection Calc;                          // only when ProcessDataPresent
-    std::vector<Global::StatePoint> Points;    // points 1..n
+    CalcSection Calc;                           // only when ProcessDataPresent
+    std::vector<Global::StatePoint> Points;     // points 1..n
     std::vector<std::array<int16_t, 2>> Lines;  // lines 1..n: From, To
 };
 

@@ -129,7 +129,8 @@ void frmZolvane::DropPointsAbove(int16_t kept) {
     const bool usUnits = optUSUnits->isChecked();
     const std::vector<Chart::PointRange> ranges = Chart::PrefixRanges();
     bool rebuild = false;
-    for (int left = NumPoints - 1; left >= kept; --left) rebuild |= Chart::AutoScaleLimits(usUnits, &ranges[left]);
+    for (int left = NumPoints - 1; left >= kept; --left)
+        rebuild |= Chart::AutoScaleLimits(usUnits, &ranges[left]);
 
     const int n = ProcLines.UBound(1);
     Table2<int16_t> lines;

@@ -23,7 +23,8 @@ bool frmZolvane::OpenChartFile() {
     cmdlgChartColor->Filter = Chart::ChartFileFilter;
     if (!cmdlgChartColor->ShowOpen()) return false;
     Chart::ParsedChartFile parsed;
-    if (auto text = Chart::ReadWholeFile(cmdlgChartColor->FileName, Chart::MaxChartFileBytes)) parsed = Chart::ParseChartFile(*text);
+    if (auto text = Chart::ReadWholeFile(cmdlgChartColor->FileName, Chart::MaxChartFileBytes))
+        parsed = Chart::ParseChartFile(*text);
     if (!parsed.data) {
         Global::ShowMessage(Chart::StageText(parsed.failed), Global::MsgIcon::None, Chart::ChartFileTitle);
         return false;
@@ -37,7 +38,7 @@ void frmZolvane::ApplyChartFile(const Chart::ChartFileData& data) {
     EndPendingLine();
     Chart::ApplySettings(data.Settings);
     ProcessDataPresent = data.ProcessDataPresent;
-    //CALC-APPLY
+    // CALC-APPLY
 
     NumPoints = static_cast<int16_t>(data.Points.size());
     Points.Erase();
@@ -69,7 +70,7 @@ void frmZolvane::mnuFileSave_Click() {
     Chart::ChartFileData data = Chart::CurrentChart(Chart::CurrentSettings(optUSUnits->isChecked()));
     data.ProcessDataPresent = Global::ProcessDataPresent;
     // With no calculator to ask, type 0 restores nothing but reads back.
-    //CALC-COLLECT
+    // CALC-COLLECT
     if (!Chart::ReplaceFile(path, Chart::ChartFileText(data)))
         Global::ShowMessage(Chart::SaveFailedText, Global::MsgIcon::Critical, Chart::ChartFileTitle);
 }

@@ -31,20 +31,29 @@ Chart::ChartFileData WithSection(Chart::CalcSection section) {
 
 // One valid file of each calculator type, and one of an unknown type.
 std::vector<Chart::ChartFileData> Samples() {
-    return {WithSection({1, {"1200", "5", "1100", "2", "40", "", "1", "2"},
-                         {true, false, false, true, false, false, false, false}, 3,
-                         {{5, 1100}, {2.5f, 1050.25f}, {0.125f, 1e-05f}}}),
-            WithSection({1, {"1200", "5", "1100", "2", "40", "3", "0.1", "7"}, {false, true, true, false, false, false, false, false}, 1, {}}),
-            WithSection({2, {"1", "2", "40", "1200"}, {}, 0, {}}),
-            WithSection({3, {"2", "1", "40", "10.5", "0.3", "-1200"}, {}, 0, {}}),
-            WithSection({4, {"1", "2", "30", "10", "3", "40", "530.5"}, {}, 0, {}}),
-            WithSection({5, {"1", "40", "1100", "0.5", "3", "0.02"}, {false, false, false, false, false, true}, 0, {}}),
-            WithSection({7, {}, {}, 0, {}})};
+    return {
+        WithSection({1,
+                     {"1200", "5", "1100", "2", "40", "", "1", "2"},
+                     {true, false, false, true, false, false, false, false},
+                     3,
+                     {{5, 1100}, {2.5f, 1050.25f}, {0.125f, 1e-05f}}}),
+        WithSection({1,
+                     {"1200", "5", "1100", "2", "40", "3", "0.1", "7"},
+                     {false, true, true, false, false, false, false, false},
+                     1,
+                     {}}),
+        WithSection({2, {"1", "2", "40", "1200"}, {}, 0, {}}),
+        WithSection({3, {"2", "1", "40", "10.5", "0.3", "-1200"}, {}, 0, {}}),
+        WithSection({4, {"1", "2", "30", "10", "3", "40", "530.5"}, {}, 0, {}}),
+        WithSection(
+            {5, {"1", "40", "1100", "0.5", "3", "0.02"}, {false, false, false, false, false, true}, 0, {}}),
+        WithSection({7, {}, {}, 0, {}})};
 }
 
 std::string Resaved(const std::string& text) {
     auto parsed = Chart::ParseChartFile(text);
-    return parsed.data ? Chart::ChartFileText(*parsed.data) : "refused at " + std::to_string(int(parsed.failed));
+    return parsed.data ? Chart::ChartFileText(*parsed.data)
+                       : "refused at " + std::to_string(int(parsed.failed));
 }
 
 TEST(ChartFile, WritesTheKnownBytes) {
@@ -52,12 +61,15 @@ TEST(ChartFile, WritesTheKnownBytes) {
     EXPECT_EQ(Chart::ChartFileText(TwoPoints()), Head + "#FALSE#,1\r\n2\r\n" + Point1 + Point2 + "1,2\r\n");
     auto cooling = Samples()[3];
     cooling.Calc.Texts[3] = "say \"10\"";
-    EXPECT_EQ(Chart::ChartFileText(cooling), Head + "#TRUE#,1\r\n3\r\n\"2\",\"1\",\"40\",\"say '10'\",\"0.3\",\"-1200\"\r\n2\r\n" +
-                                                Point1 + Point2 + "1,2\r\n");
+    EXPECT_EQ(Chart::ChartFileText(cooling),
+              Head + "#TRUE#,1\r\n3\r\n\"2\",\"1\",\"40\",\"say '10'\",\"0.3\",\"-1200\"\r\n2\r\n" + Point1 +
+                  Point2 + "1,2\r\n");
     EXPECT_EQ(Chart::ChartFileText(Samples()[0]),
-              Head + "#TRUE#,1\r\n1\r\n\"1200\",\"5\",\"1100\",#TRUE#,#FALSE#,\"2\"\r\n"
-                     "#FALSE#,#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n\"40\"\r\n3\r\n5,1100\r\n2.5,1050.25\r\n"
-                     "0.125,1E-05\r\n\"\",\"1\",\"2\"\r\n2\r\n" + Point1 + Point2 + "1,2\r\n");
+              Head +
+                  "#TRUE#,1\r\n1\r\n\"1200\",\"5\",\"1100\",#TRUE#,#FALSE#,\"2\"\r\n"
+                  "#FALSE#,#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#\r\n\"40\"\r\n3\r\n5,1100\r\n2.5,1050.25\r\n"
+                  "0.125,1E-05\r\n\"\",\"1\",\"2\"\r\n2\r\n" +
+                  Point1 + Point2 + "1,2\r\n");
 }
 
 TEST(ChartFile, EverySectionReadsBackFieldForField) {
@@ -90,7 +102,8 @@ TEST(ChartFile, DamageIsReportedByStage) {
         {Head + "#FALSE#,-1\r\n0\r\n", S::Opening},
         {Head + "#FALSE#,0\r\n40000\r\n", S::Opening},
         {Head + "#TRUE#,0\r\n1\r\n\"1\",\"2\"\r\n0\r\n", S::Opening},  // a section cut short
-        {Head + "#TRUE#,0\r\n1\r\n\"1\",\"2\",\"3\",#TRUE#,#FALSE#,\"4\"\r\n" + std::string(6, 'x'), S::Opening},
+        {Head + "#TRUE#,0\r\n1\r\n\"1\",\"2\",\"3\",#TRUE#,#FALSE#,\"4\"\r\n" + std::string(6, 'x'),
+         S::Opening},
         {Head + "#FALSE#,0\r\n2\r\n" + Point1 + "535.67,520.1\r\n", S::Points},
         {Head + "#FALSE#,1\r\n2\r\n" + Point1 + Point2 + "1,99\r\n", S::Lines},
         {lines2 + "1,0\r\n1,2\r\n", S::Lines},
@@ -121,10 +134,18 @@ TEST(ChartFile, MutatedFilesAreReadWholeOrRefused) {
             const std::size_t at = random() % text.size();
             const char c = alphabet[random() % alphabet.size()];
             switch (random() % 4) {
-                case 0: text[at] = c; break;
-                case 1: text.insert(at, 1, c); break;
-                case 2: text.erase(at, 1 + random() % 8); break;
-                default: text.resize(at); break;
+                case 0:
+                    text[at] = c;
+                    break;
+                case 1:
+                    text.insert(at, 1, c);
+                    break;
+                case 2:
+                    text.erase(at, 1 + random() % 8);
+                    break;
+                default:
+                    text.resize(at);
+                    break;
             }
             if (text.empty()) break;
         }
@@ -134,7 +155,8 @@ TEST(ChartFile, MutatedFilesAreReadWholeOrRefused) {
         const auto& data = *parsed.data;
         for (const auto& line : data.Lines)
             ASSERT_TRUE(line[0] >= 1 && line[1] >= 1 && line[0] <= int(data.Points.size()) &&
-                        line[1] <= int(data.Points.size())) << text;
+                        line[1] <= int(data.Points.size()))
+                << text;
         const std::string saved = Chart::ChartFileText(data);
         ASSERT_EQ(Resaved(saved), saved) << text;
     }
@@ -143,8 +165,9 @@ TEST(ChartFile, MutatedFilesAreReadWholeOrRefused) {
 
 TEST(ChartFile, NameRuleLooksAtTheFileNameOnly) {
     const std::pair<std::string, std::string> cases[] = {
-        {"a.txt", "a.zlv"}, {"plant", "plant.zlv"}, {"my.chart", "my.chart.zlv"}, {"B.ZLV", "B.zlv"},
-        {"run.d/x", "run.d/x.zlv"}, {"/tmp/run.d/report.txt", "/tmp/run.d/report.zlv"}, {"d/.abc", "d/.zlv"}};
+        {"a.txt", "a.zlv"},  {"plant", "plant.zlv"},     {"my.chart", "my.chart.zlv"},
+        {"B.ZLV", "B.zlv"},  {"run.d/x", "run.d/x.zlv"}, {"/tmp/run.d/report.txt", "/tmp/run.d/report.zlv"},
+        {"d/.abc", "d/.zlv"}};
     for (const auto& [chosen, path] : cases) EXPECT_EQ(Chart::ChartFilePath(chosen), path);
 }
 
