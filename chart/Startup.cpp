@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QThread>
 #include <vector>
 
 #include "CommonDialog.h"
@@ -85,6 +86,7 @@ void frmZolvane::ConnectHandlers() {
     ConnectChartOptionHandlers();
     ConnectEditHandlers();
     ConnectFileHandlers();
+    ConnectHelpHandlers();
 
     auto* reset = new PointerReset(this);
     // The tab strip's tab bar, pages and their controls lie over the strip itself and
@@ -122,7 +124,9 @@ void frmZolvane::mnuFileExit_Click() {
     Chart::SaveSettingsFile(settingsPath_, Chart::CurrentSettings(optUSUnits->isChecked()));
     cmdlgChartColor->HelpCommand = Platform::HelpQuit;
     cmdlgChartColor->ShowHelp();
-    QCoreApplication::exit(0);
+    // Outside the event loop (a test driving the window) there is nothing to end, and
+    // asking anyway would make every later modal box return at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 void frmZolvane::Form_Unload() {

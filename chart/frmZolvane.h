@@ -207,6 +207,11 @@ public:
     void mnuFileSave_Click();
     bool OpenChartFile();
 
+    // Help menu.
+    void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
+
     // Edit commands.
     void mnuEditDeletePoints_Click();
     void mnuEditDeleteLines_Click();
@@ -233,6 +238,7 @@ private:
     void PrintPoints();
     void ConnectFileHandlers();
     void ApplyChartFile(const Chart::ChartFileData& data);
+    void ConnectHelpHandlers();
 
     // Line families (shared by the per-family handlers above).
     void ChooseFamilyColor(int family);

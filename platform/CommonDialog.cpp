@@ -2,10 +2,8 @@
 
 #include <QColorDialog>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,13 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
-#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextBrowser>
-#include <QVBoxLayout>
 
 #include "Controls.h"
+#include "HelpViewer.h"
 #include "Message.h"
 #include "PrinterSurface.h"
 
@@ -213,104 +209,33 @@ bool QtDialogBackend::SetUpPrinter(const CommonDialog& dialog) {
 
 namespace {
 
-class HelpViewer : public QWidget {
-public:
-    HelpViewer() {
-        setAttribute(Qt::WA_DeleteOnClose);
-        setWindowTitle(QStringLiteral("Zolvane Help"));
-        resize(640, 520);
-        auto* layout = new QVBoxLayout(this);
-        search_ = new QLineEdit(this);
-        search_->setPlaceholderText(QStringLiteral("Search"));
-        browser_ = new QTextBrowser(this);
-        browser_->setOpenExternalLinks(true);
-        layout->addWidget(search_);
-        layout->addWidget(browser_);
-        connect(search_, &QLineEdit::returnPressed, this, [this] { Find(search_->text()); });
-    }
-
-    void Load(const QString& path) {
-        const QString suffix = QFileInfo(path).suffix().toLower();
-        if (suffix == QLatin1String("md")) {
-            browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::MarkdownResource);
-        } else if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
-            browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
-        } else {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) return;
-            const QString text = QString::fromUtf8(file.readAll());
-            if (Qt::mightBeRichText(text))
-                browser_->setHtml(text);
-            else
-                browser_->setPlainText(text);
-        }
-    }
-
-    void FocusSearch() {
-        search_->setFocus();
-        search_->selectAll();
-    }
-
-private:
-    void Find(const QString& text) {
-        if (text.isEmpty()) return;
-        if (browser_->find(text)) return;
-        // Wrap round once from the top.
-        browser_->moveCursor(QTextCursor::Start);
-        browser_->find(text);
-    }
-
-    QLineEdit* search_;
-    QTextBrowser* browser_;
-};
-
-QPointer<HelpViewer>& OpenViewer() {
-    static QPointer<HelpViewer> viewer;
-    return viewer;
-}
-
-// The help file is named without a folder; it may also have been converted to a
-// form the viewer reads, under the same base name.
-QString FindHelpFile(const std::string& name) {
-    const QFileInfo given(ToQ(name));
-    QStringList names{given.fileName()};
-    for (const char* suffix : {".html", ".htm", ".md", ".txt"})
-        names << given.completeBaseName() + QLatin1String(suffix);
-
-    QStringList folders;
-    if (given.isAbsolute() || name.find('/') != std::string::npos) folders << given.absolutePath();
-    const QString appDir = QCoreApplication::applicationDirPath();
-    folders << QDir::currentPath() << QDir::current().filePath(QStringLiteral("help")) << appDir
-            << appDir + QStringLiteral("/help") << appDir + QStringLiteral("/../help");
-    for (const QString& folder : folders) {
-        for (const QString& file : names) {
-            const QFileInfo candidate(QDir(folder).filePath(file));
-            if (candidate.isFile()) return candidate.absoluteFilePath();
-        }
-    }
-    return {};
+// "Zolvane.hlp", named without a folder, stands for the manual compiled into the program.
+bool IsManual(const std::string& helpFile) {
+    return QFileInfo(ToQ(helpFile)).fileName().compare(QStringLiteral("Zolvane.hlp"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
 
 bool QtDialogBackend::Help(const CommonDialog& dialog) {
-    QPointer<HelpViewer>& viewer = OpenViewer();
+    HelpViewer* viewer = HelpViewer::Current();
     if (dialog.HelpCommand == HelpQuit) {
         if (viewer) viewer->close();
         return true;
     }
     if (dialog.HelpCommand != HelpContents && dialog.HelpCommand != HelpSearch) return false;
-    const QString path = FindHelpFile(dialog.HelpFile);
-    if (path.isEmpty()) {
+    if (!IsManual(dialog.HelpFile)) {
         Global::ShowMessage("Cannot find the help file " + dialog.HelpFile + ".");
         return false;
     }
     if (!viewer) viewer = new HelpViewer;
-    viewer->Load(path);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
-    if (dialog.HelpCommand == HelpSearch) viewer->FocusSearch();
+    // After show, so that the filter box keeps its focus.
+    if (dialog.HelpCommand == HelpContents)
+        viewer->ShowContents();
+    else
+        viewer->ShowIndex();
     return true;
 }
 

@@ -99,6 +99,11 @@ const QFontMetricsF& QtSurface::Metrics() {
         fontBold_ = FontBold;
         fontItalic_ = FontItalic;
         font_ = QFont(ToQText(FontName));
+        // A serif face missing from the system falls back to another serif face.
+        const QString family = font_.family();
+        if ((family.contains(QLatin1String("Times")) || family.contains(QLatin1String("Serif"))) &&
+            !family.contains(QLatin1String("Sans")))
+            font_.setStyleHint(QFont::Serif);
         font_.setPointSizeF(size);
         font_.setBold(FontBold);
         font_.setItalic(FontItalic);

@@ -3,16 +3,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 #include "CommonDialog.h"
 #include "PrinterSurface.h"
-#include "RecordingSink.h"
 
 using Platform::CommonDialog;
 using Platform::DialogKind;
@@ -31,12 +28,6 @@ protected:
 
     ScriptedDialogBackend* script = nullptr;
 };
-
-QWidget* VisibleHelpViewer() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowTitle() == "Zolvane Help") return w;
-    return nullptr;
-}
 
 }  // namespace
 
@@ -125,39 +116,6 @@ TEST(QtDialogs, BackendGoesBackToQtAfterTests) {
     EXPECT_NE(dynamic_cast<ScriptedDialogBackend*>(&Platform::Dialogs()), nullptr);
     Platform::SetDialogBackend(nullptr);
     EXPECT_NE(dynamic_cast<Platform::QtDialogBackend*>(&Platform::Dialogs()), nullptr);
-}
-
-TEST(QtDialogs, HelpViewerOpensBesideTheProgramAndQuits) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    {
-        QFile html(dir.filePath("Zolvane.html"));
-        ASSERT_TRUE(html.open(QIODevice::WriteOnly));
-        html.write("<h1>Contents</h1><p>Dry bulb, wet bulb and dew point.</p>");
-    }
-    CommonDialog dialog;
-    dialog.HelpFile = (dir.path() + "/Zolvane.hlp").toStdString();
-
-    dialog.HelpCommand = Platform::HelpQuit;
-    EXPECT_TRUE(dialog.ShowHelp()) << "quit with no viewer open does nothing";
-    EXPECT_EQ(VisibleHelpViewer(), nullptr);
-
-    dialog.HelpCommand = Platform::HelpSearch;
-    EXPECT_TRUE(dialog.ShowHelp());
-    EXPECT_NE(VisibleHelpViewer(), nullptr);
-    dialog.HelpCommand = Platform::HelpContents;
-    EXPECT_TRUE(dialog.ShowHelp());
-
-    dialog.HelpCommand = Platform::HelpQuit;
-    EXPECT_TRUE(dialog.ShowHelp());
-    EXPECT_EQ(VisibleHelpViewer(), nullptr);
-
-    RecordingMessageSink sink;
-    dialog.HelpFile = (dir.path() + "/Other.hlp").toStdString();
-    dialog.HelpCommand = Platform::HelpContents;
-    EXPECT_FALSE(dialog.ShowHelp());
-    EXPECT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(VisibleHelpViewer(), nullptr);
 }
 
 // The real Print Setup dialog, answered by a user's edits queued before it opens.
