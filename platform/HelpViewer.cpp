@@ -1,6 +1,9 @@
 #include "HelpViewer.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +40,9 @@ const QUrl& ManualRoot() {
 
 void FillList(QListWidget* list, const std::string& page) {
     for (const HelpLink& link : PageLinks(ReadManualPage(page))) {
-        auto* item = new QListWidgetItem(ToQ(link.text), list);
+        // Sections stand indented under their chapter.
+        const QString indent(4 * std::max(0, link.depth - 1), QLatin1Char(' '));
+        auto* item = new QListWidgetItem(indent + ToQ(link.text), list);
         item->setData(Qt::UserRole, ToQ(link.target));
     }
 }
@@ -56,9 +61,12 @@ std::vector<HelpLink> PageLinks(const std::string& html) {
         QStringLiteral(R"re(<a\s[^>]*href="([^"]*)"[^>]*>(.*?)</a>)re"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     std::vector<HelpLink> links;
-    for (const QRegularExpressionMatch& m : link.globalMatch(ToQ(html))) {
+    const QString page = ToQ(html);
+    for (const QRegularExpressionMatch& m : link.globalMatch(page)) {
         const QString text = QTextDocumentFragment::fromHtml(m.captured(2)).toPlainText().simplified();
-        links.push_back({FromQ(text), FromQ(m.captured(1))});
+        const QStringView before = QStringView(page).left(m.capturedStart());
+        const int depth = static_cast<int>(before.count(QLatin1String("<ul")) - before.count(QLatin1String("</ul")));
+        links.push_back({FromQ(text), FromQ(m.captured(1)), depth});
     }
     return links;
 }
@@ -68,7 +76,12 @@ HelpViewer::HelpViewer() {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Zolvane Help"));
-    resize(860, 620);
+    resize(900, 640);
+    // Beside the chart window rather than over its middle.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.right() - width() + 1, area.top());
+    }
 
     auto* split = new QSplitter(this);
     tabHelp = new QTabWidget(split);
@@ -110,7 +123,7 @@ HelpViewer::HelpViewer() {
     pageLayout->addLayout(bar);
     pageLayout->addWidget(txtPage);
     split->setStretchFactor(1, 1);
-    split->setSizes({220, 640});
+    split->setSizes({280, 620});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(split);
 

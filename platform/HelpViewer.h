@@ -25,6 +25,7 @@ inline constexpr const char* ManualKeywords = "qrc:/help/keywords.html";
 struct HelpLink {
     std::string text;
     std::string target;
+    int depth = 0;  // lists the link stands in
 };
 
 // The text of a page of the manual ("index.html"), empty when there is none.

@@ -105,8 +105,8 @@ TEST(Manual, EveryLinkKeywordAndPictureResolves) {
 //  1. a string literal in the first argument of a call to a function whose name ends in
 //     "Message" (Global::ShowMessage, or a helper named like it);
 //  2. a string literal that initialises a name beginning with "Msg" (MsgOutOfRange = "...");
-//  3. in a file that declares a member named `message` (a table of checks), a string literal
-//     of two or more words that ends a braced row ({chkDryBulb, -200, true, "Invalid Dry Bulb"}).
+//  3. in a table `Row name[] = {...}` whose row struct has a member named `message`, a string
+//     literal that ends a row ({chkDryBulb, txtDryBulb, -200, true, "Invalid Dry Bulb"}).
 // Adjacent literals are joined. A message built from pieces is checked piece by piece; a piece
 // without a letter is skipped. To satisfy this test, add the text to the manual's message list.
 std::set<std::string> SourceMessages() {
@@ -161,13 +161,24 @@ std::set<std::string> SourceMessages() {
                 }
                 if (i == std::string::npos) break;
             }
-            const bool hasTables = std::regex_search(src, std::regex(R"(\bmessage\s*;)"));
+            // Row types of check tables: structs with a member named `message`.
+            std::set<std::string> rowTypes;
+            for (size_t t = 0; t + 2 < tokens.size(); ++t) {
+                if (tokens[t].text != "struct" || tokens[t + 2].text != "{") continue;
+                for (size_t m = t + 3; m + 1 < tokens.size() && tokens[m].text != "}"; ++m)
+                    if (tokens[m].text == "message" && tokens[m + 1].text == ";")
+                        rowTypes.insert(tokens[t + 1].text);
+            }
             for (size_t t = 0; t + 1 < tokens.size(); ++t) {
                 const std::string& word = tokens[t].text;
-                if (tokens[t].literal) {
-                    if (hasTables && t > 0 && tokens[t - 1].text == "," && tokens[t + 1].text == "}" &&
-                        word.find(' ') != std::string::npos)
-                        messages.insert(word);
+                if (rowTypes.count(word) && t + 2 < tokens.size() && tokens[t + 2].text == "[") {
+                    size_t a = t;
+                    while (a < tokens.size() && tokens[a].text != "{") ++a;
+                    for (int depth = 0; a + 1 < tokens.size(); ++a) {
+                        if (tokens[a].text == "{") ++depth;
+                        if (tokens[a].text == "}" && --depth == 0) break;
+                        if (tokens[a].literal && tokens[a + 1].text == "}") messages.insert(tokens[a].text);
+                    }
                 } else if (word.size() > 3 && word.starts_with("Msg") && std::isupper(word[3]) &&
                            tokens[t + 1].text == "=") {
                     if (t + 2 < tokens.size() && tokens[t + 2].literal) messages.insert(tokens[t + 2].text);
