@@ -37,7 +37,7 @@ class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              ("zolvane-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              ("zolvane-settings-" + std::to_string(getpid()) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir);
         path = (dir / "Zolvane.ini").string();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,8 +36,9 @@ protected:
     void SetUp() override {
         Global::ResetState();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        // The process id keeps runs from other work trees out of this folder.
         dir_ = std::filesystem::temp_directory_path() /
-               (std::string("zolvane-") + info->test_suite_name() + "-" + info->name());
+               ("zolvane-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
         oldDir_ = std::filesystem::current_path();
