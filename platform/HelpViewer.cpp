@@ -76,7 +76,7 @@ HelpViewer::HelpViewer() {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Zolvane Help"));
-    resize(900, 640);
+    resize(980, 680);
     // Beside the chart window rather than over its middle.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -123,7 +123,7 @@ HelpViewer::HelpViewer() {
     pageLayout->addLayout(bar);
     pageLayout->addWidget(txtPage);
     split->setStretchFactor(1, 1);
-    split->setSizes({280, 620});
+    split->setSizes({260, 700});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(split);
 
