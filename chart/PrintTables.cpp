@@ -17,6 +17,8 @@ using Platform::Surface;
 constexpr double TitleSize = 12;
 constexpr double HeadingSize = 9.75;
 constexpr double RowSize = 9;
+// Narrow enough for the headings to clear the column rules.
+const std::string TableFont = "Arial";
 // The last column is as wide as its heading.
 const std::string LastHeading = "Specific Vol.";
 
@@ -154,9 +156,12 @@ void PrintLineTable(Surface& page, int lines) {
 }  // namespace
 
 void PrintPoints(Surface& page) {
+    const std::string font = page.FontName;
+    page.FontName = TableFont;
     PrintPointTable(page);
     const int lines = CompleteLineCount();
     if (lines >= 1 && Global::ProcLines.UBound(0) >= 2) PrintLineTable(page, lines);
+    page.FontName = font;
     page.FontTransparent = false;
     page.DrawWidth = 1;
 }

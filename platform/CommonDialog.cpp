@@ -163,6 +163,7 @@ bool QtDialogBackend::SetUpPrinter(const CommonDialog& dialog) {
                                                                            : printer.printerName());
     form->addRow(QStringLiteral("Printer:"), printers);
     auto* file = new QLineEdit(PdfOutputPath(), &box);
+    file->setMinimumWidth(360);
     file->setObjectName(QStringLiteral("txtPdfFile"));
     form->addRow(QStringLiteral("File name:"), file);
     const auto enableFile = [printers, file] { file->setEnabled(printers->currentText() == PdfEntry); };
