@@ -33,12 +33,13 @@ inline const std::array<Solver, 6> kSolvers = {
      {"WetBulbRelHumid", Global::CalcWetBulbRelHumid, &Global::WetBulb, &Global::RelHumid},
      {"DewPointRelHumid", Global::CalcDewPointRelHumid, &Global::DewPoint, &Global::RelHumid}}};
 
-// Every float of the current moist-air state but Press, PressInHg and Alt.
+// Every float of the current moist-air state but Press, PressInHg and Alt: the point
+// record's nine, then the working values.
 inline const std::array<float*, 13> kStateVars = {
-    &Global::DryBulb,          &Global::WetBulb,     &Global::DewPoint,   &Global::HumidRatioSat,
-    &Global::HumidRatioSatWet, &Global::HumidRatio,  &Global::SpVol,      &Global::Enthalpy,
-    &Global::SatPress,         &Global::SatPressWet, &Global::VaporPress, &Global::SatDegree,
-    &Global::RelHumid};
+    &Global::DryBulb,         &Global::WetBulb,    &Global::DewPoint,    &Global::RelHumid,
+    &Global::Enthalpy,        &Global::HumidRatio, &Global::VaporPress,  &Global::SatDegree,
+    &Global::SpVol,           &Global::SatPress,   &Global::SatPressWet, &Global::HumidRatioSat,
+    &Global::HumidRatioSatWet};
 
 inline float Rankine(double fahrenheit) {
     return static_cast<float>(fahrenheit + 459.67);
