@@ -250,8 +250,8 @@ void DrawStatePoints(Surface& target, const PlotBox& box) {
         const float y = ChartY(box, Global::HumidRatio);
         point.PlotX = x;
         point.PlotY = y;
-        // Rings of growing radius make a solid dot of 35 twips.
-        for (int radius = 10; radius <= 35; radius += 5) target.Circle(x, y, radius);
+        // A solid dot of 35 twips: the smaller filled rings of old lay wholly under it.
+        target.Circle(x, y, 35);
         target.ForeColor = 0;
         target.CurrentX = static_cast<double>(target.CurrentX) + 30;
         target.Print(Global::FormatValue(p, 0));

@@ -133,13 +133,22 @@ std::string FloatText(float value) {
     auto seven = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 6);
     double target = 0;
     std::from_chars(buf, seven.ptr, target);
-    int digits = 1;
-    for (; digits < 7; ++digits) {
-        auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    auto readsBack = [&](int digits) {
+        char text[64];
+        auto r = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits - 1);
         double back = 0;
-        std::from_chars(buf, r.ptr, back);
-        if (static_cast<float>(back) == static_cast<float>(target)) break;
-    }
+        std::from_chars(text, r.ptr, back);
+        return static_cast<float>(back) == static_cast<float>(target);
+    };
+    // The seven digits without their trailing zeros read back; one digit fewer seldom
+    // does, and only then is every shorter form tried.
+    const std::string_view mantissa(buf, static_cast<std::size_t>(std::find(buf, seven.ptr, 'e') - buf));
+    int digits = static_cast<int>(
+        std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; }));
+    for (std::size_t i = mantissa.size(); i > 0 && mantissa[i - 1] == '0'; --i) --digits;
+    if (digits > 1 && readsBack(digits - 1))
+        for (digits = 1; digits < 7 && !readsBack(digits); ++digits) {
+        }
     auto r = std::to_chars(buf, buf + sizeof buf, target, std::chars_format::scientific, digits - 1);
     std::string sci(buf, r.ptr);
     int exponent = std::stoi(sci.substr(sci.find('e') + 1));

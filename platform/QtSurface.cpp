@@ -114,6 +114,11 @@ const QFontMetricsF& QtSurface::Metrics() {
     return *metrics_;
 }
 
+const QFont& QtSurface::CurrentFont() {
+    Metrics();
+    return font_;
+}
+
 void QtSurface::ApplyFont(QPainter& painter) {
     Metrics();
     if (appliedFont_) return;

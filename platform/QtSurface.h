@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "Surface.h"
 
@@ -41,6 +43,11 @@ protected:
     // Called after an operation has drawn on the target.
     virtual void Changed() {}
 
+    // The painter with the drawing mode applied, or nullptr; the font with its metrics.
+    QPainter* PreparePainter();
+    const QFont& CurrentFont();
+    const QFontMetricsF& Metrics();
+
     // A new painter has begun: nothing has been applied to it yet.
     void ForgetPainterState();
     // The device or its resolution changed: fonts must be measured again.
@@ -54,10 +61,8 @@ private:
         bool operator==(const PenKey&) const = default;
     };
 
-    QPainter* PreparePainter();
     void ApplyPen(QPainter& painter, int32_t color);
     void ApplyFont(QPainter& painter);
-    const QFontMetricsF& Metrics();
 
     // Pen, mode and font last set on the painter, so that a run of lines in one
     // style costs one setPen.
@@ -99,6 +104,10 @@ public:
     float Width() const override;
     float Height() const override;
     void Cls() override;
+    // Small solid dots and numbers, which a big chart draws by the thousand, come from
+    // images made once and copied; anything else is drawn as on any surface.
+    void Circle(float x, float y, float radius, std::optional<int32_t> color = {}) override;
+    void Print(const std::string& text, bool endLine = true) override;
 
 protected:
     QPainter* ActivePainter() override;
@@ -109,6 +118,27 @@ protected:
 private:
     void Allocate();
     void EndPainting();
+
+    bool DrawDot(float x, float y, float radius, int32_t color);
+    bool PrintNumber(const std::string& text, bool endLine);
+    // Copies the inked pixels of a premultiplied image with its top-left at (left, top).
+    void Blend(const QImage& sprite, int left, int top);
+    // Copies the part of an opaque image that falls in `cell` (picture pixels).
+    void CopyCell(const QImage& sprite, int left, int top, QRect cell);
+
+    // Images of one dot or one character at each sixteenth of a pixel of offset.
+    struct SpriteSet {
+        std::string font;  // font name, size, weight and slant of glyphs; empty for dots
+        double size = 0;
+        int32_t color = 0, fill = 0;
+        int16_t width = 0;
+        std::vector<QImage> images;
+        std::vector<double> advances;  // of the characters, for glyph sets
+    };
+    SpriteSet& Sprites(const std::string& font, double size, int32_t color, int32_t fill, int16_t width,
+                       std::size_t count);
+    std::vector<SpriteSet> spriteSets_;
+    std::size_t lastSet_ = 0;
 
     int width_ = 0;
     int height_ = 0;

@@ -1,0 +1,239 @@
+// The image surface's quick road for what a big chart draws by the thousand: the
+// markers' solid dots and the point numbers. Each dot or digit is drawn once into a
+// small image per colour, font and quarter-pixel offset and then copied; what lies
+// wholly outside the picture is not drawn at all.
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string_view>
+
+#include "Controls.h"
+#include "QtSurface.h"
+
+namespace Platform {
+
+namespace {
+
+constexpr int Steps = 4;            // offsets per pixel the images are made for
+constexpr double MaxDotPixels = 8;  // larger circles are drawn as usual
+constexpr int GlyphPad = 3;         // room for ink beyond a character's advance
+constexpr std::string_view NumberChars = "0123456789.-";
+constexpr int DotsPerMeter96 = 3780;
+
+bool Usable(double v) {
+    return std::isfinite(v) && std::abs(v) <= 1e7;
+}
+
+// Whole pixel and offset step of a device coordinate.
+std::pair<int, int> Split(double v) {
+    double whole = std::floor(v);
+    int step = static_cast<int>(std::lround((v - whole) * Steps));
+    if (step == Steps) {
+        whole += 1;
+        step = 0;
+    }
+    return {static_cast<int>(whole), step};
+}
+
+QImage BlankSprite(int width, int height) {
+    QImage sprite(width, height, QImage::Format_ARGB32_Premultiplied);
+    sprite.setDotsPerMeterX(DotsPerMeter96);
+    sprite.setDotsPerMeterY(DotsPerMeter96);
+    sprite.fill(Qt::transparent);
+    return sprite;
+}
+
+// The inked part of a sprite alone, its place kept as the image's offset.
+QImage Cropped(const QImage& sprite) {
+    int left = sprite.width(), right = -1, top = sprite.height(), bottom = -1;
+    for (int y = 0; y < sprite.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(sprite.constScanLine(y));
+        for (int x = 0; x < sprite.width(); ++x) {
+            if (qAlpha(row[x]) == 0) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) return BlankSprite(1, 1);  // nothing inked: one clear pixel
+    QImage inked = sprite.copy(left, top, right - left + 1, bottom - top + 1);
+    inked.setOffset(QPoint(left, top));
+    return inked;
+}
+
+}  // namespace
+
+ImageSurface::SpriteSet& ImageSurface::Sprites(const std::string& font, double size, int32_t color,
+                                               int32_t fill, int16_t width, std::size_t count) {
+    auto matches = [&](const SpriteSet& set) {
+        return set.size == size && set.color == color && set.fill == fill && set.width == width &&
+               set.font == font && set.images.size() == count;
+    };
+    if (lastSet_ < spriteSets_.size() && matches(spriteSets_[lastSet_])) return spriteSets_[lastSet_];
+    auto found = std::find_if(spriteSets_.begin(), spriteSets_.end(), matches);
+    if (found == spriteSets_.end()) {
+        // A handful of colours and fonts is the rule; a stream of new ones starts afresh.
+        if (spriteSets_.size() >= 64) spriteSets_.clear();
+        spriteSets_.push_back({font, size, color, fill, width, std::vector<QImage>(count), {}});
+        found = spriteSets_.end() - 1;
+    }
+    lastSet_ = static_cast<std::size_t>(found - spriteSets_.begin());
+    return *found;
+}
+
+void ImageSurface::Blend(const QImage& sprite, int left, int top) {
+    left += sprite.offset().x();
+    top += sprite.offset().y();
+    const int x0 = std::max(0, -left), y0 = std::max(0, -top);
+    const int x1 = std::min(sprite.width(), image_.width() - left);
+    const int y1 = std::min(sprite.height(), image_.height() - top);
+    if (x0 >= x1 || y0 >= y1) return;
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int sy = y0; sy < y1; ++sy) {
+        const auto* src = reinterpret_cast<const QRgb*>(sprite.constScanLine(sy));
+        auto* dst = reinterpret_cast<QRgb*>(bits + (top + sy) * stride) + left;
+        for (int sx = x0; sx < x1; ++sx) {
+            const QRgb s = src[sx];
+            const int a = qAlpha(s);
+            if (a == 0) continue;
+            if (a == 255) {
+                dst[sx] = s;
+                continue;
+            }
+            // Premultiplied source over an opaque pixel.
+            const QRgb d = dst[sx];
+            auto mix = [a](int sc, int dc) { return sc + (dc * (255 - a) + 127) / 255; };
+            dst[sx] = qRgb(mix(qRed(s), qRed(d)), mix(qGreen(s), qGreen(d)), mix(qBlue(s), qBlue(d)));
+        }
+    }
+}
+
+void ImageSurface::CopyCell(const QImage& sprite, int left, int top, QRect cell) {
+    const int x0 = std::max({cell.left(), left, 0});
+    const int x1 = std::min({cell.right() + 1, left + sprite.width(), image_.width()});
+    const int y0 = std::max({cell.top(), top, 0});
+    const int y1 = std::min({cell.bottom() + 1, top + sprite.height(), image_.height()});
+    if (x0 >= x1 || y0 >= y1) return;
+    uchar* bits = image_.bits();
+    const uchar* from = sprite.constBits();
+    const qsizetype stride = image_.bytesPerLine(), spriteStride = sprite.bytesPerLine();
+    const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(QRgb);
+    for (int y = y0; y < y1; ++y)
+        std::memcpy(bits + y * stride + x0 * qsizetype(sizeof(QRgb)),
+                    from + (y - top) * spriteStride + (x0 - left) * qsizetype(sizeof(QRgb)), bytes);
+}
+
+bool ImageSurface::DrawDot(float x, float y, float radius, int32_t color) {
+    const double k = UnitsPerTwip();
+    const double r = radius * k;
+    if (ratio_ != 1.0 || image_.isNull() || DrawMode != DrawModes::Copy || FillStyle != FillSolid ||
+        DrawStyle != 0 || !Usable(x) || !Usable(y) || !(r > 0 && r <= MaxDotPixels))
+        return false;
+    CurrentX = x;
+    CurrentY = y;
+    const auto [ix, qx] = Split(x * k);
+    const auto [iy, qy] = Split(y * k);
+    const int pen = std::max<int>(1, DrawWidth);
+    const int margin = static_cast<int>(std::ceil(r)) + pen + 1;
+    SpriteSet& set = Sprites({}, radius, color, FillColor, DrawWidth, Steps * Steps);
+    QImage& sprite = set.images[static_cast<std::size_t>(qx * Steps + qy)];
+    if (sprite.isNull()) {
+        sprite = BlankSprite(2 * margin + 1, 2 * margin + 1);
+        QPainter painter(&sprite);
+        QPen outline(ToQColor(color));
+        outline.setWidthF(pen);
+        outline.setCapStyle(pen > 1 ? Qt::RoundCap : Qt::FlatCap);
+        painter.setPen(outline);
+        painter.setBrush(ToQColor(FillColor));
+        painter.drawEllipse(QPointF(margin + double(qx) / Steps, margin + double(qy) / Steps), r, r);
+        painter.end();
+        sprite = Cropped(sprite);
+    }
+    Blend(sprite, ix - margin, iy - margin);
+    Changed();
+    return true;
+}
+
+bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
+    if (ratio_ != 1.0 || image_.isNull() || DrawMode != DrawModes::Copy || text.empty() || text.size() > 32 ||
+        !Usable(CurrentX) || !Usable(CurrentY))
+        return false;
+    for (char c : text)
+        if (NumberChars.find(c) == std::string_view::npos) return false;
+    const QFontMetricsF& metrics = Metrics();
+    const QFont& font = CurrentFont();
+    const bool opaque = !FontTransparent;
+    const std::string fontKey = FontName + (FontBold ? "|b" : "|") + (FontItalic ? "i" : "");
+    SpriteSet& set =
+        Sprites(fontKey, FontSize, ForeColor, opaque ? BackColor : -1, 0, NumberChars.size() * Steps * Steps);
+    if (set.advances.empty())
+        for (char c : NumberChars) set.advances.push_back(metrics.horizontalAdvance(QChar(c)));
+    // Digits have fixed advances and no kerning: the number is as wide as its characters.
+    double advances[32];
+    double width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        advances[i] = set.advances[NumberChars.find(text[i])];
+        width += advances[i];
+    }
+    const double k = UnitsPerTwip();
+    const double height = metrics.height();
+    const double x = CurrentX * k, y = CurrentY * k;
+    const bool visible = x + width + GlyphPad >= 0 && y + height + GlyphPad >= 0 &&
+                         x - GlyphPad < image_.width() && y - GlyphPad < image_.height();
+    if (visible) {
+        // An opaque number owns its cell: each character's part of it, background
+        // included, is copied whole, whatever lay beneath.
+        const auto [iy, qy] = Split(y);
+        // The rows and columns whose centres lie in the cell, as a fill of the cell covers.
+        const int rowTop = static_cast<int>(std::ceil(y - 0.5));
+        const int rowEnd = static_cast<int>(std::ceil(y + height - 0.5));
+        double penX = x;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const auto [ix, qx] = Split(penX);
+            const std::size_t index = (NumberChars.find(text[i]) * Steps + qx) * Steps + qy;
+            QImage& sprite = set.images[index];
+            if (sprite.isNull()) {
+                sprite = BlankSprite(static_cast<int>(std::ceil(advances[i])) + 2 * GlyphPad,
+                                     static_cast<int>(std::ceil(height)) + 2 * GlyphPad);
+                if (opaque) sprite.fill(ToQColor(BackColor));
+                QPainter painter(&sprite);
+                painter.setFont(font);
+                painter.setPen(ToQColor(ForeColor));
+                painter.drawText(
+                    QPointF(GlyphPad + double(qx) / Steps, GlyphPad + double(qy) / Steps + metrics.ascent()),
+                    QString(QChar(text[i])));
+                painter.end();
+                if (!opaque) sprite = Cropped(sprite);
+            }
+            if (opaque)
+                CopyCell(
+                    sprite, ix - GlyphPad, iy - GlyphPad,
+                    QRect(QPoint(static_cast<int>(std::ceil(penX - 0.5)), rowTop),
+                          QPoint(static_cast<int>(std::ceil(penX + advances[i] - 0.5)) - 1, rowEnd - 1)));
+            else
+                Blend(sprite, ix - GlyphPad, iy - GlyphPad);
+            penX += advances[i];
+        }
+        Changed();
+    }
+    if (endLine) {
+        CurrentX = 0;
+        CurrentY += static_cast<float>(height / k);
+    } else {
+        CurrentX += static_cast<float>(width / k);
+    }
+    return true;
+}
+
+void ImageSurface::Circle(float x, float y, float radius, std::optional<int32_t> color) {
+    if (!DrawDot(x, y, radius, color.value_or(ForeColor))) QtSurface::Circle(x, y, radius, color);
+}
+
+void ImageSurface::Print(const std::string& text, bool endLine) {
+    if (!PrintNumber(text, endLine)) QtSurface::Print(text, endLine);
+}
+
+}  // namespace Platform
