@@ -25,10 +25,14 @@ bool Usable(double v) {
     return std::isfinite(v) && std::abs(v) <= 1e7;
 }
 
-// Whole pixel and offset step of a device coordinate.
-std::pair<int, int> Split(double v) {
+// Whole pixel and offset step of a device coordinate. Text takes the step below its
+// position in sixteenths of a pixel (halves down), as the font engine places glyphs, so
+// the cached glyphs match the ones it draws.
+std::pair<int, int> Split(double v, bool down = false) {
+    constexpr int Fine = 16;
     double whole = std::floor(v);
-    int step = static_cast<int>(std::lround((v - whole) * Steps));
+    int step = down ? static_cast<int>(std::ceil((v - whole) * Fine - 0.5)) * Steps / Fine
+                    : static_cast<int>(std::lround((v - whole) * Steps));
     if (step == Steps) {
         whole += 1;
         step = 0;
@@ -36,8 +40,8 @@ std::pair<int, int> Split(double v) {
     return {static_cast<int>(whole), step};
 }
 
-QImage BlankSprite(int width, int height) {
-    QImage sprite(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage BlankSprite(int width, int height, QImage::Format format = QImage::Format_ARGB32_Premultiplied) {
+    QImage sprite(width, height, format);
     sprite.setDotsPerMeterX(DotsPerMeter96);
     sprite.setDotsPerMeterY(DotsPerMeter96);
     sprite.fill(Qt::transparent);
@@ -192,12 +196,14 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
         const int rowEnd = static_cast<int>(std::ceil(y + height - 0.5));
         double penX = x;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto [ix, qx] = Split(penX);
+            const auto [ix, qx] = Split(penX, true);
             const std::size_t index = (NumberChars.find(text[i]) * Steps + qx) * Steps + qy;
             QImage& sprite = set.images[index];
             if (sprite.isNull()) {
+                // An opaque cell is made as the picture's own pixels are, so it looks the same.
                 sprite = BlankSprite(static_cast<int>(std::ceil(advances[i])) + 2 * GlyphPad,
-                                     static_cast<int>(std::ceil(height)) + 2 * GlyphPad);
+                                     static_cast<int>(std::ceil(height)) + 2 * GlyphPad,
+                                     opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
                 if (opaque) sprite.fill(ToQColor(BackColor));
                 QPainter painter(&sprite);
                 painter.setFont(font);

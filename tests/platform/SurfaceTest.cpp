@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -324,4 +325,42 @@ TEST(ImageSurface, EmptySurfaceMeasuresAndResizesWithoutDrawing) {
     empty.Cls();
     EXPECT_EQ(empty.CurrentX, 0);
     EXPECT_EQ(CountInRect(empty.Image(), QRect(0, 0, 40, 30), White), 40 * 30);
+}
+
+// Numbers and small dots come from images made once; they must look as drawn directly.
+TEST(ImageSurface, NumbersAndSmallDotsLookAsDrawnDirectly) {
+    ImageSurface s(120, 40);
+    s.FontTransparent = false;
+    s.BackColor = Cyan;
+    s.ForeColor = Blue;
+    s.CurrentX = 150;
+    s.CurrentY = 157;  // a fraction of a pixel below the row
+    s.Print("1234.5", false);
+    EXPECT_FLOAT_EQ(s.CurrentX, 150 + s.TextWidth("1234.5"));
+    s.FillStyle = Platform::FillSolid;
+    s.ForeColor = s.FillColor = Red;
+    s.Circle(1507.5, 307.5, 35);
+
+    QImage direct(120, 40, QImage::Format_RGB32);
+    direct.setDotsPerMeterX(3780);
+    direct.setDotsPerMeterY(3780);
+    direct.fill(Qt::white);
+    QPainter painter(&direct);
+    QFont font("Sans Serif");
+    font.setPointSizeF(8.25);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &direct);
+    painter.fillRect(QRectF(10, 157 / 15.0, metrics.horizontalAdvance("1234.5"), metrics.height()),
+                     ToQColor(Cyan));
+    painter.setPen(ToQColor(Blue));
+    painter.drawText(QPointF(10, 157 / 15.0 + metrics.ascent()), "1234.5");
+    painter.setPen(ToQColor(Red));
+    painter.setBrush(ToQColor(Red));
+    painter.drawEllipse(QPointF(100.5, 20.5), 35 / 15.0, 35 / 15.0);
+    painter.end();
+    int differing = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 120; ++x) differing += s.Image().pixel(x, y) != direct.pixel(x, y);
+    EXPECT_LE(differing, 8);  // an edge pixel of a glyph at most
+    EXPECT_GT(CountInRect(direct, QRect(96, 16, 9, 9), Red), 12);
 }
