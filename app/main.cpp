@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <clocale>
 
+#include "CalcWindowLink.h"
 #include "Screen.h"
 #include "frmZolvane.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     Platform::InstallMessageBoxSink();
     frmZolvane window;
+    CalcWindowLink calculator(window);
     window.show();
     return app.exec();
 }

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int16_t MaxPoints = 32767;
-constexpr int16_t HourglassPointer = 11;
 
 double TextValue(const QLineEdit* box) {
     return Global::Val(box->text().toStdString());
@@ -65,11 +64,7 @@ bool frmZolvane::InputCheck() {
 
 void frmZolvane::cmdCalculate_Click() {
     using namespace Global;
-    // The hourglass for the whole calculation, the default pointer on every way out.
-    struct Hourglass {
-        Hourglass() { Platform::SetMousePointer(HourglassPointer); }
-        ~Hourglass() { Platform::SetMousePointer(0); }
-    } hourglass;
+    const Platform::Hourglass hourglass;  // for the whole calculation
     if (!InputCheck()) return;
     const int ticked = chkDryBulb->isChecked() + chkWetBulb->isChecked() + chkDewPoint->isChecked() +
                        chkRelHumid->isChecked();

@@ -12,6 +12,7 @@
 #include <QThread>
 #include <vector>
 
+#include "CalculatorLink.h"
 #include "CommonDialog.h"
 #include "Controls.h"
 #include "Global.h"
@@ -20,23 +21,6 @@
 #include "Screen.h"
 #include "Settings.h"
 #include "frmZolvane.h"
-
-namespace {
-
-// Moving the mouse over the window or a frame clears an hourglass left by a
-// calculation that stopped early.
-class PointerReset : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove) Platform::SetMousePointer(0);
-        return false;
-    }
-};
-
-}  // namespace
 
 void frmZolvane::ConnectHandlers() {
     connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
@@ -87,17 +71,14 @@ void frmZolvane::ConnectHandlers() {
     ConnectEditHandlers();
     ConnectFileHandlers();
     ConnectHelpHandlers();
+    ConnectCalculatorHandlers();
 
-    auto* reset = new PointerReset(this);
     // The tab strip's tab bar, pages and their controls lie over the strip itself and
     // take its moves.
     std::vector<QWidget*> targets{centralWidget(), frmInput,     frmOutput, frmProcess,
                                   frmUnits,        cmdCalculate, chkLines,  tabChart};
     for (QWidget* part : tabChart->findChildren<QWidget*>()) targets.push_back(part);
-    for (QWidget* target : targets) {
-        target->installEventFilter(reset);
-        target->setMouseTracking(true);
-    }
+    for (QWidget* target : targets) Platform::ResetPointerOnMouseMove(*target);
 }
 
 void frmZolvane::Form_Load() {
@@ -130,6 +111,8 @@ void frmZolvane::mnuFileExit_Click() {
 }
 
 void frmZolvane::Form_Unload() {
+    // The calculator window goes with the chart, so the program ends.
+    if (calculatorLink_) calculatorLink_->CloseCalculator();
     cmdlgChartColor->HelpCommand = Platform::HelpQuit;
     cmdlgChartColor->ShowHelp();
 }

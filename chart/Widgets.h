@@ -25,4 +25,10 @@ inline QString Shown(double value, int digits) {
     return QString::fromStdString(Global::FormatValue(value, digits));
 }
 
+// A display value as the windows keep it, a 32-bit float, as text: 100 kg/min read
+// back through the unit factor shows "100.0", not the "100.00" of the unrounded double.
+inline QString ShownFloat(double value, int digits) {
+    return Shown(Global::ToFloat(value), digits);
+}
+
 }  // namespace Chart

@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QTabWidget;
+class CalculatorLink;
 
 namespace Chart {
 struct ChartFileData;
@@ -43,6 +44,9 @@ public:
     void PlotChartPoints(int16_t Mode);
     void cmdCalculate_Click();
     void mnuFilePrint_Click();
+
+    // The calculator window, known only through this link (installed by the application).
+    void SetCalculatorLink(CalculatorLink* link);
 
     // Where the settings file is read and written; fixed at start-up.
     const std::string& SettingsPath() const { return settingsPath_; }
@@ -212,6 +216,13 @@ public:
     void mnuHelpSearch_Click();
     void mnuHelpAbout_Click();
 
+    // Process Calculations items.
+    void mnuOptProcHeat_Click();
+    void mnuOptProcCool_Click();
+    void mnuOptProcAirAir_Click();
+    void mnuOptProcWatAir_Click();
+    void mnuOptProcHM_Click();
+
     // Edit commands.
     void mnuEditDeletePoints_Click();
     void mnuEditDeleteLines_Click();
@@ -239,6 +250,8 @@ private:
     void ConnectFileHandlers();
     void ApplyChartFile(const Chart::ChartFileData& data);
     void ConnectHelpHandlers();
+    void ConnectCalculatorHandlers();
+    void ShowCalculator(int16_t Frame);
 
     // Line families (shared by the per-family handlers above).
     void ChooseFamilyColor(int family);
@@ -253,4 +266,5 @@ private:
     std::string settingsPath_;
     // While set, the screen chart is not drawn: one drawing follows at the end.
     bool drawingDeferred_ = false;
+    CalculatorLink* calculatorLink_ = nullptr;
 };

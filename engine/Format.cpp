@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <charconv>
+#include <limits>
 #include <system_error>
 #include <string>
 
@@ -82,6 +83,38 @@ double Val(std::string_view text) {
     }
     (void)end;
     return negative ? -value : value;
+}
+
+std::optional<double> StrictVal(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+        return i > start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (!digits()) return std::nullopt;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        if (!digits()) return std::nullopt;
+    }
+    if (i < text.size() && std::string_view("eEdD").find(text[i]) != std::string_view::npos) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (!digits()) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+    return Val(text);
+}
+
+float ToFloat(double value) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value > largest) return std::numeric_limits<float>::infinity();
+    if (value < -largest) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
 }
 
 std::optional<int16_t> ToInt16(double value) {

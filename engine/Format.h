@@ -21,6 +21,15 @@ float PointDistance(float x1, float y1, float x2, float y2);
 // An exponent (E or D) is accepted. A number too large for a double reads as +-infinity.
 double Val(std::string_view text);
 
+// The number a whole text stands for, read strictly: after trimming blanks only
+// [sign] digits [. digits] [e|E|d|D [sign] digits]; nothing for any other text (no
+// trailing letters, inner blanks, comma, "inf", "nan" or hex). Too large reads as
+// +-infinity, too small as 0.
+std::optional<double> StrictVal(std::string_view text);
+
+// A double as a 32-bit float holds it: beyond the float range it is +-infinity.
+float ToFloat(double value);
+
 // A float rounded to the nearest 16-bit integer, halves to even; nothing when it
 // does not fit (or is not a number).
 std::optional<int16_t> ToInt16(double value);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -49,7 +50,23 @@ Qt::CursorShape ShapeOf(int16_t pointer) {
     }
 }
 
+class PointerReset : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) SetMousePointer(PointerDefault);
+        return false;
+    }
+};
+
 }  // namespace
+
+void ResetPointerOnMouseMove(QWidget& widget) {
+    widget.installEventFilter(new PointerReset(&widget));
+    widget.setMouseTracking(true);
+}
 
 void SetMousePointer(int16_t pointer) {
     if (pointer < 0 || pointer > 15) return;

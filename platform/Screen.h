@@ -18,6 +18,19 @@ inline constexpr int16_t PointerHourglass = 11;
 void SetMousePointer(int16_t pointer);
 int16_t MousePointer();
 
+// Shows the hourglass while alive and the default pointer again on every way out.
+class Hourglass {
+public:
+    Hourglass() { SetMousePointer(PointerHourglass); }
+    ~Hourglass() { SetMousePointer(PointerDefault); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+// Moving the mouse over the widget (not its children) sets the pointer back to the
+// default, so an hourglass left by a calculation that stopped early is cleared.
+void ResetPointerOnMouseMove(QWidget& widget);
+
 // Moves the window to the middle of the primary screen.
 void CenterForm(QWidget& window);
 

@@ -1,0 +1,113 @@
+#include "CalcShared.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <algorithm>
+#include <cmath>
+
+#include "Global.h"
+#include "Screen.h"
+#include "frmZolvane.h"
+
+namespace Calc {
+
+namespace {
+
+constexpr int MaxLines = 32767;
+
+struct Refusal {};
+
+}  // namespace
+
+std::optional<double> ReadNumber(const QLineEdit* box) {
+    return Global::StrictVal(box->text().toStdString());
+}
+
+std::optional<float> ReadFloat(const QLineEdit* box) {
+    const std::optional<double> value = ReadNumber(box);
+    if (!value) return std::nullopt;
+    const float stored = Global::ToFloat(*value);
+    if (!std::isfinite(stored)) return std::nullopt;
+    return stored;
+}
+
+std::optional<int16_t> ReadPoint(const QLineEdit* box) {
+    const std::optional<double> value = ReadNumber(box);
+    if (!value || !(*value >= 1 && *value <= Global::NumPoints)) return std::nullopt;
+    return Global::ToInt16(*value);
+}
+
+void RunGuarded(const std::function<void()>& handler) {
+    const Platform::Hourglass hourglass;
+    try {
+        handler();
+    } catch (...) {
+        Global::ShowMessage(InvalidInput);
+    }
+}
+
+void Refuse() {
+    throw Refusal{};
+}
+
+float FloatOrRefuse(const QLineEdit* box) {
+    const std::optional<float> value = ReadFloat(box);
+    if (!value) Refuse();
+    return *value;
+}
+
+int16_t PointOrRefuse(const QLineEdit* box) {
+    const std::optional<int16_t> point = ReadPoint(box);
+    if (!point) Refuse();
+    return *point;
+}
+
+QString ShownOrRefuse(double displayValue, int digits) {
+    if (!std::isfinite(Global::ToFloat(displayValue))) Refuse();
+    return ShownFloat(displayValue, digits);
+}
+
+bool HandOffState(frmZolvane& chart, Partner partner) {
+    using namespace Global;
+    const auto temperature = [](float rankine) { return Chart::Shown(rankine * TempScale - TempOffset, 2); };
+    chart.chkDryBulb->setChecked(true);
+    chart.chkDewPoint->setChecked(partner == Partner::DewPoint);
+    chart.chkWetBulb->setChecked(partner == Partner::WetBulb);
+    chart.chkRelHumid->setChecked(partner == Partner::RelHumid);
+    chart.txtDryBulb->setText(temperature(DryBulb));
+    switch (partner) {
+        case Partner::DewPoint:
+            chart.txtDewPoint->setText(temperature(DewPoint));
+            break;
+        case Partner::WetBulb:
+            chart.txtWetBulb->setText(temperature(WetBulb));
+            break;
+        case Partner::RelHumid:
+            chart.txtRelHumid->setText(Chart::Shown(RelHumid * 100.0f, 99));
+            break;
+    }
+    const int16_t before = NumPoints;
+    chart.cmdCalculate_Click();
+    return NumPoints == before + 1;
+}
+
+bool AppendProcessLines(frmZolvane& chart, std::initializer_list<std::pair<int16_t, int16_t>> lines) {
+    using Global::ProcLines;
+    chart.EndPendingLine();
+    const int n = std::max(0, ProcLines.UBound(1));
+    if (n + static_cast<int>(lines.size()) > MaxLines) {
+        Global::ShowMessage(
+            "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.");
+        return false;
+    }
+    ProcLines.ReDim(2, n + static_cast<int>(lines.size()));
+    int k = n;
+    for (const auto& [from, to] : lines) {
+        ++k;
+        ProcLines(1, k) = from;
+        ProcLines(2, k) = to;
+    }
+    return true;
+}
+
+}  // namespace Calc

@@ -1,0 +1,66 @@
+// What every calculator of the calculator window shares: reading its boxes strictly,
+// showing results, handing a new state to the chart window, appending process lines,
+// and the guard every Calculate and OK handler runs under.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <utility>
+
+#include "Widgets.h"
+
+class QLineEdit;
+class frmZolvane;
+
+namespace Calc {
+
+using Chart::Make;
+using Chart::ShownFloat;
+
+inline constexpr const char* InvalidInput = "Invalid Input";
+
+// The whole text of a box as a number, read strictly (see Global::StrictVal);
+// nothing for any other text.
+std::optional<double> ReadNumber(const QLineEdit* box);
+
+// A box as a 32-bit float; nothing when it is not a number or not finite as a float.
+std::optional<float> ReadFloat(const QLineEdit* box);
+
+// A point number: the strict number, within 1 to NumPoints, rounded half to even;
+// nothing otherwise, so the result always indexes an existing point.
+std::optional<int16_t> ReadPoint(const QLineEdit* box);
+
+// Runs a Calculate or OK handler under the hourglass. Whatever way it ends the
+// pointer is reset; a fault inside it (a refused reading, a table error) shows
+// "Invalid Input" instead of ending the program.
+void RunGuarded(const std::function<void()>& handler);
+
+// Ends the handler run by RunGuarded with "Invalid Input".
+[[noreturn]] void Refuse();
+
+// Reads the box or refuses.
+float FloatOrRefuse(const QLineEdit* box);
+int16_t PointOrRefuse(const QLineEdit* box);
+
+// A result shown in display units; a value that is not finite as a float refuses.
+QString ShownOrRefuse(double displayValue, int digits = 99);
+
+// The partner of the dry bulb when a state is handed to the chart window.
+enum class Partner { DewPoint, WetBulb, RelHumid };
+
+// Makes the current state's dry bulb and partner (Global::DryBulb and DewPoint,
+// WetBulb or RelHumid) a point of the chart window by the user's road: exactly those
+// two input boxes ticked, their texts written in display units (temperatures with two
+// decimals) and Calculate pressed. True when the chart window added the point
+// (NumPoints is then its number); false after the chart window's own message.
+bool HandOffState(frmZolvane& chart, Partner partner);
+
+// Appends process lines (From, To) after the last one. A line the mouse has begun
+// is ended first, so it can never take over a calculator's line. False, with a
+// message and nothing added, when the table would pass 32767 lines.
+bool AppendProcessLines(frmZolvane& chart, std::initializer_list<std::pair<int16_t, int16_t>> lines);
+
+}  // namespace Calc

@@ -1,0 +1,73 @@
+// Drives the calculator window as a user does: opened from the chart window's
+// Process Calculations menu, then typed into and pressed by control names. The
+// chart window's own helpers (AddPoint, Text, Press, ...) still work on the chart.
+#pragma once
+
+#include <QGroupBox>
+#include <QRadioButton>
+#include <memory>
+
+#include "CalcWindowLink.h"
+#include "ChartWindowFixture.h"
+#include "frmZolvaneCalc.h"
+
+class CalcWindowTest : public ChartWindowTest {
+protected:
+    void TearDown() override {
+        link_.reset();
+        ChartWindowTest::TearDown();
+    }
+
+    // Options > Process Calculations > the named item of the chart window
+    // ("mnuOptProcHeat" ... "mnuOptProcHM"); loads the calculator window on first use.
+    frmZolvaneCalc& OpenCalculator(const QString& item) {
+        if (!link_) link_ = std::make_unique<CalcWindowLink>(Window());
+        Trigger(item);
+        QApplication::processEvents();
+        return Calc();
+    }
+
+    // The loaded calculator window; opens the heating frame when none is loaded.
+    frmZolvaneCalc& Calc() {
+        if (!link_ || !link_->Window()) return OpenCalculator("mnuOptProcHeat");
+        return *link_->Window();
+    }
+    bool CalcLoaded() { return link_ && link_->Window(); }
+
+    template <class T>
+    T* CalcFind(const QString& name) {
+        T* found = Calc().findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no calculator control " << name.toStdString();
+        return found;
+    }
+    QString CalcText(const QString& name) {
+        if (auto* edit = Calc().findChild<QLineEdit*>(name)) return edit->text();
+        if (auto* label = Calc().findChild<QLabel*>(name)) return label->text();
+        if (auto* button = Calc().findChild<QAbstractButton*>(name)) return button->text();
+        if (auto* frame = Calc().findChild<QGroupBox*>(name)) return frame->title();
+        ADD_FAILURE() << "no calculator text control " << name.toStdString();
+        return {};
+    }
+    void CalcType(const QString& name, const QString& text) { CalcFind<QLineEdit>(name)->setText(text); }
+    void CalcPress(const QString& name) { CalcFind<QAbstractButton>(name)->click(); }
+    void CalcChoose(const QString& name) { CalcFind<QRadioButton>(name)->setChecked(true); }
+    void CalcTrigger(const QString& name) { CalcFind<QAction>(name)->trigger(); }
+    bool CalcEnabled(const QString& name) { return CalcFind<QWidget>(name)->isEnabled(); }
+    // Shown as far as the window goes: not hidden itself (isVisible is false for
+    // every control of a window that is not on screen).
+    bool CalcShown(const QString& name) { return !CalcFind<QWidget>(name)->isHidden(); }
+
+    // Types several boxes of the calculator, in order.
+    void CalcTypeAll(std::initializer_list<std::pair<QString, QString>> entries) {
+        for (const auto& [name, text] : entries) CalcType(name, text);
+    }
+
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const RecordedMessage& m : messages) texts.push_back(m.text);
+        return texts;
+    }
+
+private:
+    std::unique_ptr<CalcWindowLink> link_;
+};
