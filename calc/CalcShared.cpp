@@ -67,6 +67,16 @@ QString ShownOrRefuse(double displayValue, int digits) {
     return ShownFloat(displayValue, digits);
 }
 
+QString ShownOrEmpty(double displayValue, int digits) {
+    if (!std::isfinite(Global::ToFloat(displayValue))) return {};
+    return ShownFloat(displayValue, digits);
+}
+
+void ClearChartInputChecks(frmZolvane& chart) {
+    for (QCheckBox* box : {chart.chkDryBulb, chart.chkDewPoint, chart.chkWetBulb, chart.chkRelHumid})
+        box->setChecked(false);
+}
+
 bool HandOffState(frmZolvane& chart, Partner partner) {
     using namespace Global;
     const auto temperature = [](float rankine) { return Chart::Shown(rankine * TempScale - TempOffset, 2); };

@@ -48,6 +48,28 @@ int16_t PointOrRefuse(const QLineEdit* box);
 // A result shown in display units; a value that is not finite as a float refuses.
 QString ShownOrRefuse(double displayValue, int digits = 99);
 
+// A result shown in display units; the empty text when it is not finite as a float.
+QString ShownOrEmpty(double displayValue, int digits = 99);
+
+// Greys a calculator's results on every way out of its Calculate but the one that
+// has shown them as current.
+class ResultsGrey {
+public:
+    explicit ResultsGrey(std::function<void()> grey) : grey_(std::move(grey)) {}
+    ~ResultsGrey() {
+        if (grey_) grey_();
+    }
+    ResultsGrey(const ResultsGrey&) = delete;
+    ResultsGrey& operator=(const ResultsGrey&) = delete;
+    void Dismiss() { grey_ = nullptr; }
+
+private:
+    std::function<void()> grey_;
+};
+
+// Clears the chart window's four input check boxes.
+void ClearChartInputChecks(frmZolvane& chart);
+
 // The partner of the dry bulb when a state is handed to the chart window.
 enum class Partner { DewPoint, WetBulb, RelHumid };
 

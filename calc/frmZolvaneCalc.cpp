@@ -70,7 +70,6 @@ frmZolvaneCalc::frmZolvaneCalc(frmZolvane& chart) : chart_(chart) {
                                     qRound(height / Platform::TwipsPerPixel));
 
     ConnectHandlers();
-    ConnectFileHandlers();
     ConnectHeatCoolHandlers();
     ConnectFlowCalcHandlers();
     ConnectAirAirHandlers();

@@ -18,10 +18,6 @@ class QRadioButton;
 class QScrollBar;
 class frmZolvane;
 
-namespace Chart {
-struct CalcSection;
-}
-
 namespace Platform {
 class Label;
 class PictureBox;
@@ -142,8 +138,6 @@ public:
     void Form_Load();
     void Form_Unload();
     void Form_MouseMove();
-    void mnuFileOpen_Click();
-    void mnuFileSave_Click();
     void mnuFilePrintSetup_Click();
     void mnuFileExit_Click();
     void mnuOptionsHeat_Click();
@@ -170,17 +164,41 @@ public:
     void cmdAirOK_Click();
     void cmdWatAirFlowOK_Click();
 
-    // Air/air, water/air and heat-and-moisture calculators and the moisture-gain table.
+    // Air/air mixing.
     void cmdAirCalc_Click();
     void cmdAirCancel_Click();
+
+    // Water/air mixing and its chooser of the given outlet quantity.
     void cmdWatAirCalc_Click();
     void cmdWatAirCancel_Click();
+    void cmdWatAirInput_Click();
+    void cmdWatAirOutOK_Click();
+    void optWatAir_Click(int32_t Kind);  // any of the six options, by its code
+    void WatAirInput_Change();           // any of the four input boxes
+
+    // Heat and moisture gains and its chooser of the given property.
     void cmdHMCalc_Click();
     void cmdHMCancel_Click();
+    void cmdHMInputParam_Click();
+    void cmdHMInputOK_Click();
+    void optHeatMoistKnown_Click();     // inlet or outlet chosen as the known point
+    void optHMInput_Click(int32_t Kind);  // any of the six options, by its code
+    void HeatMoistInput_Change();       // known point, heat gain or a single-gain box
+    void txtHMInputParam_Change();
 
-    // The chart file's calculator section: the visible calculator, and restoring one.
-    void CollectCalcSection(Chart::CalcSection& section);
-    void ApplyCalcSection(const Chart::CalcSection& section);
+    // The moisture-gain table.
+    void cmdMoistGain_Click();
+    void scrlHMMoist_Change();
+    void cmdHMMoistAdd_Click();
+    void cmdHMMoistOK_Click();
+    void cmdHMMoistCancel_Click();
+    void txtHMFlow_LostFocus(int16_t Index);
+    void txtMHEnth_LostFocus(int16_t Index);
+    void txtMoistGainFlow_LostFocus();
+    void txtMoistGainEnt_LostFocus();
+    // Runs the LostFocus of the gain box that has the focus, so that an edit not yet
+    // stored counts when a button is pressed from code or a menu is used.
+    void StorePendingGainEdit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -195,9 +213,6 @@ private:
     void BuildMenus();
     void PlaceExponents();
     void ConnectHandlers();
-    void ConnectFileHandlers();
-    void ApplyMoistGains(const Chart::CalcSection& section);
-    void EnableResults(int16_t calcType);
     void ConnectHeatCoolHandlers();
     void ConnectFlowCalcHandlers();
     // The air/air calculation, the water/air and heat-and-moisture frames and the
@@ -205,7 +220,23 @@ private:
     void ConnectAirAirHandlers();
     void ConnectWatAirHandlers();
     void ConnectHeatMoistHandlers();
+    void ConnectMoistGainHandlers();
+
+    // An option of a chooser: its code and the caption it gives.
+    struct Choice {
+        QRadioButton* option;
+        int32_t kind;
+        QString caption;
+    };
+    std::array<Choice, 6> WatAirChoices() const;
+    std::array<Choice, 6> HMChoices() const;
+    std::array<QWidget*, 5> HMResultCaptions() const;  // greyed while the inputs change
+    std::array<QWidget*, 5> HMFlowLabels() const;      // hidden with the air flow given
+    void ShowGainRows(int first);
+    void StoreRowGain(int row, int16_t index);
+    void StoreSingleGain(int row);
 
     frmZolvane& chart_;
     bool loaded_ = true;
+    int firstShownGain_ = 1;  // the gain the table's first row shows
 };

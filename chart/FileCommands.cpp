@@ -3,7 +3,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "CalculatorLink.h"
 #include "ChartFile.h"
 #include "ChartTables.h"
 #include "CommonDialog.h"
@@ -39,7 +38,7 @@ void frmZolvane::ApplyChartFile(const Chart::ChartFileData& data) {
     EndPendingLine();
     Chart::ApplySettings(data.Settings);
     ProcessDataPresent = data.ProcessDataPresent;
-    if (ProcessDataPresent && calculatorLink_) calculatorLink_->ApplyCalcSection(data.Calc);
+    // CALC-APPLY
 
     NumPoints = static_cast<int16_t>(data.Points.size());
     Points.Erase();
@@ -71,7 +70,7 @@ void frmZolvane::mnuFileSave_Click() {
     Chart::ChartFileData data = Chart::CurrentChart(Chart::CurrentSettings(optUSUnits->isChecked()));
     data.ProcessDataPresent = Global::ProcessDataPresent;
     // With no calculator to ask, type 0 restores nothing but reads back.
-    if (data.ProcessDataPresent && calculatorLink_) calculatorLink_->CollectCalcSection(data.Calc);
+    // CALC-COLLECT
     if (!Chart::ReplaceFile(path, Chart::ChartFileText(data)))
         Global::ShowMessage(Chart::SaveFailedText, Global::MsgIcon::Critical, Chart::ChartFileTitle);
 }

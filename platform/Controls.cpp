@@ -1,10 +1,12 @@
 #include "Controls.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Platform {
 
@@ -18,6 +20,31 @@ int32_t FromQColor(const QColor& color) {
     const QColor c = color.toRgb();
     return static_cast<int32_t>(static_cast<uint32_t>(c.red()) | (static_cast<uint32_t>(c.green()) << 8) |
                                 (static_cast<uint32_t>(c.blue()) << 16));
+}
+
+namespace {
+
+class LostFocusFilter : public QObject {
+public:
+    LostFocusFilter(QObject* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) handler_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+}  // namespace
+
+void OnLostFocus(QWidget& widget, std::function<void()> handler) {
+    widget.installEventFilter(new LostFocusFilter(&widget, std::move(handler)));
 }
 
 QString ToQ(const std::string& text) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -24,6 +25,11 @@ std::string FromQ(const QString& text);
 
 // Sets the geometry from twips, rounded to whole logical pixels.
 void Place(QWidget* widget, int left, int top, int width, int height);
+
+// Runs `handler` whenever the widget loses the keyboard focus, except to a menu popup
+// or to another window: the moment an edit counts as finished. (editingFinished does
+// not fire when an unchanged box is left.)
+void OnLostFocus(QWidget& widget, std::function<void()> handler);
 
 // A label that can be clicked and whose background colour is part of its state
 // (the panels mark the selected column with it).

@@ -1,0 +1,53 @@
+// The searches along a process line that the water/air and heat-and-moisture
+// calculators share. Plain C++ on the engine's current state; every loop is bounded.
+#pragma once
+
+namespace Global {
+struct StatePoint;
+}
+
+namespace Calc {
+
+inline constexpr int MaxSearchPasses = 100000;
+
+// The process line h = h1 + (W - W1) R, straightened in the dry-bulb/humidity-ratio
+// plane: W = s T + b, T in Rankine.
+struct StraightLine {
+    double s = 0;
+    double b = 0;
+    double At(double t) const { return s * t + b; }
+};
+
+// The line through the known state (t1, w1, h1) and the state of humidity ratio
+// wTrial on the process line of slope r. The intercept is written through the trial
+// point or through the known point; single-precision callers round s and b to float.
+StraightLine LineThroughTrial(float t1, float w1, float h1, double r, float wTrial, bool throughTrial,
+                              bool singlePrecision);
+
+// The state of humidity ratio w on the process line through the known state with
+// slope dh/dW: HumidRatio and DryBulb of the current state.
+void StoreOnProcessLine(const Global::StatePoint& known, double slope, double w);
+
+// VaporPress and DewPoint of the current HumidRatio; false when it holds no vapour.
+bool StoreDewPointOfHumidRatio();
+
+// The state on the process line whose dew point is dewPoint (R); false when no
+// humidity ratio has that dew point at this pressure.
+bool StoreOnProcessLineAtDewPoint(const Global::StatePoint& known, double slope, float dewPoint);
+
+enum class SearchResult { Found, NoConvergence, SolverFailed };
+
+// Dry bulb (R) where the line reaches the relative humidity rh, starting from tStart.
+// The humidity ratio is kept at or above 1e-4 and the relative humidity at or below 1.
+SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float tStart, float& t);
+
+// Dry bulb where the line meets the wet bulb held in the current state. Steps
+// DryBulb by stepShare x error x DryBulb and re-solves the state each pass.
+struct WetBulbSearch {
+    double stepShare;
+    bool firstSolveCounts;    // a failure of the first solve ends the search
+    bool stillIsConverged;    // a correction too small to move the float is convergence
+};
+SearchResult FindDryBulbAtWetBulb(const StraightLine& line, float tStart, const WetBulbSearch& how);
+
+}  // namespace Calc
