@@ -1,5 +1,6 @@
 #include "CalcWindowLink.h"
 
+#include "ChartFile.h"
 #include "frmZolvane.h"
 #include "frmZolvaneCalc.h"
 
@@ -26,4 +27,16 @@ void CalcWindowLink::ShowCalculator(int16_t Frame) {
 
 void CalcWindowLink::CloseCalculator() {
     if (frmZolvaneCalc* window = Window()) window->close();
+}
+
+void CalcWindowLink::CollectCalcSection(Chart::CalcSection& section) {
+    section = {};
+    if (frmZolvaneCalc* window = Window()) window->CollectCalcSection(section);
+}
+
+void CalcWindowLink::ApplyCalcSection(const Chart::CalcSection& section) {
+    if (!Window()) window_ = std::make_unique<frmZolvaneCalc>(chart_);
+    window_->show();
+    window_->raise();
+    window_->ApplyCalcSection(section);
 }

@@ -19,6 +19,8 @@ public:
 
     void ShowCalculator(int16_t Frame) override;
     void CloseCalculator() override;
+    void CollectCalcSection(Chart::CalcSection& section) override;
+    void ApplyCalcSection(const Chart::CalcSection& section) override;
 
     // The loaded calculator window, or nullptr.
     frmZolvaneCalc* Window();

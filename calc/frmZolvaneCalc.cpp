@@ -70,6 +70,7 @@ frmZolvaneCalc::frmZolvaneCalc(frmZolvane& chart) : chart_(chart) {
                                     qRound(height / Platform::TwipsPerPixel));
 
     ConnectHandlers();
+    ConnectFileHandlers();
     ConnectHeatCoolHandlers();
     ConnectFlowCalcHandlers();
     ConnectAirAirHandlers();

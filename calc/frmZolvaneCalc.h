@@ -18,6 +18,10 @@ class QRadioButton;
 class QScrollBar;
 class frmZolvane;
 
+namespace Chart {
+struct CalcSection;
+}
+
 namespace Platform {
 class Label;
 class PictureBox;
@@ -138,6 +142,8 @@ public:
     void Form_Load();
     void Form_Unload();
     void Form_MouseMove();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
     void mnuFilePrintSetup_Click();
     void mnuFileExit_Click();
     void mnuOptionsHeat_Click();
@@ -200,6 +206,10 @@ public:
     // stored counts when a button is pressed from code or a menu is used.
     void StorePendingGainEdit();
 
+    // The chart file's calculator section: the visible calculator, and restoring one.
+    void CollectCalcSection(Chart::CalcSection& section);
+    void ApplyCalcSection(const Chart::CalcSection& section);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -213,6 +223,9 @@ private:
     void BuildMenus();
     void PlaceExponents();
     void ConnectHandlers();
+    void ConnectFileHandlers();
+    void ApplyMoistGains(const Chart::CalcSection& section);
+    void EnableResults(int16_t calcType);
     void ConnectHeatCoolHandlers();
     void ConnectFlowCalcHandlers();
     // The air/air calculation, the water/air and heat-and-moisture frames and the

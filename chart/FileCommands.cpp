@@ -3,6 +3,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "CalculatorLink.h"
 #include "ChartFile.h"
 #include "ChartTables.h"
 #include "CommonDialog.h"
@@ -38,7 +39,7 @@ void frmZolvane::ApplyChartFile(const Chart::ChartFileData& data) {
     EndPendingLine();
     Chart::ApplySettings(data.Settings);
     ProcessDataPresent = data.ProcessDataPresent;
-    // CALC-APPLY
+    if (ProcessDataPresent && calculatorLink_) calculatorLink_->ApplyCalcSection(data.Calc);
 
     NumPoints = static_cast<int16_t>(data.Points.size());
     Points.Erase();
@@ -70,7 +71,7 @@ void frmZolvane::mnuFileSave_Click() {
     Chart::ChartFileData data = Chart::CurrentChart(Chart::CurrentSettings(optUSUnits->isChecked()));
     data.ProcessDataPresent = Global::ProcessDataPresent;
     // With no calculator to ask, type 0 restores nothing but reads back.
-    // CALC-COLLECT
+    if (data.ProcessDataPresent && calculatorLink_) calculatorLink_->CollectCalcSection(data.Calc);
     if (!Chart::ReplaceFile(path, Chart::ChartFileText(data)))
         Global::ShowMessage(Chart::SaveFailedText, Global::MsgIcon::Critical, Chart::ChartFileTitle);
 }

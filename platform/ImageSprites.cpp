@@ -87,6 +87,13 @@ ImageSurface::SpriteSet& ImageSurface::Sprites(const std::string& font, double s
     return *found;
 }
 
+uchar* ImageSurface::WritableBits() {
+    // A picture shared with the screen gets pixels of its own here; a painter begun on
+    // the old ones would go on drawing there, so it ends first.
+    if (!image_.isDetached()) EndPainting();
+    return image_.bits();
+}
+
 void ImageSurface::Blend(const QImage& sprite, int left, int top) {
     left += sprite.offset().x();
     top += sprite.offset().y();
@@ -94,7 +101,7 @@ void ImageSurface::Blend(const QImage& sprite, int left, int top) {
     const int x1 = std::min(sprite.width(), image_.width() - left);
     const int y1 = std::min(sprite.height(), image_.height() - top);
     if (x0 >= x1 || y0 >= y1) return;
-    uchar* bits = image_.bits();
+    uchar* bits = WritableBits();
     const qsizetype stride = image_.bytesPerLine();
     for (int sy = y0; sy < y1; ++sy) {
         const auto* src = reinterpret_cast<const QRgb*>(sprite.constScanLine(sy));
@@ -121,7 +128,7 @@ void ImageSurface::CopyCell(const QImage& sprite, int left, int top, QRect cell)
     const int y0 = std::max({cell.top(), top, 0});
     const int y1 = std::min({cell.bottom() + 1, top + sprite.height(), image_.height()});
     if (x0 >= x1 || y0 >= y1) return;
-    uchar* bits = image_.bits();
+    uchar* bits = WritableBits();
     const uchar* from = sprite.constBits();
     const qsizetype stride = image_.bytesPerLine(), spriteStride = sprite.bytesPerLine();
     const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(QRgb);

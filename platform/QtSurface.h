@@ -123,6 +123,7 @@ private:
     bool PrintNumber(const std::string& text, bool endLine);
     // Copies the inked pixels of a premultiplied image with its top-left at (left, top).
     void Blend(const QImage& sprite, int left, int top);
+    uchar* WritableBits();
     // Copies the part of an opaque image that falls in `cell` (picture pixels).
     void CopyCell(const QImage& sprite, int left, int top, QRect cell);
 
