@@ -63,6 +63,7 @@ void frmZolvaneCalc::mnuFileSave_Click() {
 
 void frmZolvaneCalc::CollectCalcSection(Chart::CalcSection& section) {
     using namespace Global;
+    StorePendingGainEdit();  // a gain typed but not yet left is saved too
     section = {};
     // The first frame shown, in the order of the file's types; none shown writes type 0.
     for (int16_t type = 1; type <= 5; ++type) {

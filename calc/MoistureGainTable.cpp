@@ -77,7 +77,7 @@ void frmZolvaneCalc::ShowGainRows(int first) {
     firstShownGain_ = first;
     for (int k = 0; k < Rows; ++k) {
         const int r = first + k;
-        const bool shown = r <= Global::NumMoistGains;
+        const bool shown = r <= Global::NumMoistGains && r <= Global::MoistGains.UBound(1);
         txtHMFlow[k]->setText(shown ? ShownGain(FlowRow, r) : "");
         txtMHEnth[k]->setText(shown ? ShownGain(EnthalpyRow, r) : "");
     }
