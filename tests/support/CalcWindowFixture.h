@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <algorithm>
 #include <memory>
 
 #include "CalcWindowLink.h"
@@ -60,6 +61,19 @@ protected:
     // Types several boxes of the calculator, in order.
     void CalcTypeAll(std::initializer_list<std::pair<QString, QString>> entries) {
         for (const auto& [name, text] : entries) CalcType(name, text);
+    }
+
+    bool AllEnabled(std::initializer_list<const char*> names) {
+        return std::all_of(names.begin(), names.end(), [this](const char* name) { return CalcEnabled(name); });
+    }
+
+    // The process lines as (From, To) pairs.
+    using LineList = std::vector<std::pair<int, int>>;
+    LineList AllLines() const {
+        LineList lines;
+        for (int k = 1; k <= Global::ProcLines.UBound(1); ++k)
+            lines.emplace_back(Global::ProcLines(1, k), Global::ProcLines(2, k));
+        return lines;
     }
 
     std::vector<std::string> MessageTexts() const {
