@@ -20,7 +20,8 @@ namespace {
 // mass-weighted mean it stands for is taken instead.
 float MixedDryBulb(const Global::StatePoint& a, float m1, const Global::StatePoint& b, float m2, float w) {
     const double dT = static_cast<double>(b.DryBulb) - a.DryBulb;
-    const float s = Global::ToFloat((static_cast<double>(b.HumidRatio) - a.HumidRatio) / (dT == 0 ? 1e-8 : dT));
+    const float s =
+        Global::ToFloat((static_cast<double>(b.HumidRatio) - a.HumidRatio) / (dT == 0 ? 1e-8 : dT));
     const float intercept = Global::ToFloat(b.HumidRatio - static_cast<double>(b.DryBulb) * s);
     const double onLine = (static_cast<double>(w) - intercept) / s;
     const double mean = (static_cast<double>(m1) * a.DryBulb + static_cast<double>(m2) * b.DryBulb) /
@@ -36,11 +37,13 @@ void frmZolvaneCalc::cmdAirCalc_Click() {
         if (!CalcInputCheck()) return;
         ResultsGrey grey([this] { AirInput_Change(); });
         const int16_t p1 = PointOrRefuse(txtAirInPoint1), p2 = PointOrRefuse(txtAirInPoint2);
-        const float m1 = FloatOrRefuse(txtAirFlowIn1) / MassFactor, m2 = FloatOrRefuse(txtAirFlowIn2) / MassFactor;
+        const float m1 = FloatOrRefuse(txtAirFlowIn1) / MassFactor,
+                    m2 = FloatOrRefuse(txtAirFlowIn2) / MassFactor;
         const StatePoint a = Points(p1), b = Points(p2);
 
-        HumidRatio = ToFloat((static_cast<double>(b.HumidRatio) * m2 + static_cast<double>(a.HumidRatio) * m1) /
-                             (static_cast<double>(m1) + m2));
+        HumidRatio =
+            ToFloat((static_cast<double>(b.HumidRatio) * m2 + static_cast<double>(a.HumidRatio) * m1) /
+                    (static_cast<double>(m1) + m2));
         DryBulb = MixedDryBulb(a, m1, b, m2, HumidRatio);
         VaporPress = ToFloat(Press * static_cast<double>(HumidRatio) / (HumidRatio + 0.62198));
         DewPoint = ToFloat(DewPointFromVaporPress(VaporPress));

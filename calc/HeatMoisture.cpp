@@ -89,8 +89,9 @@ bool SolveSoughtEnd(int32_t kind, const Global::StatePoint& known, bool inletKno
             break;
         }
     }
-    const float partnerValue =
-        partner == Partner::DewPoint ? DewPoint : partner == Partner::WetBulb ? WetBulb : RelHumid;
+    const float partnerValue = partner == Partner::DewPoint  ? DewPoint
+                               : partner == Partner::WetBulb ? WetBulb
+                                                             : RelHumid;
     if (!std::isfinite(DryBulb) || !std::isfinite(partnerValue)) return refuse();
     return true;
 }
@@ -123,7 +124,7 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
         const float r = Single((static_cast<double>(q) + h) / m);
         if (!std::isfinite(h) || !std::isfinite(r)) Refuse();
         const float typed = FloatOrRefuse(txtHMInputParam);
-        const float v = kind <= 2 ? (typed + TempOffset) / TempScale
+        const float v = kind <= 2   ? (typed + TempOffset) / TempScale
                         : kind == 3 ? Single(typed / 100.0)
                         : kind == 4 ? typed
                                     : Single(typed / static_cast<double>(MassFactor));
@@ -144,7 +145,8 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
             if (flowKnown && ma < 0) ShowMessage("AirFlow Input, This results in a negative air flow!");
             for (QWidget* flowLabel : HMFlowLabels()) flowLabel->setVisible(true);
             lblHMOutputFlowVal->setText(flowKnown ? ShownOrEmpty(static_cast<double>(ma) * MassFactor) : "");
-            lblOutCFM->setText(flowKnown ? ShownOrEmpty(std::pow(LengthFactor, 3) * Points(end).SpVol * ma) : "");
+            lblOutCFM->setText(flowKnown ? ShownOrEmpty(std::pow(LengthFactor, 3) * Points(end).SpVol * ma)
+                                         : "");
         }
         lblHMOutputPointVal->setText(Chart::Shown(end, 0));
         grey.Dismiss();
@@ -162,7 +164,9 @@ void frmZolvaneCalc::cmdHMCancel_Click() {
 // The chooser's options with their codes; the captions name the sought end.
 std::array<frmZolvaneCalc::Choice, 6> frmZolvaneCalc::HMChoices() const {
     using Global::MassUnit, Global::TempUnit;
-    const QString end = optHeatMoistInlet->isChecked() ? "Outlet" : optHeatMoistOutlet->isChecked() ? "Inlet" : "";
+    const QString end = optHeatMoistInlet->isChecked()    ? "Outlet"
+                        : optHeatMoistOutlet->isChecked() ? "Inlet"
+                                                          : "";
     const QString temp = QString::fromStdString(" (" + TempUnit + ")");
     const QString mass = QString::fromStdString(MassUnit);
     return {{{optHMInputDry, 0, end + " Dry Bulb" + temp},

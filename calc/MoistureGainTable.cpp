@@ -1,9 +1,9 @@
 // The moisture gains of the heat-and-moisture calculator: gain 1 through the two
 // single-gain boxes, every gain through the table of five rows with its scroll bar.
 // An edit is stored when its box loses the focus; values are held in internal units.
-#include <QPushButton>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -45,7 +45,8 @@ std::optional<float> TypedGain(int row, const QLineEdit* box) {
 void CreateGains(int last) {
     using namespace Global;
     if (MoistGains.UBound(1) < last) MoistGains.ReDim(2, last);
-    for (int j = std::max(NumMoistGains + 1, 1); j <= last; ++j) MoistGains(FlowRow, j) = MoistGains(EnthalpyRow, j) = 0;
+    for (int j = std::max(NumMoistGains + 1, 1); j <= last; ++j)
+        MoistGains(FlowRow, j) = MoistGains(EnthalpyRow, j) = 0;
     NumMoistGains = static_cast<int16_t>(last);
 }
 
@@ -120,7 +121,8 @@ void frmZolvaneCalc::StoreRowGain(int row, int16_t index) {
         // The rows between the last gain and this one become gains of 0.
         const int first = NumMoistGains + 1;
         CreateGains(r - 1);
-        for (int j = std::max(first, firstShownGain_); j < r; ++j) column[j - firstShownGain_]->setText("0.0");
+        for (int j = std::max(first, firstShownGain_); j < r; ++j)
+            column[j - firstShownGain_]->setText("0.0");
     }
     if (r > NumMoistGains) CreateGains(r);
     MoistGains(row, r) = *value;

@@ -59,7 +59,9 @@ SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float tSt
     using Global::Press;
     float temp = tStart;
     float w = Single(line.At(temp));
-    auto relHumidAt = [&] { return Single(Press * static_cast<double>(w) / (w + 0.62198) / Global::CalcSatPress(temp)); };
+    auto relHumidAt = [&] {
+        return Single(Press * static_cast<double>(w) / (w + 0.62198) / Global::CalcSatPress(temp));
+    };
     float phi = relHumidAt();
     float d = rh - phi;
     for (int pass = 0;; ++pass) {

@@ -45,8 +45,8 @@ SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float tSt
 // DryBulb by stepShare x error x DryBulb and re-solves the state each pass.
 struct WetBulbSearch {
     double stepShare;
-    bool firstSolveCounts;    // a failure of the first solve ends the search
-    bool stillIsConverged;    // a correction too small to move the float is convergence
+    bool firstSolveCounts;  // a failure of the first solve ends the search
+    bool stillIsConverged;  // a correction too small to move the float is convergence
 };
 SearchResult FindDryBulbAtWetBulb(const StraightLine& line, float tStart, const WetBulbSearch& how);
 

@@ -94,8 +94,9 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             break;
         }
     }
-    const float partnerValue =
-        partner == Partner::DewPoint ? DewPoint : partner == Partner::WetBulb ? WetBulb : RelHumid;
+    const float partnerValue = partner == Partner::DewPoint  ? DewPoint
+                               : partner == Partner::WetBulb ? WetBulb
+                                                             : RelHumid;
     if (!std::isfinite(DryBulb) || !std::isfinite(partnerValue)) return refuse();
     return true;
 }
@@ -111,7 +112,7 @@ void frmZolvaneCalc::cmdWatAirCalc_Click() {
         const float ma = FloatOrRefuse(txtWatAirInFlow) / MassFactor;
         const float hw = FloatOrRefuse(txtWatAirEnt) / EnthalpyFactor + EnthalpyOffset;
         const float typed = FloatOrRefuse(txtWatAirInput);
-        const float v = kind <= 2 ? (typed + TempOffset) / TempScale
+        const float v = kind <= 2   ? (typed + TempOffset) / TempScale
                         : kind == 3 ? Single(typed / 100.0)
                         : kind == 4 ? typed
                                     : Single(typed / static_cast<double>(MassFactor));

@@ -187,9 +187,9 @@ public:
     void cmdHMCancel_Click();
     void cmdHMInputParam_Click();
     void cmdHMInputOK_Click();
-    void optHeatMoistKnown_Click();     // inlet or outlet chosen as the known point
+    void optHeatMoistKnown_Click();       // inlet or outlet chosen as the known point
     void optHMInput_Click(int32_t Kind);  // any of the six options, by its code
-    void HeatMoistInput_Change();       // known point, heat gain or a single-gain box
+    void HeatMoistInput_Change();         // known point, heat gain or a single-gain box
     void txtHMInputParam_Change();
 
     // The moisture-gain table.

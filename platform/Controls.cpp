@@ -26,7 +26,8 @@ namespace {
 
 class LostFocusFilter : public QObject {
 public:
-    LostFocusFilter(QObject* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
+    LostFocusFilter(QObject* parent, std::function<void()> handler)
+        : QObject(parent), handler_(std::move(handler)) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {

@@ -31,7 +31,8 @@ protected:
         CalcPress("cmdHMCalc");
     }
     bool ResultsEnabled() {
-        return AllEnabled({"lblHMOutputFlowcfm", "lblcube", "lblOutCFM", "lblHMOutputPoint", "lblHMOutputFlow"});
+        return AllEnabled(
+            {"lblHMOutputFlowcfm", "lblcube", "lblOutCFM", "lblHMOutputPoint", "lblHMOutputFlow"});
     }
     QString Row(const char* column, int k) { return CalcText(QString("%1(%2)").arg(column).arg(k)); }
 };
@@ -55,7 +56,8 @@ TEST_F(HeatMoistureTest, FindsTheSoughtEndOfEachKind) {
     // first two on the chord through 2.5 times the known humidity ratio, a degree off
     // the process line here; the humidity ratio on the line, off by the dew point's rounding.
     const Global::StatePoint end = Global::Points(4);
-    const QString wet = Text("txtWetBulb"), rh = Text("txtRelHumid"), w = QString::number(end.HumidRatio, 'g', 9);
+    const QString wet = Text("txtWetBulb"), rh = Text("txtRelHumid"),
+                  w = QString::number(end.HumidRatio, 'g', 9);
     for (const auto& [option, value, near] :
          {std::tuple{"optHMInputWet", wet, 1.2}, {"optHMInputPhi", rh, 1.0}, {"optHMInputW", w, 0.25}}) {
         Seek(option, value);
@@ -79,7 +81,8 @@ TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
     // An inlet wetter than the known outlet: a negative air flow, warned, shown, and the point stands.
     CalcChoose("optHeatMoistOutlet");
     Seek("optHMInputDew", "56");
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"AirFlow Input, This results in a negative air flow!"});
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{"AirFlow Input, This results in a negative air flow!"});
     EXPECT_TRUE(CalcText("lblHMOutputFlowVal").startsWith("-"));
     Seek("optHMInputFlow", "0.01");  // more water than the air can give back
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Invalid Input"});
@@ -149,8 +152,9 @@ TEST_F(HeatMoistureTest, TableAppendsFillsGapsCompactsAndEditsTheGainShown) {
 }
 
 TEST_F(HeatMoistureTest, MetricGainsShowBackAsTyped) {
-    WriteFile("Zolvane.ini", "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n0,0,0,0,0,14.697,0,29.92347\r\n"
-                             "#FALSE#,#FALSE#,#FALSE#\r\n");
+    WriteFile("Zolvane.ini",
+              "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n0,0,0,0,0,14.697,0,29.92347\r\n"
+              "#FALSE#,#FALSE#,#FALSE#\r\n");
     OpenCalculator("mnuOptProcHM");
     CalcPress("cmdMoistGain");
     Enter("txtHMFlow(1)", "5");
@@ -164,11 +168,17 @@ TEST_F(HeatMoistureTest, MetricGainsShowBackAsTyped) {
 TEST_F(HeatMoistureTest, NoTypedTextBreaksTheThreeCalculators) {
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     AddPoint({{"DryBulb", "95"}, {"RelHumid", "40"}});
-    const QStringList texts = {"", " ", "2abc", "1e999", "1e39", "1e-50", "-1", "0", "1", "2", "1.5", "NaN", "99999"};
+    const QStringList texts = {"",  " ", "2abc", "1e999", "1e39", "1e-50", "-1",
+                               "0", "1", "2",    "1.5",   "NaN",  "99999"};
     const std::tuple<const char*, const char*, QStringList> frames[] = {
-        {"mnuOptProcAirAir", "cmdAirCalc", {"txtAirInPoint1", "txtAirFlowIn1", "txtAirInPoint2", "txtAirFlowIn2"}},
-        {"mnuOptProcWatAir", "cmdWatAirCalc", {"txtWatAirInPoint", "txtWatAirInFlow", "txtWatAirEnt", "txtWatAirInput"}},
-        {"mnuOptProcHM", "cmdHMCalc",
+        {"mnuOptProcAirAir",
+         "cmdAirCalc",
+         {"txtAirInPoint1", "txtAirFlowIn1", "txtAirInPoint2", "txtAirFlowIn2"}},
+        {"mnuOptProcWatAir",
+         "cmdWatAirCalc",
+         {"txtWatAirInPoint", "txtWatAirInFlow", "txtWatAirEnt", "txtWatAirInput"}},
+        {"mnuOptProcHM",
+         "cmdHMCalc",
          {"txtHeatMoistPoint", "txtHeatMoistQ", "txtMoistGainFlow", "txtMoistGainEnt", "txtHMInputParam"}},
     };
     for (const auto& [item, calculate, boxes] : frames) {

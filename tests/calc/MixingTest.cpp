@@ -9,12 +9,14 @@ class MixingTest : public CalcWindowTest {
 protected:
     void MixAir(const QString& p1, const QString& f1, const QString& p2, const QString& f2) {
         OpenCalculator("mnuOptProcAirAir");
-        CalcTypeAll({{"txtAirInPoint1", p1}, {"txtAirFlowIn1", f1}, {"txtAirInPoint2", p2}, {"txtAirFlowIn2", f2}});
+        CalcTypeAll(
+            {{"txtAirInPoint1", p1}, {"txtAirFlowIn1", f1}, {"txtAirInPoint2", p2}, {"txtAirFlowIn2", f2}});
         messages.clear();
         CalcPress("cmdAirCalc");
     }
     bool AirResultsEnabled() {
-        return AllEnabled({"lblAirOutFlowCFM", "lblCube1", "frmAirOutlet", "lblAirOutPoint", "lblAirOutFlow"});
+        return AllEnabled(
+            {"lblAirOutFlowCFM", "lblCube1", "frmAirOutlet", "lblAirOutPoint", "lblAirOutFlow"});
     }
     // Inlet 95 F / 20 % at 100 lb/min with water of 20 BTU/lb; the outlet given by `option`.
     void WashAir(const char* option, const QString& value) {
@@ -23,7 +25,9 @@ protected:
         CalcPress("cmdWatAirInput");
         CalcChoose(option);
         CalcPress("cmdWatAirOutOK");
-        CalcTypeAll({{"txtWatAirInPoint", "1"}, {"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"},
+        CalcTypeAll({{"txtWatAirInPoint", "1"},
+                     {"txtWatAirInFlow", "100"},
+                     {"txtWatAirEnt", "20"},
                      {"txtWatAirInput", value}});
         messages.clear();
         CalcPress("cmdWatAirCalc");
@@ -80,7 +84,8 @@ TEST_F(MixingTest, WaterAirFindsTheOutletOfEachKind) {
 
     // Drier than the inlet: warned, and the point and line still come.
     WashAir("optWatAirDry", "120");
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Invalid Input, This results in a negative water flow!"});
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{"Invalid Input, This results in a negative water flow!"});
     EXPECT_EQ(CalcText("lblWatAirWatFlowVal"), "-0.568");
     EXPECT_EQ(AllLines(), (LineList{{1, 2}, {1, 3}, {1, 4}}));
 

@@ -64,7 +64,8 @@ protected:
     }
 
     bool AllEnabled(std::initializer_list<const char*> names) {
-        return std::all_of(names.begin(), names.end(), [this](const char* name) { return CalcEnabled(name); });
+        return std::all_of(names.begin(), names.end(),
+                           [this](const char* name) { return CalcEnabled(name); });
     }
 
     // The process lines as (From, To) pairs.
