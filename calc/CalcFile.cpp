@@ -138,9 +138,8 @@ void frmZolvaneCalc::ApplyMoistGains(const Chart::CalcSection& section) {
     } else if (NumMoistGains == 1) {
         // The single gain travels as the two texts: stored as leaving the boxes stores it.
         if (MoistGains.UBound(1) < 1) MoistGains.ReDim(2, 1);
-        MoistGains(1, 1) = static_cast<float>(Val(txtMoistGainFlow->text().toStdString()) / MassFactor);
-        MoistGains(2, 1) =
-            static_cast<float>(Val(txtMoistGainEnt->text().toStdString()) / EnthalpyFactor + EnthalpyOffset);
+        txtMoistGainFlow_LostFocus();
+        txtMoistGainEnt_LostFocus();
     }
 }
 
