@@ -138,8 +138,11 @@ TEST_F(FileCommandsTest, SaveRefusalsAndCancelsKeepEverything) {
     std::filesystem::create_directory("run.d");
     Save("run.d/x");
     EXPECT_TRUE(FileExists("run.d/x.zlv"));
+}
 
+TEST_F(FileCommandsTest, ReadOnlyFolderAndFileAreRefusedWithTheOldFileIntact) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+    MakeChart();
     WriteFile("old.zlv", "old");
     std::filesystem::permissions("old.zlv", std::filesystem::perms::owner_read);
     std::filesystem::permissions(".",
