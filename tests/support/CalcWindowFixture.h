@@ -10,6 +10,7 @@
 
 #include "CalcWindowLink.h"
 #include "ChartWindowFixture.h"
+#include "Screen.h"
 #include "frmZolvaneCalc.h"
 
 class CalcWindowTest : public ChartWindowTest {
@@ -54,11 +55,9 @@ protected:
     void CalcChoose(const QString& name) { CalcFind<QRadioButton>(name)->setChecked(true); }
     void CalcTrigger(const QString& name) { CalcFind<QAction>(name)->trigger(); }
     bool CalcEnabled(const QString& name) { return CalcFind<QWidget>(name)->isEnabled(); }
-    // Shown as far as the window goes: not hidden itself (isVisible is false for
-    // every control of a window that is not on screen).
+    // Not hidden itself (isVisible is false for every control of a window off screen).
     bool CalcShown(const QString& name) { return !CalcFind<QWidget>(name)->isHidden(); }
 
-    // Types several boxes of the calculator, in order.
     void CalcTypeAll(std::initializer_list<std::pair<QString, QString>> entries) {
         for (const auto& [name, text] : entries) CalcType(name, text);
     }
@@ -75,6 +74,14 @@ protected:
         for (int k = 1; k <= Global::ProcLines.UBound(1); ++k)
             lines.emplace_back(Global::ProcLines(1, k), Global::ProcLines(2, k));
         return lines;
+    }
+
+    // Runs the input check of the shown calculator: its message, "" when it passed.
+    std::string CheckInputs() {
+        messages.clear();
+        const bool passed = Calc().CalcInputCheck();
+        EXPECT_EQ(passed, messages.empty());
+        return messages.empty() ? "" : messages.back().text;
     }
 
     std::vector<std::string> MessageTexts() const {

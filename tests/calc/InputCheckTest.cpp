@@ -1,0 +1,84 @@
+#include "CalcWindowFixture.h"
+
+namespace {
+
+const std::string Flow = "Invalid Flowrate, Flow must be Greater than 0";
+
+TEST_F(CalcWindowTest, HeatingBoxesAreCheckedAtTheirLimitsAndAsWholeNumbers) {
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    AddPoint({{"DryBulb", "95"}, {"DewPoint", "55.16"}});
+    OpenCalculator("mnuOptProcHeat");
+    const std::string In = "Invalid Inlet Point", Bad = "Invalid Input";
+    const std::pair<QString, std::vector<std::pair<QString, std::string>>> cases[] = {
+        {"txtHeatInPoint", {{"2", ""}, {"1.5", ""}, {"3", In}, {"0.5", In}, {"2abc", In}, {"1e999", Bad}}},
+        {"txtHeatOutPoint", {{"", "Invalid Outlet Point"}}},
+        // clang-format off
+        {"txtHeatFlow", {{"0", Flow}, {"-5", Flow}, {"1e-50", Flow}, {"7e", Flow}, {"1,5", Flow}, {"1 2", Flow},
+                         {"0x10", Flow}, {"1e39", Bad}, {"12.5D+1", ""}}}};
+    // clang-format on
+    for (const auto& [box, texts] : cases)
+        for (const auto& [text, message] : texts) {
+            CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
+            CalcType(box, text);
+            EXPECT_EQ(CheckInputs(), message) << box.toStdString() << " = \"" << text.toStdString() << "\"";
+        }
+
+    // A frame counts as shown by its own flag, also while its window is off screen.
+    CalcType("txtHeatFlow", "");
+    Calc().hide();
+    EXPECT_EQ(CheckInputs(), Flow);
+    // With no calculator frame shown there is nothing to check.
+    CalcPress("cmdHeatCancel");
+    EXPECT_EQ(CheckInputs(), "");
+}
+
+TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    frmZolvaneCalc& calc = OpenCalculator("mnuOptProcHM");
+    std::vector<std::string> said;
+    for (const auto& [box, text] : std::vector<std::pair<QString, QString>>{{"txtHeatMoistQ", "1000"},
+                                                                            {"txtMoistGainFlow", "2"},
+                                                                            {"txtMoistGainEnt", "1100"},
+                                                                            {"txtHeatMoistPoint", "1"},
+                                                                            {"txtHMInputParam", "500"}}) {
+        said.push_back(CheckInputs());
+        CalcType(box, text);
+    }
+    said.push_back(CheckInputs());
+    EXPECT_EQ(said, (std::vector<std::string>{"Invalid Sensible Heat Gain", "Invalid Moisture Flowrate",
+                                              "Invalid Moisture Enthalpy", "Invalid Known Point",
+                                              "Invalid Input Temperature", ""}));
+
+    // The parameter box by the chosen quantity; a choice outside 0 to 5 checks nothing.
+    const std::string T = "Invalid Input Temperature";
+    // clang-format off
+    const std::tuple<int32_t, QString, std::string> cases[] = {
+        {2, "-200", T}, {0, "-199.99", ""}, {1, "500.01", T}, {3, "100", ""}, {3, "0", "Invalid Relative Humidity"},
+        {4, "1", "Invalid Humidity Ratio"}, {4, "0.0099", ""}, {5, "0", Flow}, {5, "150", ""}, {9, "abc", ""}};
+    // clang-format on
+    for (const auto& [kind, text, message] : cases) {
+        calc.HMInputKind = kind;
+        CalcType("txtHMInputParam", text);
+        EXPECT_EQ(CheckInputs(), message) << kind << " \"" << text.toStdString() << "\"";
+    }
+}
+
+TEST_F(CalcWindowTest, EveryFrameRefusesPointsWhileTheChartHasNone) {
+    frmZolvaneCalc& calc = OpenCalculator("mnuOptProcCool");
+    CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtAirInPoint1", "1"}, {"txtWatAirInPoint", "1"}});
+    std::vector<std::string> said;
+    for (const char* item : {"mnuOptProcCool", "mnuOptProcAirAir", "mnuOptProcWatAir"}) {
+        Trigger(item);
+        said.push_back(CheckInputs());
+    }
+    EXPECT_EQ(said, (std::vector<std::string>{"Invalid Inlet Point", "Invalid 1st Inlet Point",
+                                              "Invalid Inlet Point"}));
+
+    // The water/air outlet quantity follows its own choice.
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    CalcTypeAll({{"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"}, {"txtWatAirInput", "1"}});
+    calc.WatAirInputKind = 4;
+    EXPECT_EQ(CheckInputs(), "Invalid Humidity Ratio");
+}
+
+}  // namespace
