@@ -65,7 +65,7 @@ struct Bench {
         std::ofstream(bigPath, std::ios::binary) << BigChartText();
         window = std::make_unique<frmZolvane>();
         // The picture box takes the window less the left column and the menu row.
-        window->resize(1280 + 3690 / 15, 800 + 780 / 15);
+        window->resize(1280 + 3690 / 15 - 4, 800 + 780 / 15 - 4);
         window->show();
         QApplication::processEvents();
     }

@@ -30,14 +30,21 @@ bool Usable(double v) {
 // the cached glyphs match the ones it draws.
 std::pair<int, int> Split(double v, bool down = false) {
     constexpr int Fine = 16;
-    double whole = std::floor(v);
-    int step = down ? static_cast<int>(std::ceil((v - whole) * Fine - 0.5)) * Steps / Fine
-                    : static_cast<int>(std::lround((v - whole) * Steps));
+    // Whole parts by truncation: callers keep v far inside the int range, and this is
+    // called for every character of every number.
+    auto floorInt = [](double x) {
+        const int t = static_cast<int>(x);
+        return t > x ? t - 1 : t;
+    };
+    int whole = floorInt(v);
+    const double fraction = v - whole;
+    int step =
+        down ? -floorInt(0.5 - fraction * Fine) * Steps / Fine : static_cast<int>(fraction * Steps + 0.5);
     if (step == Steps) {
         whole += 1;
         step = 0;
     }
-    return {static_cast<int>(whole), step};
+    return {whole, step};
 }
 
 QImage BlankSprite(int width, int height, QImage::Format format = QImage::Format_ARGB32_Premultiplied) {
