@@ -78,8 +78,8 @@ TEST_F(CalcWindowTest, AnyTypedTextIsRefusedOrComputed) {
         {"mnuOptProcAirAir", {"txtAirInPoint1", "txtAirFlowIn1", "txtAirVolFlow"}},
         {"mnuOptProcWatAir", {"txtWatAirInPoint", "txtWatAirInFlow", "txtWatAirEnt", "txtWatAirVolFlow"}},
         {"mnuOptProcHM", {"txtHeatMoistQ", "txtMoistGainFlow", "txtMoistGainEnt", "txtHeatMoistPoint"}}};
-    const QStringList buttons = {"cmdHeatCalc", "cmdHeatFlowOK", "cmdCoolCalc",
-                                 "cmdCoolOK",   "cmdAirOK",      "cmdWatAirFlowOK"};
+    const QStringList buttons = {"cmdHeatCalc", "cmdHeatFlowOK", "cmdCoolCalc", "cmdCoolOK",      "cmdAirOK",
+                                 "cmdAirCalc",  "cmdWatAirCalc", "cmdHMCalc",   "cmdWatAirFlowOK"};
     OpenCalculator("mnuOptProcHeat");
     for (const char* option : {"optHeatInPoint", "optCoolIn", "optAirIn1"}) CalcChoose(option);
     for (const auto& [item, boxes] : frames) {
@@ -98,7 +98,8 @@ TEST_F(CalcWindowTest, AnyTypedTextIsRefusedOrComputed) {
     }
     EXPECT_EQ(Platform::MousePointer(), 0);
     for (int k = 1; k <= Global::ProcLines.UBound(1); ++k)
-        for (int row : {1, 2}) EXPECT_TRUE(Global::ProcLines(row, k) >= 1 && Global::ProcLines(row, k) <= 2);
+        for (int row : {1, 2})
+            EXPECT_TRUE(Global::ProcLines(row, k) >= 1 && Global::ProcLines(row, k) <= Global::NumPoints);
 }
 
 }  // namespace
