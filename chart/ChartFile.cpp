@@ -130,6 +130,12 @@ void WriteCalcSection(FieldWriter& out, const CalcSection& section) {
                 // A double quote would end the text early on reading.
                 std::string value = text < section.Texts.size() ? section.Texts[text] : std::string();
                 std::replace(value.begin(), value.end(), '"', '\'');
+                // Longer fields are refused on reading: keep what fits, whole characters only.
+                if (value.size() > MaxFieldLength) {
+                    std::size_t end = MaxFieldLength;
+                    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) --end;
+                    value.resize(end);
+                }
                 out.WriteText(value);
                 ++text;
             }

@@ -51,6 +51,9 @@ TEST(ChartFile, WritesTheKnownBytesAndReadsEverySectionBack) {
     EXPECT_NE(
         Chart::ChartFileText(TwoPoints(1)).find("\"4\"\r\n3\r\n5,1100\r\n2.5,1050.25\r\n0,1E-05\r\n\"5\""),
         std::string::npos);
+    cooling.Calc.Texts[3] = std::string(4095, 'x') + "\u00e9";  // too long: cut before the two-byte letter
+    EXPECT_EQ(Chart::ParseChartFile(Chart::ChartFileText(cooling)).data.value().Calc.Texts[3],
+              std::string(4095, 'x'));
     for (int16_t type : {1, 2, 3, 4, 5, 7}) {
         const std::string text = Chart::ChartFileText(TwoPoints(type));
         EXPECT_EQ(Resaved(text), text);
