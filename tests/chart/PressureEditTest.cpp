@@ -1,27 +1,9 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
-#include "Atmosphere.h"
 #include "ChartWindowFixture.h"
 
 namespace {
-
-TEST(Atmosphere, StandardAtmosphereBothWays) {
-    auto sea = Chart::FromAltitude(0);
-    ASSERT_TRUE(sea);
-    EXPECT_NEAR(sea->pressInHg, 29.92, 1e-5);
-    EXPECT_NEAR(sea->press, 14.6953, 5e-5);
-    auto mile = Chart::FromAltitude(5000);
-    EXPECT_NEAR(mile->pressInHg, 24.895, 5e-4);
-    EXPECT_NEAR(mile->press, 12.2273, 5e-4);
-    EXPECT_NEAR(Chart::FromPressure(14.697)->alt, -3.2, 0.1);
-    EXPECT_NEAR(Chart::FromPressure(5.45)->alt, 25015, 5);
-    // No real result: refused rather than a NaN.
-    EXPECT_FALSE(Chart::FromPressure(0));
-    EXPECT_FALSE(Chart::FromPressure(-14.7));
-    EXPECT_FALSE(Chart::FromAltitude(1 / 6.8753e-6));
-    EXPECT_FALSE(Chart::FromAltitude(1e30));
-}
 
 class PressureTest : public ChartWindowTest {
 protected:
@@ -36,9 +18,6 @@ protected:
 TEST_F(PressureTest, AltitudeAndPressureEntries) {
     Trigger("mnuOptPress");
     EXPECT_FALSE(Find<QGroupBox>("frmPress")->isHidden());
-    EXPECT_EQ(Text("optPress"), "Pressure (psia)");
-    EXPECT_EQ(Text("optAlt"), "Altitude (ft)");
-    EXPECT_EQ(Text("txtPress"), "14.70");
     Enter(false, "5000");
     EXPECT_NEAR(Global::PressInHg, 24.895, 5e-4);
     EXPECT_EQ(Text("txtPress"), "12.23");

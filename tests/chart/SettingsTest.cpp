@@ -11,7 +11,6 @@
 #include "FieldFile.h"
 #include "Global.h"
 #include "Settings.h"
-#include "UnitSystem.h"
 
 namespace {
 
@@ -184,35 +183,6 @@ TEST_F(SettingsFileTest, ATargetThatCannotGetATemporaryNeighbourIsWrittenInPlace
         std::ifstream back(path, std::ios::binary);
         EXPECT_EQ(std::string((std::istreambuf_iterator<char>(back)), {}), DefaultText);
     }
-}
-
-TEST(Units, EachSystemSetsFactorsTextsAndDefaultLimits) {
-    Global::ResetState();
-    Global::AutoScale = true;
-    Chart::SetUnitSystem(false);
-    EXPECT_EQ(Global::TempScale, static_cast<float>(5.0 / 9.0));
-    EXPECT_EQ(Global::TempOffset, 273.15f);
-    EXPECT_EQ(Global::PressFactor, 0.0068947589f);
-    EXPECT_EQ(Global::EnthalpyOffset, 7.684f);
-    EXPECT_EQ(Global::MassUnit, "kg");
-    EXPECT_EQ(Global::PressUnit, "MPa");
-    EXPECT_EQ(Global::ChartMaxDry, 581.66998f);
-    EXPECT_EQ(Global::ChartMinDry, 491.66995f);
-    EXPECT_EQ(Global::ChartMaxDew, 554.66998f);
-    EXPECT_EQ(Global::ChartMinDew, Global::ChartMinDry);
-    // 75 F shows as 23.89 C; 28.1 BTU/lb as 47.49 kJ/kg.
-    EXPECT_NEAR(534.67 * Global::TempScale - Global::TempOffset, 23.89, 0.005);
-    EXPECT_NEAR((28.1 - Global::EnthalpyOffset) * Global::EnthalpyFactor, 47.49, 0.005);
-
-    Global::ChartMaxDry = 700;  // a typed limit is reset by a switch
-    Chart::SetUnitSystem(true);
-    EXPECT_EQ(Global::TempScale, 1.0f);
-    EXPECT_EQ(Global::LengthUnit, "ft");
-    EXPECT_EQ(Global::EnthalpyUnit, "BTU/lb");
-    EXPECT_EQ(Global::ChartMaxDry, 579.67f);
-    EXPECT_EQ(Global::ChartMinDry, 494.67f);
-    EXPECT_EQ(Global::ChartMaxDew, 549.67f);
-    EXPECT_TRUE(Global::AutoScale);  // scaling flags are not the unit system's
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -114,18 +115,11 @@ TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
 TEST(ImageSurface, LinesAreInTwipsWithOptionalColourAndWidth) {
     ImageSurface s(100, 60);
     s.ForeColor = 0;
-    // 15 twips a pixel: 757.5 twips is the middle of pixel column 50.
-    s.Line(757.5, 0, 757.5, 900, Red);
-    EXPECT_EQ(s.CurrentX, 757.5f);
-    EXPECT_EQ(s.CurrentY, 900.0f);
+    s.Line(757.5, 0, 757.5, 900, Red);  // 757.5 twips is the middle of pixel column 50
+    EXPECT_TRUE(s.CurrentX == 757.5f && s.CurrentY == 900.0f);
     const QImage image = s.Image();
-    int redInColumn = 0;
-    for (int y = 0; y < 60; ++y) redInColumn += image.pixel(50, y) == Rgb(Red);
-    EXPECT_GE(redInColumn, 59);
-    EXPECT_EQ(image.pixel(49, 30), Rgb(White));
-    EXPECT_EQ(image.pixel(51, 30), Rgb(White));
-    EXPECT_EQ(CountInRow(image, 30, 0), 0) << "the colour argument must win over ForeColor";
-
+    EXPECT_TRUE(image.pixel(50, 30) == Rgb(Red) && image.pixel(49, 30) == Rgb(White) &&
+                image.pixel(51, 30) == Rgb(White));
     s.DrawWidth = 3;
     s.Line(0, 457.5, 1500, 457.5);
     int inked = 0;
@@ -140,64 +134,36 @@ TEST(ImageSurface, DrawStylesGiveTheirDashPatterns) {
         s.DrawStyle = style;
         s.Line(0, 157.5 + style * 210, s.Width(), 157.5 + style * 210);
     }
-    const QImage image = s.Image();
-    auto row = [](int style) { return 10 + style * 14; };
-
-    EXPECT_EQ(CountInRow(image, row(0), 0), 600) << "solid";
-
-    const std::vector<int> dash = InnerRuns(image, row(1), 0);
-    const std::vector<int> dot = InnerRuns(image, row(2), 0);
-    const std::vector<int> dashDot = InnerRuns(image, row(3), 0);
-    const std::vector<int> dashDotDot = InnerRuns(image, row(4), 0);
+    EXPECT_EQ(CountInRow(s.Image(), 10, 0), 600) << "solid";
     for (int style = 1; style <= 4; ++style) {
-        const int inked = CountInRow(image, row(style), 0);
-        EXPECT_GT(inked, 100) << "style " << style;
-        EXPECT_LT(inked, 500) << "style " << style << " has no gaps";
+        const std::vector<int> runs = InnerRuns(s.Image(), 10 + style * 14, 0);
+        ASSERT_GT(runs.size(), 5u) << style;
+        const int longRuns =
+            static_cast<int>(std::count_if(runs.begin(), runs.end(), [](int r) { return r >= 6; }));
+        const int shortRuns = static_cast<int>(runs.size()) - longRuns;
+        // Dash: no dots; dot: no dashes; dash-dot one dot a dash, dash-dot-dot two.
+        const int dotsPerDash = style - 2;
+        EXPECT_TRUE(style == 1   ? shortRuns == 0
+                    : style == 2 ? longRuns == 0
+                                 : std::abs(shortRuns - dotsPerDash * longRuns) <= dotsPerDash)
+            << style << ": " << longRuns << " long, " << shortRuns << " short";
     }
-
-    ASSERT_GT(dash.size(), 5u);
-    for (int run : dash) EXPECT_GE(run, 8);
-    ASSERT_GT(dot.size(), 20u);
-    for (int run : dot) EXPECT_LE(run, 4);
-
-    auto countLong = [](const std::vector<int>& runs) {
-        int n = 0;
-        for (int run : runs) n += run >= 6;
-        return n;
-    };
-    const int longDD = countLong(dashDot), shortDD = static_cast<int>(dashDot.size()) - longDD;
-    const int longDDD = countLong(dashDotDot), shortDDD = static_cast<int>(dashDotDot.size()) - longDDD;
-    ASSERT_GT(longDD, 5);
-    ASSERT_GT(longDDD, 5);
-    EXPECT_LE(std::abs(shortDD - longDD), 1) << "dash-dot: one dot per dash";
-    EXPECT_LE(std::abs(shortDDD - 2 * longDDD), 2) << "dash-dot-dot: two dots per dash";
 }
 
 TEST(ImageSurface, CircleIsFilledOnlyWhenFillStyleIsSolid) {
     ImageSurface s(100, 100);
     s.ForeColor = Blue;
     s.FillColor = Red;
-    s.FillStyle = Platform::FillSolid;
-    s.Circle(757.5, 757.5, 300);  // centre pixel 50, radius 20 pixels
-    EXPECT_EQ(s.CurrentX, 757.5f);
-    EXPECT_EQ(s.CurrentY, 757.5f);
-    EXPECT_EQ(s.Image().pixel(50, 50), Rgb(Red));
-    EXPECT_GT(CountInRow(s.Image(), 50, Blue), 0) << "outline in ForeColor";
-    EXPECT_EQ(s.Image().pixel(50, 20), Rgb(White)) << "nothing beyond the radius";
-    EXPECT_EQ(s.Image().pixel(50, 80), Rgb(White));
-
-    s.Cls();
-    s.FillStyle = Platform::FillTransparent;
-    s.Circle(757.5, 757.5, 300);
-    EXPECT_EQ(s.Image().pixel(50, 50), Rgb(White));
-    EXPECT_EQ(CountInRow(s.Image(), 50, Red), 0);
-    EXPECT_GT(CountInRow(s.Image(), 50, Blue), 0);
-
-    // A colour of its own, leaving ForeColor alone.
-    s.Cls();
-    s.Circle(757.5, 757.5, 300, Red);
+    for (int16_t style : {Platform::FillSolid, Platform::FillTransparent}) {
+        s.Cls();
+        s.FillStyle = style;
+        s.Circle(757.5, 757.5, 300);  // centre pixel 50, radius 20 pixels
+        EXPECT_EQ(s.Image().pixel(50, 50), Rgb(style == Platform::FillSolid ? Red : White));
+        EXPECT_GT(CountInRow(s.Image(), 50, Blue), 0) << "outline in ForeColor";
+        EXPECT_EQ(s.Image().pixel(50, 20), Rgb(White)) << "nothing beyond the radius";
+    }
+    s.Circle(757.5, 757.5, 300, Red);  // a colour of its own, leaving ForeColor alone
     EXPECT_GT(CountInRow(s.Image(), 50, Red), 0);
-    EXPECT_EQ(CountInRow(s.Image(), 50, Blue), 0);
     EXPECT_EQ(s.ForeColor, Blue);
 }
 
@@ -207,69 +173,40 @@ TEST(ImageSurface, PrintPlacesTextAtTopLeftAndAdvances) {
     s.FontSize = 9.75;
     s.CurrentX = 300;
     s.CurrentY = 450;
-
-    const float width = s.TextWidth("Dry Bulb (");
-    const float height = s.TextHeight("Dry Bulb (");
-    ASSERT_GT(width, 0);
+    const float width = s.TextWidth("Dry Bulb ("), height = s.TextHeight("Dry Bulb (");
     s.Print("Dry Bulb (", false);
     EXPECT_FLOAT_EQ(s.CurrentX, 300 + width);
     EXPECT_FLOAT_EQ(s.CurrentY, 450);
-
     const QImage image = s.Image();
-    const QRect cell(20, 30, static_cast<int>(width / 15), static_cast<int>(height / 15));
-    EXPECT_GT(CountInRect(image, cell, Blue), 20) << "text in ForeColor inside its cell";
+    EXPECT_GT(CountInRect(image, QRect(20, 30, int(width / 15), int(height / 15)), Blue), 20);
     EXPECT_EQ(CountInRect(image, QRect(0, 0, 300, 29), Blue), 0) << "nothing above the top edge";
     EXPECT_EQ(CountInRect(image, QRect(0, 0, 19, 120), Blue), 0) << "nothing left of CurrentX";
-
     s.Print("F)");
+    s.Print("");  // an empty line still moves down a line
     EXPECT_EQ(s.CurrentX, 0);
-    EXPECT_FLOAT_EQ(s.CurrentY, 450 + s.TextHeight("F)"));
-    s.Print("");
-    EXPECT_FLOAT_EQ(s.CurrentY, 450 + 2 * height) << "an empty line still moves down a line";
+    EXPECT_FLOAT_EQ(s.CurrentY, 450 + 2 * height);
 }
 
-TEST(ImageSurface, OpaqueTextFillsItsCellWithBackColor) {
+TEST(ImageSurface, OpaqueTextFillsItsCellAndFontSizesScale) {
     ImageSurface s(200, 60);
-    s.ForeColor = 0;
     s.BackColor = Cyan;
     s.FontSize = 8.25;
-
-    s.FontTransparent = true;
-    s.CurrentX = 150;
-    s.CurrentY = 150;
-    s.Print("  52  ");
-    EXPECT_EQ(CountInRect(s.Image(), QRect(0, 0, 200, 60), Cyan), 0);
-
-    s.FontTransparent = false;
-    s.CurrentX = 150;
-    s.CurrentY = 450;
-    const int cellPixels =
-        static_cast<int>(s.TextWidth("  52  ") / 15) * static_cast<int>(s.TextHeight("x") / 15);
-    s.Print("  52  ");
-    const int cyan = CountInRect(s.Image(), QRect(0, 0, 200, 60), Cyan);
-    EXPECT_GT(cyan, cellPixels / 2);
-    EXPECT_EQ(s.Image().pixel(11, 31), Rgb(Cyan)) << "blank leading the text is filled";
-}
-
-TEST(ImageSurface, FontSizesMapToTwentyTwipsAPoint) {
-    ImageSurface s(10, 10);
-    auto heightAt = [&](double points) {
-        s.FontSize = points;
-        return s.TextHeight("Ag");
-    };
+    for (bool transparent : {true, false}) {
+        s.FontTransparent = transparent;
+        s.CurrentX = 150;
+        s.CurrentY = 450;
+        s.Print("  52  ");
+        EXPECT_EQ(s.Image().pixel(11, 31) == Rgb(Cyan), !transparent) << "blank leading the text";
+    }
+    // 20 twips a point, fractional sizes kept, bold wider.
     auto widthAt = [&](double points) {
         s.FontSize = points;
         return s.TextWidth("Pressure = 14.696 psia");
     };
-
-    EXPECT_GT(heightAt(8.25), heightAt(7));
-    // A line is a little more than the em, and the em is 20 twips a point.
-    EXPECT_GT(heightAt(10), 200);
-    EXPECT_LT(heightAt(10), 320);
-    EXPECT_NEAR(heightAt(20) / heightAt(10), 2.0, 0.2);
-    EXPECT_GT(widthAt(9.75), widthAt(9.25)) << "fractional sizes must not be truncated";
-
+    EXPECT_NEAR(widthAt(20) / widthAt(10), 2.0, 0.2);
+    EXPECT_GT(widthAt(9.75), widthAt(9.25));
     s.FontSize = 10;
+    EXPECT_GT(s.TextHeight("Ag"), 200);
     const float regular = s.TextWidth("Data Points");
     s.FontBold = true;
     EXPECT_GT(s.TextWidth("Data Points"), regular);

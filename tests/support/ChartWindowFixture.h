@@ -25,6 +25,11 @@
 #include "PictureBox.h"
 #include "frmZolvane.h"
 
+// Failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 struct RecordedMessage {
     std::string text;
     Global::MsgIcon icon;
@@ -43,9 +48,10 @@ protected:
         std::filesystem::create_directories(dir_);
         oldDir_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_);
-        Global::SetMessageSink([this](const std::string& text, Global::MsgIcon icon, const std::string& title) {
-            messages.push_back({text, icon, title});
-        });
+        Global::SetMessageSink(
+            [this](const std::string& text, Global::MsgIcon icon, const std::string& title) {
+                messages.push_back({text, icon, title});
+            });
         auto backend = std::make_unique<Platform::ScriptedDialogBackend>();
         dialogs = backend.get();
         Platform::SetDialogBackend(std::move(backend));
@@ -68,6 +74,13 @@ protected:
             QApplication::processEvents();
         }
         return *window_;
+    }
+
+    // Ends the window and starts a fresh one in the same folder, as the next run would.
+    frmZolvane& Restart() {
+        window_.reset();
+        Global::ResetState();
+        return Window();
     }
 
     template <class T>
