@@ -66,29 +66,19 @@ TEST_F(AutoScaleTest, ManualEntryIsAppliedOnceAndOtherwiseOnlyPointsMoveLimits) 
     EXPECT_FALSE(Chart::AutoScaleLimits(true));  // fitted limits stay
 }
 
-TEST_F(AutoScaleTest, MaximumComesDownOnlyWhenMoreThan50RankineAboveTheWarmestPoint) {
+TEST_F(AutoScaleTest, LimitsFollowTheWarmestColdestAndWettestPoints) {
     SetPoints({{70, 50}});
-    Points(1).DryBulb = ChartMaxDry - 50.0f;  // exactly 50 R below
+    Points(1).DryBulb = ChartMaxDry - 50.0f;  // exactly 50 R below the maximum: it stays
     EXPECT_FALSE(Chart::AutoScaleLimits(true));
     SetPoints({{69.9, 50}});
     EXPECT_TRUE(Chart::AutoScaleLimits(true));
     ExpectLimits(115, 35, 85);
-}
-
-TEST_F(AutoScaleTest, DewPointAboveItsMaximumRaisesItAndKeepsTheGap) {
-    SetPoints({{100, 95}});
+    SetUp();
+    SetPoints({{100, 95}});  // a dew point above its maximum raises it and keeps the gap
     EXPECT_TRUE(Chart::AutoScaleLimits(true));
     ExpectLimits(130, 35, 100);
-    // A maximum dry bulb far enough above is left alone.
-    ChartMaxDry = ChartMaxDry + 20;
-    ChartMaxDew = 549.67f;
-    SetPoints({{120, 95}});
-    EXPECT_TRUE(Chart::AutoScaleLimits(true));
-    ExpectLimits(150, 35, 100);
-}
-
-TEST_F(AutoScaleTest, MinimumGoesDownPastTheLowestDryBulbAndDewPoint) {
-    SetPoints({{100, 10}, {20, 15}});
+    SetUp();
+    SetPoints({{100, 10}, {20, 15}});  // the minimum goes below the lowest dry bulb and dew point
     EXPECT_TRUE(Chart::AutoScaleLimits(true));
     ExpectLimits(120, 5, 90);
 }
