@@ -112,15 +112,14 @@ uchar* ImageSurface::WritableBits() {
     return image_.bits();
 }
 
-void ImageSurface::Blend(const QImage& sprite, int left, int top) {
+void ImageSurface::Blend(const QImage& sprite, int left, int top, uchar* bits) {
     left += sprite.offset().x();
     top += sprite.offset().y();
     const int x0 = std::max(0, -left), y0 = std::max(0, -top);
-    const int x1 = std::min(sprite.width(), image_.width() - left);
-    const int y1 = std::min(sprite.height(), image_.height() - top);
+    const int x1 = std::min(sprite.width(), width_ - left);
+    const int y1 = std::min(sprite.height(), height_ - top);
     if (x0 >= x1 || y0 >= y1) return;
-    uchar* bits = WritableBits();
-    const qsizetype stride = image_.bytesPerLine();
+    const qsizetype stride = qsizetype(width_) * qsizetype(sizeof(QRgb));
     for (int sy = y0; sy < y1; ++sy) {
         const auto* src = reinterpret_cast<const QRgb*>(sprite.constScanLine(sy));
         auto* dst = reinterpret_cast<QRgb*>(bits + (top + sy) * stride) + left;
@@ -140,15 +139,15 @@ void ImageSurface::Blend(const QImage& sprite, int left, int top) {
     }
 }
 
-void ImageSurface::CopyCell(const QImage& sprite, int left, int top, QRect cell) {
+void ImageSurface::CopyCell(const QImage& sprite, int left, int top, QRect cell, uchar* bits) {
     const int x0 = std::max({cell.left(), left, 0});
-    const int x1 = std::min({cell.right() + 1, left + sprite.width(), image_.width()});
+    const int x1 = std::min({cell.right() + 1, left + sprite.width(), width_});
     const int y0 = std::max({cell.top(), top, 0});
-    const int y1 = std::min({cell.bottom() + 1, top + sprite.height(), image_.height()});
+    const int y1 = std::min({cell.bottom() + 1, top + sprite.height(), height_});
     if (x0 >= x1 || y0 >= y1) return;
-    uchar* bits = WritableBits();
     const uchar* from = sprite.constBits();
-    const qsizetype stride = image_.bytesPerLine(), spriteStride = sprite.bytesPerLine();
+    const qsizetype stride = qsizetype(width_) * qsizetype(sizeof(QRgb)),
+                    spriteStride = sprite.bytesPerLine();
     for (int y = y0; y < y1; ++y)
         CopyPixels(reinterpret_cast<QRgb*>(bits + y * stride) + x0,
                    reinterpret_cast<const QRgb*>(from + (y - top) * spriteStride) + (x0 - left), x1 - x0);
@@ -180,7 +179,7 @@ bool ImageSurface::DrawDot(float x, float y, float radius, int32_t color) {
         painter.end();
         sprite = Cropped(sprite);
     }
-    Blend(sprite, ix - margin, iy - margin);
+    Blend(sprite, ix - margin, iy - margin, WritableBits());
     Changed();
     return true;
 }
@@ -209,8 +208,8 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
     const double k = UnitsPerTwip();
     const double height = metrics.height();
     const double x = CurrentX * k, y = CurrentY * k;
-    const bool visible = x + width + GlyphPad >= 0 && y + height + GlyphPad >= 0 &&
-                         x - GlyphPad < image_.width() && y - GlyphPad < image_.height();
+    const bool visible = x + width + GlyphPad >= 0 && y + height + GlyphPad >= 0 && x - GlyphPad < width_ &&
+                         y - GlyphPad < height_;
     if (visible) {
         // An opaque number owns its cell: each character's part of it, background
         // included, is copied whole, whatever lay beneath.
@@ -218,6 +217,7 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
         // The rows and columns whose centres lie in the cell, as a fill of the cell covers.
         const int rowTop = static_cast<int>(std::ceil(y - 0.5));
         const int rowEnd = static_cast<int>(std::ceil(y + height - 0.5));
+        uchar* const bits = WritableBits();
         double penX = x;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto [ix, qx] = Split(penX, true);
@@ -239,12 +239,12 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
                 if (!opaque) sprite = Cropped(sprite);
             }
             if (opaque)
-                CopyCell(
-                    sprite, ix - GlyphPad, iy - GlyphPad,
-                    QRect(QPoint(static_cast<int>(std::ceil(penX - 0.5)), rowTop),
-                          QPoint(static_cast<int>(std::ceil(penX + advances[i] - 0.5)) - 1, rowEnd - 1)));
+                CopyCell(sprite, ix - GlyphPad, iy - GlyphPad,
+                         QRect(QPoint(static_cast<int>(std::ceil(penX - 0.5)), rowTop),
+                               QPoint(static_cast<int>(std::ceil(penX + advances[i] - 0.5)) - 1, rowEnd - 1)),
+                         bits);
             else
-                Blend(sprite, ix - GlyphPad, iy - GlyphPad);
+                Blend(sprite, ix - GlyphPad, iy - GlyphPad, bits);
             penX += advances[i];
         }
         Changed();

@@ -121,11 +121,12 @@ private:
 
     bool DrawDot(float x, float y, float radius, int32_t color);
     bool PrintNumber(const std::string& text, bool endLine);
-    // Copies the inked pixels of a premultiplied image with its top-left at (left, top).
-    void Blend(const QImage& sprite, int left, int top);
+    // Copies the inked pixels of a premultiplied image with its top-left at (left, top)
+    // into the picture's pixels `bits` (from WritableBits).
+    void Blend(const QImage& sprite, int left, int top, uchar* bits);
     uchar* WritableBits();
     // Copies the part of an opaque image that falls in `cell` (picture pixels).
-    void CopyCell(const QImage& sprite, int left, int top, QRect cell);
+    void CopyCell(const QImage& sprite, int left, int top, QRect cell, uchar* bits);
 
     // Images of one dot or one character at each sixteenth of a pixel of offset.
     struct SpriteSet {
