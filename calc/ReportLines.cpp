@@ -1,0 +1,71 @@
+#include "ReportLines.h"
+
+#include <algorithm>
+
+#include "Format.h"
+#include "Global.h"
+
+namespace Calc {
+
+namespace {
+
+constexpr double TextSize = 9.75;
+constexpr double TableSize = 9;
+constexpr float ReportTop = 3000;
+// How far the exponent of a volume unit rides above its line.
+constexpr float CubeRise = 30;
+
+// Two texts on one line, at their own left edges.
+void PrintPair(Platform::Surface& page, float x1, const std::string& left, float x2,
+               const std::string& right) {
+    page.CurrentX = x1;
+    page.Print(left, false);
+    page.CurrentX = x2;
+    page.Print(right);
+}
+
+}  // namespace
+
+std::string Joined(const std::string& caption, const std::string& value) {
+    return caption + " = " + value;
+}
+
+void BeginReport(Platform::Surface& page) {
+    page.FontSize = TextSize;
+    page.CurrentX = 500;
+    page.CurrentY = ReportTop;
+}
+
+void PrintReportLines(Platform::Surface& page, const std::vector<ReportLine>& lines) {
+    for (const ReportLine& line : lines) {
+        page.CurrentX = line.indent;
+        if (!line.afterCube) {
+            page.Print(line.text);
+            continue;
+        }
+        const float y = page.CurrentY;
+        page.Print(line.text, false);
+        page.CurrentY = y - CubeRise;
+        page.Print("3", false);
+        page.CurrentY = y;
+        page.Print(*line.afterCube);
+    }
+}
+
+void PrintMoistGainTable(Platform::Surface& page) {
+    using namespace Global;
+    page.FontSize = TableSize;
+    PrintPair(page, 900, "Mass", 2000, "Water");
+    PrintPair(page, 900, "Flowrate", 2000, "Enthalpy");
+    PrintPair(page, 900, "(" + MassUnit + "/hr)", 2000, "(" + EnthalpyUnit + ")");
+    const int n = std::min<int>(NumMoistGains, MoistGains.UBound(1));
+    if (MoistGains.UBound(0) >= 2) {
+        for (int i = 1; i <= n; ++i)
+            PrintPair(
+                page, 1000, FormatValue(static_cast<double>(MoistGains(1, i)) * MassFactor, 99), 2100,
+                FormatValue((static_cast<double>(MoistGains(2, i)) - EnthalpyOffset) * EnthalpyFactor, 99));
+    }
+    page.FontSize = TextSize;
+}
+
+}  // namespace Calc

@@ -1,0 +1,31 @@
+// The text of a calculator's printed report, below its schematic on the page.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Surface.h"
+
+namespace Calc {
+
+struct ReportLine {
+    std::string text;
+    float indent = 500;
+    // A volume flow: `text` stops where the unit's exponent goes; a raised "3" follows,
+    // then this.
+    std::optional<std::string> afterCube;
+};
+
+// A caption and the text of its box or value label, " = " between them.
+std::string Joined(const std::string& caption, const std::string& value);
+
+// The report text's font and its first line, below the schematic.
+void BeginReport(Platform::Surface& page);
+
+void PrintReportLines(Platform::Surface& page, const std::vector<ReportLine>& lines);
+
+// The moisture gains' flows and enthalpies in display units under three heading lines.
+void PrintMoistGainTable(Platform::Surface& page);
+
+}  // namespace Calc
