@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Surface.h"
@@ -10,6 +11,10 @@
 namespace Calc {
 
 struct ReportLine {
+    ReportLine(std::string line, float left = 500) : text(std::move(line)), indent(left) {}
+    ReportLine(std::string beforeCube, float left, std::string rest)
+        : text(std::move(beforeCube)), indent(left), afterCube(std::move(rest)) {}
+
     std::string text;
     float indent = 500;
     // A volume flow: `text` stops where the unit's exponent goes; a raised "3" follows,

@@ -107,6 +107,7 @@ void frmZolvaneCalc::BuildMenus() {
 
 void frmZolvaneCalc::ConnectHandlers() {
     connect(mnuFilePrintSetup, &QAction::triggered, this, [this] { mnuFilePrintSetup_Click(); });
+    ConnectPrintHandlers();
     connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
     connect(mnuOptionsHeat, &QAction::triggered, this, [this] { mnuOptionsHeat_Click(); });
     connect(mnuOptionsCool, &QAction::triggered, this, [this] { mnuOptionsCool_Click(); });

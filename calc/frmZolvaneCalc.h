@@ -145,12 +145,18 @@ public:
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuFilePrintSetup_Click();
+    void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuOptionsHeat_Click();
     void mnuOptionsCool_Click();
     void mnuOptionsAirAir_Click();
     void mnuOptionsWaterAir_Click();
     void mnuOptionsHM_Click();
+
+    // Printed reports: the schematic, then one line per input and result.
+    void PrintHeat();
+    void PrintAirAir();
+    void PrintWatAir();
 
     // Checks the visible calculator's inputs; false after a message.
     bool CalcInputCheck();
@@ -248,6 +254,16 @@ private:
     void ShowGainRows(int first);
     void StoreRowGain(int row, int16_t index);
     void StoreSingleGain(int row);
+    void ConnectPrintHandlers();
+
+    // Schematics on the picture boxes (Mode 2) and the printer page (Mode 1).
+    void DrawHeatMoist(int16_t Mode);
+    void DrawCool(int16_t Mode);
+    void DrawHeat(int16_t Mode);
+    void DrawAirAir(int16_t Mode);
+    void DrawWatAir(int16_t Mode);
+    void PrintCool();
+    void PrintHeatMoist();
 
     frmZolvane& chart_;
     bool loaded_ = true;
