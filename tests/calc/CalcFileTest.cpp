@@ -36,11 +36,8 @@ protected:
                 else
                     CalcFind<QLabel>(field.control)->setText(text);
             }
-            if (!last) continue;
-            if (check)
-                EXPECT_TRUE(CalcFind<QRadioButton>(last)->isChecked()) << last;
-            else
-                CalcChoose(last);
+            if (last && check) EXPECT_TRUE(CalcFind<QRadioButton>(last)->isChecked()) << last;
+            if (last && !check) CalcChoose(last);
         }
     }
 };
@@ -60,8 +57,7 @@ TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
         ASSERT_TRUE(CalcLoaded()) << type;
         for (int f = 1; f <= 5; ++f) EXPECT_EQ(CalcShown(Frames[f - 1]), f == type) << type;
         FillOrCheck(type, true);
-        EXPECT_TRUE(Global::ProcessDataPresent);
-        EXPECT_EQ(Global::NumPoints, 1);
+        EXPECT_TRUE(Global::ProcessDataPresent && Global::NumPoints == 1);
     }
     // The results read as current again; water/air was given its water flow, so none shows.
     EXPECT_TRUE(CalcEnabled("lblWatAirOutPoint"));
@@ -86,20 +82,17 @@ TEST_F(CalcFileTest, MoistureGainsAndUnknownTypes) {
 
     Open("three.zlv");
     ASSERT_EQ(Global::NumMoistGains, 3);
-    EXPECT_EQ(Global::MoistGains(1, 3), 3.0f);
-    EXPECT_EQ(Global::MoistGains(2, 2), 1002.0f);
+    EXPECT_TRUE(Global::MoistGains(1, 3) == 3.0f && Global::MoistGains(2, 2) == 1002.0f);
     Open("one.zlv");  // the one gain is taken from its two boxes
     EXPECT_EQ(Global::NumMoistGains, 1);
-    EXPECT_EQ(Global::MoistGains(1, 1), 5.0f);
-    EXPECT_EQ(Global::MoistGains(2, 1), 1100.0f);
+    EXPECT_TRUE(Global::MoistGains(1, 1) == 5.0f && Global::MoistGains(2, 1) == 1100.0f);
 
     // A type the program does not know shows the window and restores nothing.
     CalcTrigger("mnuFileExit");
     const std::string text = ReadFile("one.zlv");
     WriteFile("seven.zlv", text.substr(0, text.find("#TRUE#,0\r\n") + 10) + "7\r\n0\r\n");
     Open("seven.zlv");
-    EXPECT_TRUE(CalcLoaded());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(CalcLoaded() && messages.empty());
     for (const char* frame : Frames) EXPECT_FALSE(CalcShown(frame));
 }
 
@@ -119,11 +112,9 @@ TEST_F(CalcFileTest, CalculatorFileMenu) {
     ASSERT_TRUE(CalcLoaded());  // nothing was opened: the typed input stays
     EXPECT_EQ(CalcText("txtCoolFlow"), "40");
     ASSERT_EQ(messages.size(), 1u);
-
     dialogs->AnswerPath("plain.zlv");
     CalcTrigger("mnuFileOpen");
-    EXPECT_FALSE(CalcLoaded());
-    EXPECT_FALSE(Global::ProcessDataPresent);
+    EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
 }
 
 }  // namespace

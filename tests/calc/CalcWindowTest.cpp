@@ -4,59 +4,52 @@
 
 namespace {
 
-const QStringList Frames = {"frmHeat", "frmCool", "frmAirAir", "frmWatAir", "frmHeatMoist"};
-const QStringList HiddenAtLoad = {"frmHeatFlowCalc",       "frmCoolMassFlow", "frmAirMassCalc",
-                                  "frmWatAirMassFlowCalc", "frmHMInputParam", "frmMoistGainMore",
-                                  "frmWatAirInput"};
-
 TEST_F(CalcWindowTest, LoadsWithOneGainDewPointChoicesAndTheFrameAsked) {
     Global::NumMoistGains = 4;
     OpenCalculator("mnuOptProcCool");
-    EXPECT_EQ(Calc().windowTitle(), "Dividirivovev Evedivodarar");
     EXPECT_EQ(Global::NumMoistGains, 1);
     EXPECT_EQ(Global::MoistGains.UBound(1), 1);
-    EXPECT_EQ(Calc().WatAirInputKind, 2);
-    EXPECT_EQ(Calc().HMInputKind, 2);
+    EXPECT_TRUE(Calc().WatAirInputKind == 2 && Calc().HMInputKind == 2);
     for (const char* option : {"optWatAirDew", "optHMInputDew", "optHeatMoistInlet"})
         EXPECT_TRUE(CalcFind<QRadioButton>(option)->isChecked()) << option;
-    for (const QString& frame : Frames)
-        EXPECT_EQ(CalcShown(frame), frame == "frmCool") << frame.toStdString();
-    for (const QString& frame : HiddenAtLoad) EXPECT_FALSE(CalcShown(frame)) << frame.toStdString();
+    for (const char* frame : {"frmHeatFlowCalc", "frmCoolMassFlow", "frmAirMassCalc", "frmWatAirMassFlowCalc",
+                              "frmHMInputParam", "frmMoistGainMore", "frmWatAirInput"})
+        EXPECT_FALSE(CalcShown(frame)) << frame;
     EXPECT_EQ(CalcText("lblHeatQ"), "Heat rate q (BTU/hr) =");
 
-    // The window's own Options menu and the chart's menu switch frames alike.
-    CalcTrigger("mnuOptionsHM");
-    for (const QString& frame : Frames) EXPECT_EQ(CalcShown(frame), frame == "frmHeatMoist");
-    Trigger("mnuOptProcAirAir");
-    for (const QString& frame : Frames) EXPECT_EQ(CalcShown(frame), frame == "frmAirAir");
+    // The frame asked shows alone, chosen from the chart's menu or the window's own.
+    const std::pair<const char*, const char*> steps[] = {
+        {"", "frmCool"}, {"mnuOptionsHM", "frmHeatMoist"}, {"mnuOptProcAirAir", "frmAirAir"}};
+    for (const auto& [item, shown] : steps) {
+        if (QString(item).startsWith("mnuOptions")) CalcTrigger(item);
+        if (QString(item).startsWith("mnuOptProc")) Trigger(item);
+        for (const char* frame : {"frmHeat", "frmCool", "frmAirAir", "frmWatAir", "frmHeatMoist"})
+            EXPECT_EQ(CalcShown(frame), QString(frame) == shown) << frame << " after " << item;
+    }
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(CalcWindowTest, MetricCaptionsAreWrittenOnLoadOnly) {
-    WriteFile("Zolvane.ini",
-              "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n0,0,0,0,0,14.697,0,29.92347\r\n#FALSE#,#"
-              "FALSE#,#FALSE#\r\n");
+TEST_F(CalcWindowTest, MetricCaptionsAndFiguresAreWrittenOnLoadOnly) {
+    AddExamplePoints(2);
+    Press("optMetricUnits");
+    Press("cmdUnitsOK");
     OpenCalculator("mnuOptProcHeat");
-    // clang-format off
     const std::pair<const char*, const char*> captions[] = {
-        {"lblHeatVolFlow", "Volumetric Flow (m  /min)"},   {"lblHeatMassFlow", "Mass Flow (kg/min) ="},
-        {"lblHeatFlow", "Air Flowrate (kg/min)"},          {"lblHeatQ", "Heat rate q (J/hr) ="},
-        {"lblCoolVolFlow", "Volumetric Flow (m  /min)"},   {"lblCoolMassFlow", "Mass Flow (kg/min) ="},
-        {"lblCoolEnt", "Water Enthalpy (kJ/kg)"},          {"lblCoolWaterFlow", "Water Flow (kg/min)"},
-        {"lblCoolFlow", "Air Flowrate (kg/min)"},          {"lblCoolRate", "Heat rate q (J/hr) ="},
-        {"lblAirVolFlow", "Volumetric Flow (m  /min)"},    {"lblAirMassFlow", "Mass Flow (kg/min) ="},
-        {"lblAirInFlow", "Air Flow (kg/min)"},             {"lblAirOutFlow", "Air Flow (kg/min)"},
-        {"lblAirOutFlowCFM", "(m  /min)"},                 {"lblWatAirVolFlow", "Inlet Volumetric Flow (m  /min)"},
-        {"lblWatAirMassFlowCalc", "Mass Flow (kg/min) ="}, {"lblWatAirInFlow", "Inlet Air Flow (kg/min)"},
-        {"lblWatAirEnt", "Water Enthalpy (kJ/kg)"},        {"lblWatAirWatFlow", "Water Flow (kg/min) ="},
-        {"lblHeatMoistQ", "Sensible Heat Gain q (J/hr)"},  {"lblMoistGainFlow", "Mass Flowrate (kg/hr)"},
-        {"lblMoistGainEnt", "Water Enthalpy (kJ/kg)"},     {"lblHMOutputFlow", "Air Flowrate (kg/min)"},
-        {"lblHMOutputFlowcfm", "(m  /min)"}};
-    // clang-format on
+        {"lblHeatVolFlow", "Volumetric Flow (m  /min)"}, {"lblHeatQ", "Heat rate q (J/hr) ="},
+        {"lblCoolEnt", "Water Enthalpy (kJ/kg)"},        {"lblHMOutputFlowcfm", "(m  /min)"},
+        {"lblMoistGainFlow", "Mass Flowrate (kg/hr)"},   {"lblWatAirInFlow", "Inlet Air Flow (kg/min)"}};
     for (const auto& [name, caption] : captions) EXPECT_EQ(CalcText(name), caption) << name;
+    CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "45.359236"}});
+    CalcPress("cmdHeatCalc");  // 100 lb/min
+    EXPECT_EQ(CalcText("lblHeatQVal"), "3.09e+07");
+    CalcPress("cmdMoistGain");  // gains show back as typed
+    Enter("txtHMFlow(1)", "5");
+    Enter("txtMHEnth(1)", "2500");
+    CalcPress("cmdHMMoistCancel");
+    CalcPress("cmdMoistGain");
+    EXPECT_EQ(CalcTexts({"txtHMFlow(1)", "txtMHEnth(1)"}), QStringList({"5.000", "2500"}));
 
-    // Back to US units in the chart window: the open calculator keeps its captions
-    // until it is closed and opened again.
+    // Back to US units: the open calculator keeps its captions until it is opened again.
     Press("optUSUnits");
     Press("cmdUnitsOK");
     EXPECT_EQ(CalcText("lblHeatQ"), "Heat rate q (J/hr) =");
@@ -67,8 +60,7 @@ TEST_F(CalcWindowTest, MetricCaptionsAreWrittenOnLoadOnly) {
 }
 
 TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    AddPoint({{"DryBulb", "95"}, {"DewPoint", "55.16"}});
+    AddExamplePoints(2);
     OpenCalculator("mnuOptProcHeat");
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");
@@ -76,16 +68,16 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     CalcType("txtCoolEnt", "23");
     CalcTrigger("mnuOptionsHeat");
     EXPECT_EQ(CalcText("txtHeatFlow"), "100");
+    EXPECT_EQ(CalcText("lblHeatQVal"), "29264");
     Trigger("mnuOptProcCool");
     EXPECT_EQ(CalcText("txtCoolEnt"), "23");
 
     // Exit unloads the calculator alone: the flag goes, the chart's points and line stay.
     ASSERT_TRUE(Global::ProcessDataPresent);
     CalcTrigger("mnuFileExit");
-    EXPECT_FALSE(CalcLoaded());
-    EXPECT_FALSE(Global::ProcessDataPresent);
+    EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
     EXPECT_EQ(Global::NumPoints, 2);
-    EXPECT_EQ(Global::ProcLines.UBound(1), 1);
+    EXPECT_EQ(AllLines(), (LineList{{1, 2}}));
     EXPECT_TRUE(Window().isVisible());
 
     // Printer Setup asks for the set-up dialog and says nothing when it is cancelled.
@@ -93,14 +85,11 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     CalcTrigger("mnuFilePrintSetup");
     ASSERT_EQ(dialogs->requests.size(), 1u);
     EXPECT_EQ(dialogs->requests[0].kind, Platform::DialogKind::Printer);
-    EXPECT_EQ(dialogs->requests[0].flags, 64);
-    EXPECT_TRUE(dialogs->requests[0].cancelError);
 
     // Closing the chart window unloads the calculator too, so the program can end.
     Global::ProcessDataPresent = true;
     Window().close();
-    EXPECT_FALSE(CalcLoaded());
-    EXPECT_FALSE(Global::ProcessDataPresent);
+    EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
     EXPECT_TRUE(messages.empty());
 }
 

@@ -2,38 +2,41 @@
 
 namespace {
 
-const std::string Flow = "Invalid Flowrate, Flow must be Greater than 0";
+const std::string Flow = "Invalid Flowrate, Flow must be Greater than 0", Bad = "Invalid Input";
 
 TEST_F(CalcWindowTest, HeatingBoxesAreCheckedAtTheirLimitsAndAsWholeNumbers) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    AddPoint({{"DryBulb", "95"}, {"DewPoint", "55.16"}});
+    AddExamplePoints(2);
     OpenCalculator("mnuOptProcHeat");
-    const std::string In = "Invalid Inlet Point", Bad = "Invalid Input";
+    const std::string In = "Invalid Inlet Point";
     const std::pair<QString, std::vector<std::pair<QString, std::string>>> cases[] = {
         {"txtHeatInPoint", {{"2", ""}, {"1.5", ""}, {"3", In}, {"0.5", In}, {"2abc", In}, {"1e999", Bad}}},
         {"txtHeatOutPoint", {{"", "Invalid Outlet Point"}}},
-        // clang-format off
-        {"txtHeatFlow", {{"0", Flow}, {"-5", Flow}, {"1e-50", Flow}, {"7e", Flow}, {"1,5", Flow}, {"1 2", Flow},
-                         {"0x10", Flow}, {"1e39", Bad}, {"12.5D+1", ""}}}};
-    // clang-format on
+        {"txtHeatFlow",
+         {{"0", Flow},
+          {"-5", Flow},
+          {"1e-50", Flow},
+          {"7e", Flow},
+          {"1,5", Flow},
+          {"1 2", Flow},
+          {"0x10", Flow},
+          {"1e39", Bad},
+          {"12.5D+1", ""}}}};
     for (const auto& [box, texts] : cases)
         for (const auto& [text, message] : texts) {
             CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
             CalcType(box, text);
             EXPECT_EQ(CheckInputs(), message) << box.toStdString() << " = \"" << text.toStdString() << "\"";
         }
-
     // A frame counts as shown by its own flag, also while its window is off screen.
     CalcType("txtHeatFlow", "");
     Calc().hide();
     EXPECT_EQ(CheckInputs(), Flow);
-    // With no calculator frame shown there is nothing to check.
-    CalcPress("cmdHeatCancel");
+    CalcPress("cmdHeatCancel");  // no calculator frame shown: nothing to check
     EXPECT_EQ(CheckInputs(), "");
 }
 
 TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    AddExamplePoints(1);
     frmZolvaneCalc& calc = OpenCalculator("mnuOptProcHM");
     std::vector<std::string> said;
     for (const auto& [box, text] : std::vector<std::pair<QString, QString>>{{"txtHeatMoistQ", "1000"},
@@ -51,11 +54,16 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
 
     // The parameter box by the chosen quantity; a choice outside 0 to 5 checks nothing.
     const std::string T = "Invalid Input Temperature";
-    // clang-format off
-    const std::tuple<int32_t, QString, std::string> cases[] = {
-        {2, "-200", T}, {0, "-199.99", ""}, {1, "500.01", T}, {3, "100", ""}, {3, "0", "Invalid Relative Humidity"},
-        {4, "1", "Invalid Humidity Ratio"}, {4, "0.0099", ""}, {5, "0", Flow}, {5, "150", ""}, {9, "abc", ""}};
-    // clang-format on
+    const std::tuple<int32_t, QString, std::string> cases[] = {{2, "-200", T},
+                                                               {0, "-199.99", ""},
+                                                               {1, "500.01", T},
+                                                               {3, "100", ""},
+                                                               {3, "0", "Invalid Relative Humidity"},
+                                                               {4, "1", "Invalid Humidity Ratio"},
+                                                               {4, "0.0099", ""},
+                                                               {5, "0", Flow},
+                                                               {5, "150", ""},
+                                                               {9, "abc", ""}};
     for (const auto& [kind, text, message] : cases) {
         calc.HMInputKind = kind;
         CalcType("txtHMInputParam", text);
@@ -73,9 +81,8 @@ TEST_F(CalcWindowTest, EveryFrameRefusesPointsWhileTheChartHasNone) {
     }
     EXPECT_EQ(said, (std::vector<std::string>{"Invalid Inlet Point", "Invalid 1st Inlet Point",
                                               "Invalid Inlet Point"}));
-
     // The water/air outlet quantity follows its own choice.
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    AddExamplePoints(1);
     CalcTypeAll({{"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"}, {"txtWatAirInput", "1"}});
     calc.WatAirInputKind = 4;
     EXPECT_EQ(CheckInputs(), "Invalid Humidity Ratio");

@@ -20,21 +20,26 @@ protected:
         ChartWindowTest::TearDown();
     }
 
-    // Options > Process Calculations > the named item of the chart window
-    // ("mnuOptProcHeat" ... "mnuOptProcHM"); loads the calculator window on first use.
+    // Options > Process Calculations > the named item ("mnuOptProcHeat" ... "mnuOptProcHM").
     frmZolvaneCalc& OpenCalculator(const QString& item) {
         if (!link_) link_ = std::make_unique<CalcWindowLink>(Window());
         Trigger(item);
         QApplication::processEvents();
         return Calc();
     }
-
-    // The loaded calculator window; opens the heating frame when none is loaded.
-    frmZolvaneCalc& Calc() {
-        if (!link_ || !link_->Window()) return OpenCalculator("mnuOptProcHeat");
-        return *link_->Window();
-    }
+    frmZolvaneCalc& Calc() { return CalcLoaded() ? *link_->Window() : OpenCalculator("mnuOptProcHeat"); }
     bool CalcLoaded() { return link_ && link_->Window(); }
+
+    // 1: 75 F / 50 %; 2: heated at constant moisture to 95 F; 3: 55 F / 95 %.
+    void AddExamplePoints(int count = 3) {
+        const std::vector<std::pair<QString, QString>> points[] = {{{"DryBulb", "75"}, {"RelHumid", "50"}},
+                                                                   {{"DryBulb", "95"}, {"DewPoint", "55.16"}},
+                                                                   {{"DryBulb", "55"}, {"RelHumid", "95"}}};
+        for (int k = 0; k < count; ++k) AddPoint(points[k]);
+        ASSERT_EQ(Global::NumPoints, count);
+    }
+    // The chart's shown state, as "dry bulb / dew point".
+    QString Shown() { return Text("txtDryBulb") + " / " + Text("txtDewPoint"); }
 
     template <class T>
     T* CalcFind(const QString& name) {
@@ -50,22 +55,31 @@ protected:
         ADD_FAILURE() << "no calculator text control " << name.toStdString();
         return {};
     }
+    QStringList CalcTexts(std::initializer_list<const char*> names) {
+        QStringList texts;
+        for (const char* name : names) texts << CalcText(name);
+        return texts;
+    }
     void CalcType(const QString& name, const QString& text) { CalcFind<QLineEdit>(name)->setText(text); }
+    void CalcTypeAll(std::initializer_list<std::pair<QString, QString>> entries) {
+        for (const auto& [name, text] : entries) CalcType(name, text);
+    }
+    // Types into a box and leaves it for the heat box: the moisture-gain boxes store on leaving.
+    void Enter(const QString& box, const QString& text) {
+        CalcFind<QWidget>(box)->setFocus();
+        CalcType(box, text);
+        CalcFind<QWidget>("txtHeatMoistQ")->setFocus();
+    }
     void CalcPress(const QString& name) { CalcFind<QAbstractButton>(name)->click(); }
     void CalcChoose(const QString& name) { CalcFind<QRadioButton>(name)->setChecked(true); }
     void CalcTrigger(const QString& name) { CalcFind<QAction>(name)->trigger(); }
     bool CalcEnabled(const QString& name) { return CalcFind<QWidget>(name)->isEnabled(); }
-    // Not hidden itself (isVisible is false for every control of a window off screen).
-    bool CalcShown(const QString& name) { return !CalcFind<QWidget>(name)->isHidden(); }
-
-    void CalcTypeAll(std::initializer_list<std::pair<QString, QString>> entries) {
-        for (const auto& [name, text] : entries) CalcType(name, text);
-    }
-
     bool AllEnabled(std::initializer_list<const char*> names) {
         return std::all_of(names.begin(), names.end(),
                            [this](const char* name) { return CalcEnabled(name); });
     }
+    // Not hidden itself (isVisible is false for every control of a window off screen).
+    bool CalcShown(const QString& name) { return !CalcFind<QWidget>(name)->isHidden(); }
 
     // The process lines as (From, To) pairs.
     using LineList = std::vector<std::pair<int, int>>;
@@ -83,7 +97,6 @@ protected:
         EXPECT_EQ(passed, messages.empty());
         return messages.empty() ? "" : messages.back().text;
     }
-
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
         for (const RecordedMessage& m : messages) texts.push_back(m.text);
