@@ -16,12 +16,13 @@ void SetUnitSystem(bool usUnits) {
         EnthalpyOffset = 0;
         EnergyFactor = 1;
         LengthFactor = 1;
-        MassUnit = "lb";
-        TempUnit = "F";
-        EnthalpyUnit = "BTU/lb";
-        EnergyUnit = "BTU";
-        PressUnit = "psia";
-        LengthUnit = "ft";
+        // Texts are moved in whole: GCC 12 at -O2 warns falsely (-Wrestrict) on assigning a literal.
+        MassUnit = std::string("lb");
+        TempUnit = std::string("F");
+        EnthalpyUnit = std::string("BTU/lb");
+        EnergyUnit = std::string("BTU");
+        PressUnit = std::string("psia");
+        LengthUnit = std::string("ft");
     } else {
         TempOffset = 273.15f;
         TempScale = static_cast<float>(5.0 / 9.0);
@@ -32,12 +33,12 @@ void SetUnitSystem(bool usUnits) {
         EnthalpyOffset = 7.684f;
         EnergyFactor = 1055.0559f;
         LengthFactor = 0.3048f;
-        MassUnit = "kg";
-        TempUnit = "C";
-        EnthalpyUnit = "kJ/kg";
-        EnergyUnit = "J";
-        PressUnit = "MPa";
-        LengthUnit = "m";
+        MassUnit = std::string("kg");
+        TempUnit = std::string("C");
+        EnthalpyUnit = std::string("kJ/kg");
+        EnergyUnit = std::string("J");
+        PressUnit = std::string("MPa");
+        LengthUnit = std::string("m");
     }
     if (usUnits) {
         // 120, 35 and 90 F as stored limits.
