@@ -28,22 +28,14 @@ TEST(TableTest, ReDimKeepsWhatStillFits) {
 }
 
 TEST(GlobalStateTest, ResetStateClearsVariablesAndTables) {
-    Press = 14.697f;
-    DryBulb = 535.67f;
-    NumPoints = 2;
+    Press = 14.697f, DryBulb = 535.67f, ChartMinDew = 459.67f, NumPoints = 2, RHLineColor = ColorRed;
     Points.ReDim(2);
     ProcLines.ReDim(2, 1);
     RHCurvesXY.ReDim(10, 2, 5);
     MassUnit = "lb";
     ShowDryLines = true;
-    RHLineColor = ColorRed;
-    ChartMinDew = ChartMinDry = 459.67f;
-
     ResetState();
     EXPECT_TRUE(Press == 0 && DryBulb == 0 && NumPoints == 0 && ChartMinDew == 0 && RHLineColor == 0);
-    EXPECT_EQ(Points.UBound(), -1);
-    EXPECT_FALSE(ProcLines.Allocated());
-    EXPECT_FALSE(RHCurvesXY.Allocated());
-    EXPECT_EQ(MassUnit, "");
-    EXPECT_FALSE(ShowDryLines);
+    EXPECT_TRUE(Points.UBound() == -1 && !ProcLines.Allocated() && !RHCurvesXY.Allocated());
+    EXPECT_TRUE(MassUnit.empty() && !ShowDryLines);
 }

@@ -7,15 +7,9 @@
 #include <array>
 #include <cmath>
 #include <string>
-#include <vector>
 
 #include "Global.h"
-
-struct EngineMessage {
-    std::string text;
-    Global::MsgIcon icon;
-    std::string title;
-};
+#include "support/RecordingSink.h"
 
 // The six solvers with the two properties each one reads.
 struct Solver {
@@ -33,8 +27,7 @@ inline const std::array<Solver, 6> kSolvers = {
      {"WetBulbRelHumid", Global::CalcWetBulbRelHumid, &Global::WetBulb, &Global::RelHumid},
      {"DewPointRelHumid", Global::CalcDewPointRelHumid, &Global::DewPoint, &Global::RelHumid}}};
 
-// Every float of the current moist-air state but Press, PressInHg and Alt: the point
-// record's nine, then the working values.
+// Every float of the moist-air state but the pressures: the point record's nine, then the working values.
 inline const std::array<float*, 13> kStateVars = {
     &Global::DryBulb,         &Global::WetBulb,    &Global::DewPoint,    &Global::RelHumid,
     &Global::Enthalpy,        &Global::HumidRatio, &Global::VaporPress,  &Global::SatDegree,
@@ -53,37 +46,27 @@ protected:
     void SetUp() override {
         Global::ResetState();
         SetPressure(14.697f);
-        Global::SetMessageSink(
-            [this](const std::string& text, Global::MsgIcon icon, const std::string& title) {
-                messages.push_back({text, icon, title});
-            });
     }
-    void TearDown() override { Global::SetMessageSink({}); }
-
     static void SetPressure(float psia) {
         Global::Press = psia;
         Global::PressInHg = static_cast<float>(Global::Press * 2.036026);
     }
-
     // NaN in everything a solver writes, so a value it forgets shows up.
     static void PoisonState() {
         for (float* var : kStateVars) *var = NAN;
     }
-
-    static bool Solve(bool (*solve)(), float& first, double a, float& second, double b) {
-        first = static_cast<float>(a);
-        second = static_cast<float>(b);
+    // Sets the solver's two inputs (temperatures in R) and solves.
+    static bool Solve(bool (*solve)(), double a, double b) {
+        for (const Solver& s : kSolvers)
+            if (s.solve == solve) *s.first = static_cast<float>(a), *s.second = static_cast<float>(b);
         return solve();
     }
-
     // A refusal shows exactly one critical message under the program's title.
     void ExpectOneMessage(const std::string& text) {
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, text);
-        EXPECT_EQ(messages[0].icon, Global::MsgIcon::Critical);
-        EXPECT_EQ(messages[0].title, "Zolvane");
-        messages.clear();
+        ASSERT_EQ(sink.messages.size(), 1u);
+        const auto& m = sink.messages[0];
+        EXPECT_TRUE(m.text == text && m.icon == Global::MsgIcon::Critical && m.title == "Zolvane") << m.text;
+        sink.messages.clear();
     }
-
-    std::vector<EngineMessage> messages;
+    RecordingMessageSink sink;
 };

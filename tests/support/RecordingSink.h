@@ -13,7 +13,6 @@ public:
         Global::MsgIcon icon;
         std::string title;
     };
-
     RecordingMessageSink() {
         Global::SetMessageSink(
             [this](const std::string& text, Global::MsgIcon icon, const std::string& title) {
@@ -22,13 +21,11 @@ public:
     }
     ~RecordingMessageSink() { Global::SetMessageSink({}); }
     RecordingMessageSink(const RecordingMessageSink&) = delete;
-    RecordingMessageSink& operator=(const RecordingMessageSink&) = delete;
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const Message& m : messages) texts.push_back(m.text);
         return texts;
     }
-
     std::vector<Message> messages;
 };
