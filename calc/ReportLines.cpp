@@ -24,6 +24,11 @@ void PrintPair(Platform::Surface& page, float x1, const std::string& left, float
     page.Print(right);
 }
 
+// A figure as the moisture-gain table on screen shows it: held as a float first.
+std::string Shown(double value) {
+    return Global::FormatValue(Global::ToFloat(value), 99);
+}
+
 }  // namespace
 
 std::string Joined(const std::string& caption, const std::string& value) {
@@ -61,9 +66,8 @@ void PrintMoistGainTable(Platform::Surface& page) {
     const int n = std::min<int>(NumMoistGains, MoistGains.UBound(1));
     if (MoistGains.UBound(0) >= 2) {
         for (int i = 1; i <= n; ++i)
-            PrintPair(
-                page, 1000, FormatValue(static_cast<double>(MoistGains(1, i)) * MassFactor, 99), 2100,
-                FormatValue((static_cast<double>(MoistGains(2, i)) - EnthalpyOffset) * EnthalpyFactor, 99));
+            PrintPair(page, 1000, Shown(static_cast<double>(MoistGains(1, i)) * MassFactor), 2100,
+                      Shown((static_cast<double>(MoistGains(2, i)) - EnthalpyOffset) * EnthalpyFactor));
     }
     page.FontSize = TextSize;
 }
