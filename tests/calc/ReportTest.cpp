@@ -80,7 +80,7 @@ TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
             EXPECT_EQ(r.fillStyle, Platform::FillTransparent) << "open drops";
         }
     }
-    PrintReport();
+    PrintReport();  // the next document starts from the page state the first found
     ASSERT_EQ(page.records.size(), first.size());
     for (std::size_t i = 0; i < first.size(); ++i) {
         const auto& a = first[i];

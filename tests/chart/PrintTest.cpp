@@ -135,19 +135,6 @@ TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
     EXPECT_TRUE(messages.empty()) << "a cancelled set-up ends quietly";
 }
 
-TEST_F(PrintTest, SecondPrintIsTheFirstAgain) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    Print();
-    const std::vector<Record> first = page.records;
-    Print();
-    ASSERT_EQ(page.records.size(), first.size());
-    const auto key = [](const Record& r) {
-        return std::tie(r.op, r.x1, r.y1, r.x2, r.y2, r.text, r.color, r.fillStyle, r.drawStyle, r.drawWidth,
-                        r.fontSize, r.fontBold, r.fontItalic, r.fontName, r.fontTransparent);
-    };
-    for (std::size_t i = 0; i < first.size(); ++i) ASSERT_TRUE(key(page.records[i]) == key(first[i])) << i;
-}
-
 TEST_F(PrintTest, PdfPageAndAnUnwritablePath) {
     Platform::SetPrinterPage(nullptr);
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
