@@ -2,7 +2,6 @@
 
 #include <random>
 #include <regex>
-#include <string>
 
 #include "ChartFile.h"
 

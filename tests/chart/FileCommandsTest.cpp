@@ -44,6 +44,10 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     MakeChart({"60", "75", "90"}, {1, 2, 2, 3});
     Global::ProcessDataPresent = true;
     const std::string before = State();
+    EXPECT_EQ(Choose("mnuFileSave", "") + Choose("mnuFileOpen", "") + State(), before);  // Cancel: nothing
+    EXPECT_TRUE(std::filesystem::is_empty("."));
+    EXPECT_EQ(dialogs->requests.at(0).filter, "(*.zlv)|*.zlv");
+    EXPECT_EQ(Choose("mnuFileSave", "run.d/x"), "Error saving data|1|Viduvaduderoru\n");  // no such folder
     // A line waiting for its To point is not saved.
     Window().picZolvane_MouseDown(2, 0, Global::Points(1).PlotX, Global::Points(1).PlotY);
     EXPECT_EQ(Choose("mnuFileSave", "plant"), "");
@@ -86,14 +90,7 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     }
 }
 
-TEST_F(FileCommandsTest, SaveRefusalsAndCancelsKeepEverything) {
-    MakeChart({"60", "75"}, {1, 2});
-    const std::string before = State();
-    EXPECT_EQ(State() + Choose("mnuFileSave", "") + Choose("mnuFileOpen", ""), before);
-    EXPECT_TRUE(std::filesystem::is_empty("."));
-    EXPECT_EQ(dialogs->requests.at(0).filter, "(*.zlv)|*.zlv");
-    EXPECT_EQ(Choose("mnuFileSave", "run.d/x"), "Error saving data|1|Viduvaduderoru\n");  // no such folder
-
+TEST_F(FileCommandsTest, ReadOnlyFolderAndFileAreRefusedWithTheOldFileIntact) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
     WriteFile("old.zlv", "old");
     std::filesystem::permissions("old.zlv", std::filesystem::perms::owner_read);
