@@ -11,11 +11,8 @@ using namespace Global;
 
 TEST(FormatTest, FormatValue) {
     // Digits 99 picks the pattern by magnitude; exact binary halves go to the even digit.
-    const struct {
-        double value;
-        int digits;
-        const char* text;
-    } cases[] = {// clang-format off
+    // clang-format off
+    const struct { double value; int digits; const char* text; } cases[] = {
         {0, 99, "0.0"}, {0.0005, 99, "5.00e-04"}, {0.000999, 99, "9.99e-04"}, {0.001, 99, "0.0010"},
         {0.00923, 99, "0.0092"}, {0.0999, 99, "0.0999"}, {0.1, 99, "0.100"}, {0.5, 99, "0.500"},
         {9.999, 99, "9.999"}, {10, 99, "10.00"}, {31.2345, 99, "31.23"}, {99.99, 99, "99.99"},
@@ -39,10 +36,8 @@ TEST(FormatTest, PointDistance) {
 }
 
 TEST(FormatTest, ValReadsTheLeadingNumber) {
-    const struct {
-        const char* text;
-        double value;
-    } cases[] = {// clang-format off
+    // clang-format off
+    const struct { const char* text; double value; } cases[] = {
         {"  12.5abc", 12.5}, {"1 2 3", 123}, {"- 5", -5}, {"  - .5", -0.5}, {" 1 . 5 e 2", 150},
         {"-3.5", -3.5}, {"+7", 7}, {"5.", 5}, {"12.3.4", 12.3}, {"1,5", 1}, {"1e3", 1000}, {"1D2", 100},
         {"1e", 1}, {"1e+", 1}, {"1-2", 1}, {"abc", 0}, {"", 0}, {"-", 0}, {"e5", 0}, {"1e-999", 0},

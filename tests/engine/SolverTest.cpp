@@ -16,13 +16,8 @@ class SolverTest : public EngineFixture {};
 // states after restarts and after a give-up, whose state is that of the last trial, and
 // the textbook 75 F at 50 %.
 TEST_F(SolverTest, ReferenceStates) {
-    const struct {
-        bool (*solve)();
-        float a, b, press;
-        bool solved;
-        std::array<float, 13> state;  // in the order of kStateVars
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { bool (*solve)(); float a, b, press; bool solved; std::array<float, 13> state; } cases[] = {
         {CalcDryBulbWetBulb, 534.669983f, 522.169983f, 14.697f, true, {534.669983f, 522.169983f, 514.726196f, 0.498040497f, 28.0597343f, 0.0091928523f, 0.214057595f, 0.490621537f, 13.6769705f, 0.0f, 0.279912174f, 0.0187371559f, 0.0120759327f}},
         {CalcDryBulbWetBulb, 479.670013f, 477.670013f, 12.2273f, true, {479.670013f, 477.670013f, 473.392303f, 0.735932052f, 6.82831049f, 0.00189582678f, 0.0371561795f, 0.735127151f, 14.5778866f, 0.0f, 0.0458405353f, 0.00257890997f, 0.0023405978f}},
         {CalcDryBulbDewPoint, 534.669983f, 514.669983f, 14.697f, true, {534.669983f, 522.192566f, 514.669983f, 0.498835653f, 28.0760326f, 0.00920774695f, 0.213968977f, 0.491416454f, 13.6772938f, 0.0f, 0.280134976f, 0.0187371559f, 0.0120857311f}},
@@ -82,8 +77,7 @@ TEST_F(SolverTest, RoundTripsAgreeAcrossTheChart) {
     for (float press : {14.697f, 12.228f})
         for (int f = -20; f <= 120; f += 20)
             for (int rh : {20, 50, 80, 95}) {
-                SCOPED_TRACE(std::to_string(f) + " F, " + std::to_string(rh) + " %, " +
-                             std::to_string(press));
+                SCOPED_TRACE(testing::Message() << f << " F, " << rh << " %, " << press);
                 SetPressure(press);
                 PoisonState();
                 ASSERT_TRUE(Solve(CalcDryBulbRelHumid, Rankine(f), rh / 100.0));
@@ -118,12 +112,8 @@ TEST_F(SolverTest, ImpossibleStatesAreRefused) {
     EXPECT_TRUE(HumidRatio < 0 && RelHumid == 0.25f && DewPoint == Rankine(10)) << "nothing past W touched";
     // First inputs in F, second ones as given.
     const char* converge = "Error-Data does not converge";
-    const struct {
-        bool (*solve)();
-        double a, b;
-        const char* text;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { bool (*solve)(); double a, b; const char* text; } cases[] = {
         {CalcDryBulbDewPoint, 70, Rankine(80), "Error - Failure to converge iteration"},
         {CalcWetBulbDewPoint, 60, Rankine(65), MsgDewPointAboveWetBulb},
         {CalcDryBulbRelHumid, 0, 0.001, converge},  // drier than the wet-bulb search's 5e-5 lb/lb stop

@@ -23,7 +23,7 @@ protected:
 
 }  // namespace
 
-// What a page shows is checked through the chart's printout; here the page itself.
+// What a page shows, and the shared page, are checked through the chart's printout; here the page itself.
 TEST_F(PrinterSurfaceTest, PageInTwipsWithScreenSizedTextWrittenAtEndDoc) {
     QPrinter printer(QPrinter::HighResolution);
     Platform::PrinterSurface page(printer);
@@ -43,13 +43,4 @@ TEST_F(PrinterSurfaceTest, PageInTwipsWithScreenSizedTextWrittenAtEndDoc) {
     page.Line(400, page.CurrentY, 11000, page.CurrentY);
     page.EndDoc();
     EXPECT_TRUE(!page.Printing() && PdfWritten() && Platform::LastOutputPath() == pdf);
-}
-
-TEST_F(PrinterSurfaceTest, SharedPageDrawsOnTheSharedPrinter) {
-    Platform::Surface& page = Platform::PrinterPage();
-    EXPECT_EQ(&page, &Platform::PrinterPage());
-    EXPECT_EQ(Platform::Printer().outputFormat(), QPrinter::PdfFormat) << "offscreen never uses a real queue";
-    page.Print("Zolvane");
-    page.EndDoc();
-    EXPECT_TRUE(PdfWritten() && Platform::LastOutputPath() == pdf);
 }

@@ -34,12 +34,8 @@ inline const std::array<float*, 13> kStateVars = {
     &Global::SpVol,           &Global::SatPress,   &Global::SatPressWet, &Global::HumidRatioSat,
     &Global::HumidRatioSatWet};
 
-inline float Rankine(double fahrenheit) {
-    return static_cast<float>(fahrenheit + 459.67);
-}
-inline double Fahrenheit(double rankine) {
-    return rankine - 459.67;
-}
+inline constexpr auto Rankine = [](double fahrenheit) { return static_cast<float>(fahrenheit + 459.67); };
+inline constexpr auto Fahrenheit = [](double rankine) { return rankine - 459.67; };
 
 class EngineFixture : public ::testing::Test {
 protected:

@@ -20,7 +20,6 @@ public:
             });
     }
     ~RecordingMessageSink() { Global::SetMessageSink({}); }
-    RecordingMessageSink(const RecordingMessageSink&) = delete;
 
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
