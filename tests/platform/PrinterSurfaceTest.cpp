@@ -7,24 +7,11 @@
 #include "PrinterSurface.h"
 #include "QtSurface.h"
 
-namespace {
-
-class PrinterSurfaceTest : public ::testing::Test {
-protected:
-    void SetUp() override { Platform::SetPdfOutputPath(pdf); }
-    void TearDown() override { Platform::SetPdfOutputPath({}); }
-    bool PdfWritten() const {
-        QFile file(pdf);
-        return file.open(QIODevice::ReadOnly) && file.readAll().startsWith("%PDF");
-    }
-    QTemporaryDir dir;
-    QString pdf = dir.filePath("page.pdf");
-};
-
-}  // namespace
-
 // What a page shows, and the shared page, are checked through the chart's printout; here the page itself.
-TEST_F(PrinterSurfaceTest, PageInTwipsWithScreenSizedTextWrittenAtEndDoc) {
+TEST(PrinterSurfaceTest, PageInTwipsWithScreenSizedTextWrittenAtEndDoc) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("page.pdf");
+    Platform::SetPdfOutputPath(pdf);
     QPrinter printer(QPrinter::HighResolution);
     Platform::PrinterSurface page(printer);
     // A printable page of letter or A4 paper.
@@ -42,5 +29,8 @@ TEST_F(PrinterSurfaceTest, PageInTwipsWithScreenSizedTextWrittenAtEndDoc) {
     EXPECT_TRUE(page.Printing());
     page.Line(400, page.CurrentY, 11000, page.CurrentY);
     page.EndDoc();
-    EXPECT_TRUE(!page.Printing() && PdfWritten() && Platform::LastOutputPath() == pdf);
+    QFile file(pdf);
+    EXPECT_TRUE(!page.Printing() && file.open(QIODevice::ReadOnly) && file.readAll().startsWith("%PDF"));
+    EXPECT_EQ(Platform::LastOutputPath(), pdf);
+    Platform::SetPdfOutputPath({});
 }

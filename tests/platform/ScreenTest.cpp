@@ -49,10 +49,8 @@ TEST(MessageSink, MessageBoxIsModalWithOkAndTheGivenIconAndTitle) {
         });
     };
     Platform::InstallMessageBoxSink();
-    answerNextBox();
-    Global::ShowMessage("No Data to Select");
-    answerNextBox();
-    Global::ShowMessage("Done", Global::MsgIcon::None, "Viduvaduderoru");
+    answerNextBox(), Global::ShowMessage("No Data to Select");
+    answerNextBox(), Global::ShowMessage("Done", Global::MsgIcon::None, "Viduvaduderoru");
     Global::SetMessageSink({});
     EXPECT_EQ(seen, QStringList({QString("No Data to Select|Zolvane|%1|1|1").arg(QMessageBox::Critical),
                                  QString("Done|Viduvaduderoru|%1|1|1").arg(QMessageBox::NoIcon)}));

@@ -15,8 +15,7 @@
 struct Solver {
     const char* name;
     bool (*solve)();
-    float* first;
-    float* second;
+    float *first, *second;
 };
 
 inline const std::array<Solver, 6> kSolvers = {
@@ -39,10 +38,7 @@ inline constexpr auto Fahrenheit = [](double rankine) { return rankine - 459.67;
 
 class EngineFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Global::ResetState();
-        SetPressure(14.697f);
-    }
+    void SetUp() override { Global::ResetState(), SetPressure(14.697f); }
     static void SetPressure(float psia) {
         Global::Press = psia;
         Global::PressInHg = static_cast<float>(Global::Press * 2.036026);
