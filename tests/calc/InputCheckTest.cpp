@@ -39,11 +39,11 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
     AddExamplePoints(1);
     frmZolvaneCalc& calc = OpenCalculator("mnuOptProcHM");
     std::vector<std::string> said;
-    for (const auto& [box, text] : std::vector<std::pair<QString, QString>>{{"txtHeatMoistQ", "1000"},
-                                                                            {"txtMoistGainFlow", "2"},
-                                                                            {"txtMoistGainEnt", "1100"},
-                                                                            {"txtHeatMoistPoint", "1"},
-                                                                            {"txtHMInputParam", "500"}}) {
+    for (const auto& [box, text] : {std::pair{"txtHeatMoistQ", "1000"},
+                                    {"txtMoistGainFlow", "2"},
+                                    {"txtMoistGainEnt", "1100"},
+                                    {"txtHeatMoistPoint", "1"},
+                                    {"txtHMInputParam", "500"}}) {
         said.push_back(CheckInputs());
         CalcType(box, text);
     }
@@ -54,16 +54,11 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
 
     // The parameter box by the chosen quantity; a choice outside 0 to 5 checks nothing.
     const std::string T = "Invalid Input Temperature";
-    const std::tuple<int32_t, QString, std::string> cases[] = {{2, "-200", T},
-                                                               {0, "-199.99", ""},
-                                                               {1, "500.01", T},
-                                                               {3, "100", ""},
-                                                               {3, "0", "Invalid Relative Humidity"},
-                                                               {4, "1", "Invalid Humidity Ratio"},
-                                                               {4, "0.0099", ""},
-                                                               {5, "0", Flow},
-                                                               {5, "150", ""},
-                                                               {9, "abc", ""}};
+    // clang-format off
+    const std::tuple<int32_t, QString, std::string> cases[] = {
+        {2, "-200", T}, {0, "-199.99", ""}, {1, "500.01", T}, {3, "100", ""}, {3, "0", "Invalid Relative Humidity"},
+        {4, "1", "Invalid Humidity Ratio"}, {4, "0.0099", ""}, {5, "0", Flow}, {5, "150", ""}, {9, "abc", ""}};
+    // clang-format on
     for (const auto& [kind, text, message] : cases) {
         calc.HMInputKind = kind;
         CalcType("txtHMInputParam", text);

@@ -80,6 +80,12 @@ protected:
     }
     // Not hidden itself (isVisible is false for every control of a window off screen).
     bool CalcShown(const QString& name) { return !CalcFind<QWidget>(name)->isHidden(); }
+    QStringList ShownFrames() {
+        QStringList shown;
+        for (const char* frame : {"frmHeat", "frmCool", "frmAirAir", "frmWatAir", "frmHeatMoist"})
+            if (CalcShown(frame)) shown << frame;
+        return shown;
+    }
 
     // The process lines as (From, To) pairs.
     using LineList = std::vector<std::pair<int, int>>;
