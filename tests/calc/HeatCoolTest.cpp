@@ -20,8 +20,7 @@ TEST_F(HeatCoolTest, HeatingRateBetweenTwoChartPoints) {
     OpenCalculator("mnuOptProcHeat");
     Heat("1", "2", "100");
     EXPECT_EQ(CalcText("lblHeatQVal"), "29264");
-    EXPECT_TRUE(CalcEnabled("lblHeatQ") && Global::ProcessDataPresent);
-    EXPECT_EQ(Platform::MousePointer(), 0);
+    EXPECT_TRUE(CalcEnabled("lblHeatQ") && Global::ProcessDataPresent && Platform::MousePointer() == 0);
 
     // Typing greys the caption and keeps the figure until the next Calculate.
     CalcType("txtHeatInPoint", "2");
@@ -47,15 +46,13 @@ TEST_F(HeatCoolTest, CoolingRateAndCondensateWithTheirSigns) {
     AddExamplePoints();
     OpenCalculator("mnuOptProcCool");
     Cool("1", "3");
-    EXPECT_EQ(CalcText("lblCoolRateVal"), "32520");
-    EXPECT_EQ(CalcText("lblCoolWaterFlowVal"), "0.0506");
+    EXPECT_EQ(CalcTexts({"lblCoolRateVal", "lblCoolWaterFlowVal"}), QStringList({"32520", "0.0506"}));
     EXPECT_TRUE(CalcEnabled("lblCoolRate") && CalcEnabled("lblCoolWaterFlow"));
     // A wetter outlet gives condensate below zero, shown with its sign.
     CalcType("txtCoolInPoint", "3");
     EXPECT_FALSE(CalcEnabled("lblCoolRate") || CalcEnabled("lblCoolWaterFlow"));
     Cool("3", "1");
-    EXPECT_EQ(CalcText("lblCoolRateVal"), "-32520");
-    EXPECT_EQ(CalcText("lblCoolWaterFlowVal"), "-0.0506");
+    EXPECT_EQ(CalcTexts({"lblCoolRateVal", "lblCoolWaterFlowVal"}), QStringList({"-32520", "-0.0506"}));
     EXPECT_EQ(AllLines(), (LineList{{1, 3}, {3, 1}}));
     // Cancel greys both results before hiding the frame.
     CalcPress("cmdCoolCancel");
@@ -80,8 +77,7 @@ TEST_F(HeatCoolTest, ACalculatorLineEndsAPendingMouseLineAndTheTableHasALimit) {
     Global::ProcLines.ReDim(2, 32767);
     for (int k = 3; k <= 32767; ++k) Global::ProcLines(1, k) = Global::ProcLines(2, k) = 1;
     Heat("1", "3", "100");
-    EXPECT_EQ(Global::ProcLines.UBound(1), 32767);
-    EXPECT_EQ(CalcText("lblHeatQVal"), "29264");
+    EXPECT_TRUE(Global::ProcLines.UBound(1) == 32767 && CalcText("lblHeatQVal") == "29264");
     EXPECT_EQ(MessageTexts(),
               std::vector<std::string>{"The chart already holds 32767 process lines, the most it "
                                        "can hold. Delete lines to add more."});

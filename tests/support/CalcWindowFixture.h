@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <algorithm>
 #include <memory>
@@ -47,14 +48,8 @@ protected:
         EXPECT_NE(found, nullptr) << "no calculator control " << name.toStdString();
         return found;
     }
-    QString CalcText(const QString& name) {
-        if (auto* edit = Calc().findChild<QLineEdit*>(name)) return edit->text();
-        if (auto* label = Calc().findChild<QLabel*>(name)) return label->text();
-        if (auto* button = Calc().findChild<QAbstractButton*>(name)) return button->text();
-        if (auto* frame = Calc().findChild<QGroupBox*>(name)) return frame->title();
-        ADD_FAILURE() << "no calculator text control " << name.toStdString();
-        return {};
-    }
+    // What a box, caption or button reads.
+    QString CalcText(const QString& name) { return CalcFind<QWidget>(name)->property("text").toString(); }
     QStringList CalcTexts(std::initializer_list<const char*> names) {
         QStringList texts;
         for (const char* name : names) texts << CalcText(name);
