@@ -128,13 +128,12 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible() && viewer->tabHelp->currentIndex() == 0);
     EXPECT_EQ(source(viewer), Platform::ManualContents);
-    EXPECT_GE(viewer->lstContents->count(), 40);
-    EXPECT_TRUE(viewer->txtPage->toPlainText().contains("Getting started"));
+    EXPECT_TRUE(viewer->lstContents->count() >= 40 &&
+                viewer->txtPage->toPlainText().contains("Getting started"));
 
     // Search opens the same window on the index, its filter focused.
     ASSERT_TRUE(run(Platform::HelpSearch));
-    EXPECT_EQ(HelpViewer::Current(), viewer);
-    EXPECT_EQ(viewer->tabHelp->currentIndex(), 1);
+    EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->tabHelp->currentIndex() == 1);
     EXPECT_EQ(viewer->focusWidget(), viewer->txtIndexFilter);
     QTest::keyClicks(viewer->txtIndexFilter, "DEW");
     QStringList shown;
