@@ -11,16 +11,10 @@ TEST_F(CalcWindowTest, HeatingBoxesAreCheckedAtTheirLimitsAndAsWholeNumbers) {
     const std::pair<QString, std::vector<std::pair<QString, std::string>>> cases[] = {
         {"txtHeatInPoint", {{"2", ""}, {"1.5", ""}, {"3", In}, {"0.5", In}, {"2abc", In}, {"1e999", Bad}}},
         {"txtHeatOutPoint", {{"", "Invalid Outlet Point"}}},
-        {"txtHeatFlow",
-         {{"0", Flow},
-          {"-5", Flow},
-          {"1e-50", Flow},
-          {"7e", Flow},
-          {"1,5", Flow},
-          {"1 2", Flow},
-          {"0x10", Flow},
-          {"1e39", Bad},
-          {"12.5D+1", ""}}}};
+        // clang-format off
+        {"txtHeatFlow", {{"0", Flow}, {"-5", Flow}, {"1e-50", Flow}, {"7e", Flow}, {"1,5", Flow}, {"1 2", Flow},
+                         {"0x10", Flow}, {"1e39", Bad}, {"12.5D+1", ""}}}};
+    // clang-format on
     for (const auto& [box, texts] : cases)
         for (const auto& [text, message] : texts) {
             CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
@@ -39,11 +33,10 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
     AddExamplePoints(1);
     frmZolvaneCalc& calc = OpenCalculator("mnuOptProcHM");
     std::vector<std::string> said;
-    for (const auto& [box, text] : {std::pair{"txtHeatMoistQ", "1000"},
-                                    {"txtMoistGainFlow", "2"},
-                                    {"txtMoistGainEnt", "1100"},
-                                    {"txtHeatMoistPoint", "1"},
-                                    {"txtHMInputParam", "500"}}) {
+    // clang-format off
+    for (const auto& [box, text] : {std::pair{"txtHeatMoistQ", "1000"}, {"txtMoistGainFlow", "2"},
+                                    {"txtMoistGainEnt", "1100"}, {"txtHeatMoistPoint", "1"}, {"txtHMInputParam", "500"}}) {
+        // clang-format on
         said.push_back(CheckInputs());
         CalcType(box, text);
     }

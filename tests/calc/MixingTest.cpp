@@ -20,10 +20,8 @@ protected:
         CalcPress("cmdWatAirInput");
         CalcChoose(option);
         CalcPress("cmdWatAirOutOK");
-        CalcTypeAll({{"txtWatAirInPoint", "1"},
-                     {"txtWatAirInFlow", "100"},
-                     {"txtWatAirEnt", "20"},
-                     {"txtWatAirInput", value}});
+        CalcTypeAll({{"txtWatAirInPoint", "1"}, {"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"}});
+        CalcType("txtWatAirInput", value);
         messages.clear();
         CalcPress("cmdWatAirCalc");
     }
