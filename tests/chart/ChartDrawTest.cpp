@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <limits>
-#include <map>
-#include <string>
-#include <vector>
+#include <set>
 
 #include "ChartRender.h"
 #include "ChartTables.h"
@@ -32,12 +29,10 @@ void SetLimits(double maxDry, double minDry, double maxDew) {
     ChartMaxDew = Internal(maxDew);
 }
 
-// Standard pressure, US units with the default limits as the unit switch stores them, every
-// family shown, messages recorded; a 1280 x 800-pixel picture box.
+// What start-up does without a settings file, messages recorded; a 1280 x 800-pixel picture box.
 class ChartTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // What start-up does without a settings file.
         ResetState();
         Chart::ApplySettings(Chart::SettingsRecord{});
         Chart::SetUnitSystem(true);
@@ -79,28 +74,17 @@ protected:
 TEST_F(ChartTest, UsDefaultTables) {
     Draw();
     EXPECT_TRUE(messages.empty());
-    EXPECT_NEAR(ChartMinW, 0.004275, 2e-5);  // saturated at 35 F
-    EXPECT_NEAR(ChartMaxW, 0.03105, 1e-4);   // 120 F with a 90 F dew point
-    ASSERT_EQ(NumSatPoints, 551);
-    EXPECT_FLOAT_EQ(SatCurve(551).DewPoint, 549.7f);
-
-    EXPECT_FLOAT_EQ(WLabelStep, 0.002f);
-    EXPECT_FLOAT_EQ(WLabelStart, 0.006f);
-    ASSERT_EQ(NumWLines, 14);  // 0.006 ... 0.030 and the top edge
+    EXPECT_NEAR(ChartMinW, 0.004275, 2e-5);                 // saturated at 35 F
+    EXPECT_NEAR(ChartMaxW, 0.03105, 1e-4);                  // 120 F with a 90 F dew point
+    EXPECT_NEAR(RHCurves(5, 9).HumidRatio, 0.00923, 3e-5);  // 50 % at 75 F
+    ASSERT_EQ(NumWLines, 14);  // 0.006 ... 0.030 in steps of 0.002, and the top edge
     EXPECT_FLOAT_EQ(WLinesXY(2, 14), box.T);
-    EXPECT_EQ(WLinesXY(3, 14), SatCurveXY(1, 551));
-
-    EXPECT_EQ(DryLabelStep, 5);
+    EXPECT_EQ(WLinesXY(3, 14), SatCurveXY(1, NumSatPoints));
     ASSERT_EQ(NumDryLines, 17);  // 35 ... 115, none on the right edge
     EXPECT_GT(DryLinesXY(2, 12), box.T);
     EXPECT_FLOAT_EQ(DryLinesXY(2, 13), box.T);  // 95 F saturates above the top edge
-
-    EXPECT_EQ(WetLabelStep, 5);
-    ASSERT_EQ(NumWetLineEnds, 24);  // 35 ... 85 from the loop, 90 from the top of the curve
+    ASSERT_EQ(NumWetLineEnds, 24);              // 35 ... 85 from the loop, 90 from the top of the curve
     EXPECT_EQ(WetLines(23).WetBulb, ChartMaxDew);
-
-    ASSERT_EQ(NumRHPoints, 18);                             // 35 ... 120
-    EXPECT_NEAR(RHCurves(5, 9).HumidRatio, 0.00923, 3e-5);  // 50 % at 75 F
 
     // Each wet-bulb line ends on the bottom edge, or at the right edge on its own wet bulb.
     int bottom = 0, right = 0;
@@ -112,30 +96,20 @@ TEST_F(ChartTest, UsDefaultTables) {
             EXPECT_NEAR(lower.DewPoint, ChartMinDew, 0.01);
         } else {
             ++right;
-            EXPECT_EQ(WetLinesXY(3, c), box.R);
-            EXPECT_EQ(lower.DryBulb, ChartMaxDry);
+            EXPECT_TRUE(WetLinesXY(3, c) == box.R && lower.DryBulb == ChartMaxDry);
             EXPECT_EQ(WetLinesXY(4, c), Chart::ChartY(box, lower.HumidRatio));
         }
     }
-    EXPECT_GT(bottom, 2);
-    EXPECT_GT(right, 2);
+    EXPECT_TRUE(bottom > 2 && right > 2);
 }
 
 TEST_F(ChartTest, OtherLimitsAndUnits) {
-    UseMetricUnits();
-    Chart::BuildChartTables(screen, Chart::ModePrinter);
-    EXPECT_EQ(NumSatPoints, 631);
-    EXPECT_EQ(DryLabelStep, 2);
-    EXPECT_EQ(NumDryLines, 26);  // float noise leaves 50 C a hair inside the right edge
-    EXPECT_EQ(NumWetLineEnds, 16);
-    EXPECT_EQ(NumRHPoints, 26);
-
-    // A right edge a hair under 49.5 C rounds to 49, though as a 32-bit float it is 49.5
+    // A metric right edge a hair under 49.5 C rounds to 49, though as a 32-bit float it is 49.5
     // and would round to 50: the relative-humidity samples end at 48 C.
+    UseMetricUnits();
     ChartMaxDry = 580.769958f;
     ASSERT_LT(Shown(ChartMaxDry), 49.5);
     Chart::BuildChartTables(screen, Chart::ModeScreen);
-    ASSERT_EQ(DryLabelStep, 2);
     ASSERT_EQ(NumRHPoints, 25);
     EXPECT_NEAR(Shown(RHCurves(5, 25).DryBulb), 48, 1e-3);
 
@@ -174,17 +148,12 @@ TEST_F(ChartTest, BadInputsEndAndReportOnce) {
     // Boiling near 102 F: every hotter sample fails alike, and says so once.
     Press = 1;
     Chart::BuildChartTables(screen, Chart::ModeScreen);
-    std::map<std::string, int> count;
-    for (const auto& m : messages) ++count[m];
-    ASSERT_FALSE(count.empty());
-    for (const auto& [text, n] : count) EXPECT_EQ(n, 1) << text;
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(std::set<std::string>(messages.begin(), messages.end()).size(), messages.size());
     // The same chart again (a resize, a print) has been reported already.
     const std::size_t reported = messages.size();
     Chart::BuildChartTables(screen, Chart::ModeScreen);
     EXPECT_EQ(messages.size(), reported);
-    Press = 1.01f;
-    Chart::BuildChartTables(screen, Chart::ModeScreen);
-    EXPECT_GT(messages.size(), reported);
 
     Press = 14.697f;
     for (float broken : {std::numeric_limits<float>::quiet_NaN(), 1e30f}) {
@@ -213,9 +182,8 @@ TEST_F(ChartTest, BareChartIsTitlesFrameAndSaturationCurve) {
     EXPECT_EQ(screen.records.front().op, Op::Cls);
     const auto prints = Ops(Op::Print);
     ASSERT_EQ(prints.size(), 2u);
-    EXPECT_EQ(prints[0].text, "Pressure = 14.70 psia");
+    EXPECT_EQ(prints[0].text + "|" + prints[1].text, "Pressure = 14.70 psia|Altitude = 0.0 ft");
     EXPECT_FLOAT_EQ(prints[0].y1, box.T - 700);
-    EXPECT_EQ(prints[1].text, "Altitude = 0.0 ft");
     const auto lines = Ops(Op::Line);
     ASSERT_EQ(lines.size(), 2u + 550u);  // bottom and right edges, then the curve
     EXPECT_EQ(std::vector<float>({lines[0].x1, lines[0].y1, lines[1].x2, lines[1].y2}),
@@ -237,32 +205,27 @@ TEST_F(ChartTest, LabelSizesAndColoursFollowTheShownFamilies) {
     EXPECT_TRUE(at35.at(1).fontSize == 8.25 && at35[1].color == 0x00FF00);
 }
 
-TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowded) {
-    Draw();
-    EXPECT_EQ(DryLabels().size(), 17u);
+TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowdedAndRelHumidCurvesStayInTheBox) {
     screen.SetSize(3000, 12000);  // 119 twips between lines, 165 for a label
     Draw();
     EXPECT_EQ(DryLabels(),
               std::vector<std::string>({"35", "45", "55", "65", "75", "85", "95", "105", "115"}));
     SetLimits(35.8, 35, 35.5);
     Draw();
-    ASSERT_EQ(NumDryLines, 1);
     EXPECT_EQ(DryLabels(), std::vector<std::string>{"35"});
-}
-
-TEST_F(ChartTest, RelHumidCurvesAreClippedToTheBox) {
+    SetUp();
+    screen.SetSize(19200, 12000);
     RHLineColor = 0x0000AA;
     Draw();
+    EXPECT_EQ(DryLabels().size(), 17u);
     int onTop = 0, onBottom = 0;
     for (const Record& r : Ops(Op::Line)) {
         if (r.color != 0x0000AA) continue;
-        ASSERT_GE(std::min(r.y1, r.y2), box.T);
-        ASSERT_LE(std::max(r.y1, r.y2), box.B);
+        ASSERT_TRUE(std::min(r.y1, r.y2) >= box.T && std::max(r.y1, r.y2) <= box.B);
         onTop += r.y2 == box.T;
         onBottom += r.y1 == box.B;
     }
-    EXPECT_GE(onTop, 4);
-    EXPECT_GE(onBottom, 1);
+    EXPECT_TRUE(onTop >= 4 && onBottom >= 1);
     for (const char* label : {"10%", "30%", "50%", "70%", "90%"}) EXPECT_EQ(Ops(Op::Print, label).size(), 1u);
     EXPECT_TRUE(Ops(Op::Print, "20%").empty());
     SetLimits(120, 60, 90);  // the 10 % curve lies wholly below the box
@@ -288,10 +251,9 @@ TEST_F(ChartTest, PointsNumbersAndProcessLines) {
     const auto circles = Ops(Op::Circle);
     ASSERT_EQ(circles.size(), 3u);
     for (int p = 1; p <= 3; ++p) {
-        const Record& c = circles[p - 1];
-        EXPECT_TRUE(c.x2 == 35 && c.x1 == Points(p).PlotX && c.fillColor == (p == 2 ? ColorBlue : ColorRed) &&
+        const Record &c = circles[p - 1], number = Ops(Op::Print, std::to_string(p).c_str()).at(0);
+        EXPECT_TRUE(c.x2 == 35 && c.x1 == Points(p).PlotX && c.fillColor == Points(p).MarkerColor &&
                     c.fillStyle == Platform::FillSolid);
-        const Record number = Ops(Op::Print, std::to_string(p).c_str()).at(0);
         EXPECT_TRUE(number.x1 == Points(p).PlotX + 30 && number.y1 == Points(p).PlotY);
     }
     auto lines = Ops(Op::Line);
@@ -313,15 +275,6 @@ TEST_F(ChartTest, ScreenAndPrinterTitles) {
     Draw(Chart::ModePrinter);
     EXPECT_NE(screen.records.front().op, Op::Cls);
     EXPECT_EQ(Ops(Op::Print, "Humidity").at(0).y1, (box.B + box.T) / 2);
-    // The degree sign is a small o raised by a quarter of the 9.75-point height.
-    UseMetricUnits();
-    Draw();
-    auto unit =
-        std::find_if(screen.records.begin(), screen.records.end(), [](auto& r) { return r.text == "C)"; });
-    ASSERT_NE(unit, screen.records.end());
-    const Record& o = *(unit - 1);
-    EXPECT_TRUE(o.text == "o" && o.fontSize == 8);
-    EXPECT_FLOAT_EQ(o.y1, box.B + 250 - 9.75 * 24 / 4);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <filesystem>
@@ -89,6 +90,7 @@ protected:
         EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
         return found;
     }
+    bool Shown(const QString& name) { return !Find<QWidget>(name)->isHidden(); }
 
     QString Text(const QString& name) {
         if (auto* edit = Window().findChild<QLineEdit*>(name)) return edit->text();
@@ -96,6 +98,12 @@ protected:
         if (auto* button = Window().findChild<QAbstractButton*>(name)) return button->text();
         ADD_FAILURE() << "no text control " << name.toStdString();
         return {};
+    }
+    // The named controls' texts joined by "|".
+    QString TextsOf(const QStringList& names) {
+        QStringList texts;
+        for (const QString& name : names) texts << Text(name);
+        return texts.join('|');
     }
     int32_t BackColor(const QString& name) { return Find<Platform::Label>(name)->BackColor(); }
     void Type(const QString& name, const QString& text) { Find<QLineEdit>(name)->setText(text); }
@@ -112,6 +120,36 @@ protected:
             Type("txt" + name, text);
         }
         Press("cmdCalculate");
+    }
+
+    // Adds points at 50, 60, 70 ... F and 40 %.
+    void AddPoints(int count) {
+        const int before = Global::NumPoints;
+        for (int i = 0; i < count; ++i)
+            AddPoint({{"DryBulb", QString::number(50 + 10 * i)}, {"RelHumid", "40"}});
+        ASSERT_EQ(Global::NumPoints, before + count);
+    }
+    void UseUnits(bool us) {
+        Find<QRadioButton>(us ? "optUSUnits" : "optMetricUnits")->setChecked(true);
+        Press("cmdUnitsOK");
+    }
+    using LineList = std::vector<std::pair<int, int>>;
+    void SetLines(const LineList& lines) {
+        Global::ProcLines.Erase();
+        Global::ProcLines.ReDim(2, lines.size());
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            Global::ProcLines(1, k + 1) = lines[k].first, Global::ProcLines(2, k + 1) = lines[k].second;
+    }
+    LineList Lines() {
+        LineList out;
+        for (int k = 1; k <= Global::ProcLines.UBound(1); ++k)
+            out.emplace_back(Global::ProcLines(1, k), Global::ProcLines(2, k));
+        return out;
+    }
+    std::vector<std::string> Told() {
+        std::vector<std::string> texts;
+        for (const RecordedMessage& m : messages) texts.push_back(m.text);
+        return texts;
     }
 
     void WriteFile(const std::string& name, const std::string& text) {
