@@ -176,20 +176,6 @@ TEST_F(ChartTest, BadInputsEndAndReportOnce) {
     EXPECT_EQ(empty.ForeColor, 0);
 }
 
-TEST_F(ChartTest, BareChartIsTitlesFrameAndSaturationCurve) {
-    ShowDryLines = ShowWetLines = ShowDewLines = ShowRHLines = ShowWLines = false;
-    Draw();
-    EXPECT_EQ(screen.records.front().op, Op::Cls);
-    const auto prints = Ops(Op::Print);
-    ASSERT_EQ(prints.size(), 2u);
-    EXPECT_EQ(prints[0].text + "|" + prints[1].text, "Pressure = 14.70 psia|Altitude = 0.0 ft");
-    EXPECT_FLOAT_EQ(prints[0].y1, box.T - 700);
-    const auto lines = Ops(Op::Line);
-    ASSERT_EQ(lines.size(), 2u + 550u);  // bottom and right edges, then the curve
-    EXPECT_EQ(std::vector<float>({lines[0].x1, lines[0].y1, lines[1].x2, lines[1].y2}),
-              std::vector<float>({box.L, box.B, box.R, box.T}));
-}
-
 TEST_F(ChartTest, LabelSizesAndColoursFollowTheShownFamilies) {
     WetLineColor = 0x00FF00, DewLineColor = 0xFF00FF, DryLineColor = 0x808080;
     Draw();
@@ -233,7 +219,8 @@ TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowdedAndRelHumidCurvesStayInTheBox) 
     EXPECT_TRUE(Ops(Op::Print, "10%").empty());
 }
 
-TEST_F(ChartTest, PointsNumbersAndProcessLines) {
+// With no line family shown: titles, frame, saturation curve, points and process lines.
+TEST_F(ChartTest, BareChartWithPointsNumbersAndProcessLines) {
     ShowDryLines = ShowWetLines = ShowDewLines = ShowRHLines = ShowWLines = false;
     NumPoints = 3;
     Points.ReDim(3);
@@ -248,6 +235,11 @@ TEST_F(ChartTest, PointsNumbersAndProcessLines) {
     SelProcLine = 2;
     LineState = 2;
     Draw();
+    EXPECT_EQ(screen.records.front().op, Op::Cls);
+    const auto prints = Ops(Op::Print);
+    ASSERT_EQ(prints.size(), 2u + 3u);
+    EXPECT_EQ(prints[0].text + "|" + prints[1].text, "Pressure = 14.70 psia|Altitude = 0.0 ft");
+    EXPECT_FLOAT_EQ(prints[0].y1, box.T - 700);
     const auto circles = Ops(Op::Circle);
     ASSERT_EQ(circles.size(), 3u);
     for (int p = 1; p <= 3; ++p) {
@@ -257,7 +249,9 @@ TEST_F(ChartTest, PointsNumbersAndProcessLines) {
         EXPECT_TRUE(number.x1 == Points(p).PlotX + 30 && number.y1 == Points(p).PlotY);
     }
     auto lines = Ops(Op::Line);
-    ASSERT_EQ(lines.size(), 2u + 550u + 2u);
+    ASSERT_EQ(lines.size(), 2u + 550u + 2u);  // bottom and right edges, the curve, two lines
+    EXPECT_EQ(std::vector<float>({lines[0].x1, lines[0].y1, lines[1].x2, lines[1].y2}),
+              std::vector<float>({box.L, box.B, box.R, box.T}));
     EXPECT_TRUE(lines[552].color == ColorRed && lines[552].y2 == Points(2).PlotY);
     EXPECT_TRUE(lines[553].color == ColorBlue && lines[553].x2 == Points(3).PlotX);
     LineState = 1;  // no longer pending: 3-1 is drawn

@@ -2,7 +2,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
-#include <array>
 #include <cmath>
 
 #include "ChartWindowFixture.h"
@@ -78,17 +77,13 @@ TEST_F(ChartOptionsTest, AcceptedLimitsRebuildTheChartAndRefusedOnesChangeNothin
     ScaleOK("120", "35", "90");
     const int dryLines = Global::NumDryLines;
     Trigger("mnuOptionsChart");
-    for (auto [maxDry, minDry, maxDew] :
-         {std::array<const char*, 3>{"500.5", "35", "90"},
-          {"120", "-200.1", "90"},
-          {"120", "35", ""},
-          {"600", "-300", "abc500"} /* several bad: max dew, max dry, min dry is the order */,
-          {"", "-300", "90"},
-          {"1e999", "35", "90"},
-          {"120", "35", "35"},
-          {"30", "35", "40"},
-          {"90", "35", "90.5"}})
-        ScaleOK(maxDry, minDry, maxDew);
+    // Maximum dry bulb, minimum dry bulb, maximum dew point; of several bad boxes ("600", "-300",
+    // "abc500") the maximum dry bulb speaks.
+    const char* entries[] = {"500.5", "35",   "90",     "120", "-200.1", "90", "120",   "35", "",
+                             "600",   "-300", "abc500", "",    "-300",   "90", "1e999", "35", "90",
+                             "120",   "35",   "35",     "30",  "35",     "40", "90",    "35", "90.5"};
+    for (std::size_t i = 0; i < std::size(entries); i += 3)
+        ScaleOK(entries[i], entries[i + 1], entries[i + 2]);
     EXPECT_EQ(Told(), (std::vector<std::string>{
                           "Invalid Maximum Dry Bulb", "Invalid Minimum Dry Bulb", "Invalid Maximum Dew Point",
                           "Invalid Maximum Dry Bulb", "Invalid Maximum Dry Bulb", "Invalid Maximum Dry Bulb",

@@ -89,13 +89,11 @@ TEST_F(MouseTest, RubberBandFollowsAndErasesItself) {
 
 TEST_F(MouseTest, CrosshairOnlyInsideTheInnerArea) {
     const float h = picture->surface().Height(), w = picture->surface().Width();
-    const struct {
-        float x, y;
-        int pointer;
-    } moves[] = {{301, h - 551, 2}, {300, 1000, 0}, {1000, h - 550, 0}, {w - 100, 1000, 0}, {1000, 1000, 2}};
-    for (const auto& m : moves) {
-        Move(m.x, m.y);
-        EXPECT_EQ(Platform::MousePointer(), m.pointer) << m.x << "," << m.y;
+    // x, y and the pointer there
+    const float moves[] = {301, h - 551, 2, 300, 1000, 0, 1000, h - 550, 0, w - 100, 1000, 0, 1000, 1000, 2};
+    for (std::size_t i = 0; i < std::size(moves); i += 3) {
+        Move(moves[i], moves[i + 1]);
+        EXPECT_EQ(Platform::MousePointer(), moves[i + 2]) << i / 3;
     }
     // The frames and the option strip's tab bar and pages put the default pointer back.
     Trigger("mnuOptionsChart");

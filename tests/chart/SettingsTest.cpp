@@ -36,18 +36,14 @@ std::string Contents(const std::string& path) {
 
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("zolvane-settings-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir);
-        path = (dir / "Zolvane.ini").string();
-    }
+    void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
     void WriteRaw(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-    std::filesystem::path dir;
-    std::string path;
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("zolvane-settings-" + std::to_string(getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const std::string path = (dir / "Zolvane.ini").string();
 };
 
 TEST(FieldFile, FloatsAreShortestOfSevenDigitsAndTheReaderRefusesBadFields) {
@@ -80,13 +76,12 @@ TEST(Settings, DamagedRecordsAreRefused) {
                                     "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,-5,0,255,0\r\n" + line2 + line3,
                                     line1 + line2 + "\r\nyes,#FALSE#,#FALSE#\r\n"})
         EXPECT_FALSE(Read(text)) << text;
-    for (const char* bad :
-         {"0,0,0,0,0,abc,0,29.92347", "0,0,9,0,0,14.697,0,29.92347",  // no such style
-          "0,0,0,0,0,nan,0,29.92347", "0,0,0,0,0,--14.697,0,29.92347",
-          "0,0,0,0,0,14.697,0,0.001",           // inHg that is not the pressure's
-          "0,0,0,0,0,0.001,0,0.002036026",      // far above any chart's altitude
-          "0,0,0,0,0,1E+30,0,2.036026E+30",     // far below
-          "0,0,0,0,0,14.697,-1E+07,29.92347"})  // an altitude the frame refuses
+    for (const char* bad : {"0,0,0,0,0,abc,0,29.92347", "0,0,9,0,0,14.697,0,29.92347",  // no such style
+                            "0,0,0,0,0,nan,0,29.92347", "0,0,0,0,0,--14.697,0,29.92347",
+                            "0,0,0,0,0,14.697,0,0.001",           // inHg that is not the pressure's
+                            "0,0,0,0,0,0.001,0,0.002036026",      // far above any chart's altitude
+                            "0,0,0,0,0,1E+30,0,2.036026E+30",     // far below
+                            "0,0,0,0,0,14.697,-1E+07,29.92347"})  // an altitude the frame refuses
         EXPECT_FALSE(Read(line1 + bad + line3)) << bad;
     EXPECT_FALSE(
         Read(line1 + "0,0,0,0,0,14.697" + std::string(Chart::MaxFieldLength, ' ') + ",0,29.92347" + line3));
