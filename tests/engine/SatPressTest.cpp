@@ -26,14 +26,3 @@ TEST(SatPressTest, DewPointCorrelation) {
         EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(CalcSatPress(Rankine(f)))), f, 0.1) << f;
     EXPECT_TRUE(std::isnan(DewPointFromVaporPress(0)) && std::isnan(DewPointFromVaporPress(-0.1)));
 }
-
-class EnthalpyTest : public EngineFixture {};
-
-TEST_F(EnthalpyTest, TempFromEnthalpyInvertsTheSolvedEnthalpy) {
-    EXPECT_NEAR(Fahrenheit(TempFromEnthalpy(0, 0)), 0, 1e-9);
-    for (int f : {-20, 32, 75, 120})
-        for (float rh : {0.1f, 0.6f, 1.0f}) {
-            ASSERT_TRUE(Solve(CalcDryBulbRelHumid, Rankine(f), rh));
-            EXPECT_NEAR(TempFromEnthalpy(Enthalpy, HumidRatio), DryBulb, 0.01) << f << " F " << rh;
-        }
-}
