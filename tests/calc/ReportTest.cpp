@@ -2,7 +2,10 @@
 // then the chart and its tables, as one document on a recorded page.
 #include <QApplication>
 #include <QLabel>
+#include <QString>
+#include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "CalcWindowFixture.h"
 #include "PrinterSurface.h"
@@ -11,8 +14,9 @@
 namespace {
 
 using Op = Platform::RecordingSurface::Op;
-using Line = std::tuple<std::string, float, float>;
-constexpr float Next = 9.75f * 24;  // one report line on the recorded page
+using Record = Platform::RecordingSurface::Record;
+using Lines = std::vector<std::string>;
+constexpr float Top = 3000;  // where the report starts
 
 class ReportTest : public CalcWindowTest {
 protected:
@@ -24,16 +28,16 @@ protected:
         Platform::SetPrinterPage(nullptr);
         CalcWindowTest::TearDown();
     }
-    void SetCaption(const QString& label, const QString& text) { CalcFind<QLabel>(label)->setText(text); }
-    // Prints, and gives the texts from y = 3000 down, up to the chart's first text.
-    std::vector<Line> PrintReport() {
+    // Prints, and gives "text @x,y" from the report's top down (y from there), up to the chart's first text.
+    Lines PrintReport() {
         page.records.clear();
         CalcTrigger("mnuFilePrint");
-        std::vector<Line> lines;
+        Lines lines;
         for (const auto& r : page.records) {
             if (r.op != Op::Print) continue;
-            if (r.text.rfind("Pressure = ", 0) == 0) break;
-            if (r.y1 >= 3000 - 30) lines.emplace_back(r.text, r.x1, r.y1);
+            if (r.text.starts_with("Pressure = ")) break;
+            if (r.y1 >= Top - 30)
+                lines.push_back(r.text + " @" + QString("%1,%2").arg(r.x1).arg(r.y1 - Top).toStdString());
         }
         return lines;
     }
@@ -47,17 +51,14 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
     OpenCalculator("mnuOptProcHeat");
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");
-    EXPECT_EQ(PrintReport(), (std::vector<Line>{{"Inlet Point = 1", 500, 3000},
-                                                {"Outlet Point = 2", 500, 3000 + Next},
-                                                {"Air Flowrate (lb/min) = 100", 500, 3000 + 2 * Next},
-                                                {"Heat rate q (BTU/hr) = 29264", 500, 3000 + 3 * Next}}));
+    EXPECT_EQ(PrintReport(),
+              (Lines{"Inlet Point = 1 @500,0", "Outlet Point = 2 @500,234",
+                     "Air Flowrate (lb/min) = 100 @500,468", "Heat rate q (BTU/hr) = 29264 @500,702"}));
     const auto& first = page.records.front();
-    EXPECT_EQ(std::tie(first.op, first.x1, first.y1), std::make_tuple(Op::Line, 1606.0f, 885.0f))
+    EXPECT_TRUE(first.op == Op::Line && first.x1 == 1606 && first.y1 == 885)
         << "the schematic heads the page";
-    EXPECT_EQ(
-        std::count_if(page.records.begin(), page.records.end(), [](auto& r) { return r.op == Op::EndDoc; }),
-        1);
-    EXPECT_EQ(page.records.back().op, Op::EndDoc);
+    EXPECT_TRUE(std::ranges::count(page.records, Op::EndDoc, &Record::op) == 1 &&
+                page.records.back().op == Op::EndDoc);
     // On screen the same figure, the duct's top wall 485 twips down.
     QApplication::processEvents();
     EXPECT_EQ(CalcFind<Platform::PictureBox>("picHeat")->imageSurface().Image().pixel(80, 32), qRgb(0, 0, 0));
@@ -72,24 +73,19 @@ TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
     CalcPress("cmdCoolCalc");
     const auto report = PrintReport();
     ASSERT_EQ(report.size(), 6u);
-    EXPECT_EQ(std::get<0>(report[4]),
-              "Water Flow (lb/min) = " + CalcText("lblCoolWaterFlowVal").toStdString());
+    EXPECT_EQ(report[4],
+              "Water Flow (lb/min) = " + CalcText("lblCoolWaterFlowVal").toStdString() + " @500,936");
     const auto first = page.records;
-    for (const auto& r : first) {
-        if (r.op == Op::Circle && r.y1 < 3000) {
-            EXPECT_EQ(r.fillStyle, Platform::FillTransparent) << "open drops";
-        }
-    }
+    EXPECT_TRUE(std::ranges::none_of(first, [](const Record& r) {
+        return r.op == Op::Circle && r.y1 < Top && r.fillStyle != Platform::FillTransparent;
+    })) << "open drops";
     PrintReport();  // the next document starts from the page state the first found
+    const auto state = [](const Record& r) {
+        return std::tie(r.op, r.x1, r.y1, r.text, r.fillStyle, r.fontSize, r.fontBold, r.fontTransparent);
+    };
     ASSERT_EQ(page.records.size(), first.size());
-    for (std::size_t i = 0; i < first.size(); ++i) {
-        const auto& a = first[i];
-        const auto& b = page.records[i];
-        ASSERT_TRUE(
-            std::tie(a.op, a.x1, a.y1, a.text, a.fillStyle, a.fontSize, a.fontBold, a.fontTransparent) ==
-            std::tie(b.op, b.x1, b.y1, b.text, b.fillStyle, b.fontSize, b.fontBold, b.fontTransparent))
-            << i;
-    }
+    for (std::size_t i = 0; i < first.size(); ++i)
+        ASSERT_TRUE(state(first[i]) == state(page.records[i])) << i;
 }
 
 // Air/air after its calculation; the others from their labels as a calculation leaves them.
@@ -102,42 +98,31 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     CalcPress("cmdAirCalc");
     ASSERT_EQ(CalcText("lblAirOutPointVal"), "3");
     const std::string cfm = "/min) = " + CalcText("lblAirOutFlowCFMVal").toStdString();
-    const float y = 3000 + 6 * Next;
-    EXPECT_EQ(PrintReport(), (std::vector<Line>{{"1st Inlet Point = 1", 500, 3000},
-                                                {"Air Flow (lb/min) = 40", 1000, 3000 + Next},
-                                                {"2nd Inlet Point = 2", 500, 3000 + 2 * Next},
-                                                {"Air Flow (lb/min) = 60", 1000, 3000 + 3 * Next},
-                                                {"Combined Outlet at Point No. 3", 500, 3000 + 4 * Next},
-                                                {"Outlet Air Flow (lb/min) = 100.0", 500, 3000 + 5 * Next},
-                                                {"Outlet Air Flow(ft", 500, y},
-                                                {"3", 500 + 18 * 97.5f, y - 30},
-                                                {cfm, 500 + 19 * 97.5f, y}}));
+    EXPECT_EQ(PrintReport(),
+              (Lines{"1st Inlet Point = 1 @500,0", "Air Flow (lb/min) = 40 @1000,234",
+                     "2nd Inlet Point = 2 @500,468", "Air Flow (lb/min) = 60 @1000,702",
+                     "Combined Outlet at Point No. 3 @500,936", "Outlet Air Flow (lb/min) = 100.0 @500,1170",
+                     "Outlet Air Flow(ft @500,1404", "3 @2255,1374", cfm + " @2352.5,1404"}));
     CalcTrigger("mnuOptionsWaterAir");
-    SetCaption("lblWatAirWatFlowVal", "0.412");
-    EXPECT_EQ(std::get<0>(PrintReport().at(5)), CalcText("lblWatAirWatFlow").toStdString() + " 0.412");
+    CalcFind<QLabel>("lblWatAirWatFlowVal")->setText("0.412");
+    EXPECT_EQ(PrintReport().at(5), CalcText("lblWatAirWatFlow").toStdString() + " 0.412 @500,1170");
 
     // Three gains make a table; with the air flow given the report ends at the outlet point.
     CalcTrigger("mnuOptionsHM");
     CalcType("txtMoistGainFlow", "2");
-    EXPECT_EQ(PrintReport().at(2), Line("Mass Flowrate (lb/hr) = 2", 1000, 3000 + 2 * Next)) << "one gain";
+    EXPECT_EQ(PrintReport().at(2), "Mass Flowrate (lb/hr) = 2 @1000,468") << "one gain";
     Global::NumMoistGains = 3;
     Global::MoistGains.ReDim(2, 3);
-    for (int i = 1; i <= 3; ++i) {
-        Global::MoistGains(1, i) = 1.5f * i;
-        Global::MoistGains(2, i) = 1000 + 50.0f * i;
-    }
+    for (int i = 1; i <= 3; ++i)
+        std::tie(Global::MoistGains(1, i), Global::MoistGains(2, i)) = std::pair(1.5f * i, 1000 + 50.0f * i);
     Calc().HMInputKind = 5;
     const auto report = PrintReport();
-    const float table = 3000 + 2 * Next;
     ASSERT_EQ(report.size(), 17u);
-    EXPECT_EQ(std::get<0>(report[1]), "Moisture Heat Gains");
-    EXPECT_EQ(std::vector(report.begin() + 2, report.begin() + 6),
-              (std::vector<Line>{{"Mass", 900, table},
-                                 {"Water", 2000, table},
-                                 {"Flowrate", 900, table + 216},
-                                 {"Enthalpy", 2000, table + 216}}));
-    EXPECT_EQ(report[13], Line("1150", 2100, table + 1080));
-    EXPECT_EQ(std::get<0>(report[14]), "Inlet Point No. = ");
+    EXPECT_EQ(Lines(report.begin() + 1, report.begin() + 6),
+              (Lines{"Moisture Heat Gains @500,234", "Mass @900,468", "Water @2000,468", "Flowrate @900,684",
+                     "Enthalpy @2000,684"}));
+    EXPECT_EQ(report[13], "1150 @2100,1548");
+    EXPECT_EQ(report[14].substr(0, 18), "Inlet Point No. = ");
 }
 
 }  // namespace
