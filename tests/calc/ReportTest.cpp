@@ -15,7 +15,7 @@ namespace {
 
 using Op = Platform::RecordingSurface::Op;
 using Record = Platform::RecordingSurface::Record;
-using Lines = std::vector<std::string>;
+using Texts = std::vector<std::string>;
 constexpr float Top = 3000;  // where the report starts
 
 class ReportTest : public CalcWindowTest {
@@ -29,10 +29,10 @@ protected:
         CalcWindowTest::TearDown();
     }
     // Prints, and gives "text @x,y" from the report's top down (y from there), up to the chart's first text.
-    Lines PrintReport() {
+    Texts PrintReport() {
         page.records.clear();
         CalcTrigger("mnuFilePrint");
-        Lines lines;
+        Texts lines;
         for (const auto& r : page.records) {
             if (r.op != Op::Print) continue;
             if (r.text.starts_with("Pressure = ")) break;
@@ -52,7 +52,7 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");
     EXPECT_EQ(PrintReport(),
-              (Lines{"Inlet Point = 1 @500,0", "Outlet Point = 2 @500,234",
+              (Texts{"Inlet Point = 1 @500,0", "Outlet Point = 2 @500,234",
                      "Air Flowrate (lb/min) = 100 @500,468", "Heat rate q (BTU/hr) = 29264 @500,702"}));
     const auto& first = page.records.front();
     EXPECT_TRUE(first.op == Op::Line && first.x1 == 1606 && first.y1 == 885)
@@ -99,7 +99,7 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     ASSERT_EQ(CalcText("lblAirOutPointVal"), "3");
     const std::string cfm = "/min) = " + CalcText("lblAirOutFlowCFMVal").toStdString();
     EXPECT_EQ(PrintReport(),
-              (Lines{"1st Inlet Point = 1 @500,0", "Air Flow (lb/min) = 40 @1000,234",
+              (Texts{"1st Inlet Point = 1 @500,0", "Air Flow (lb/min) = 40 @1000,234",
                      "2nd Inlet Point = 2 @500,468", "Air Flow (lb/min) = 60 @1000,702",
                      "Combined Outlet at Point No. 3 @500,936", "Outlet Air Flow (lb/min) = 100.0 @500,1170",
                      "Outlet Air Flow(ft @500,1404", "3 @2255,1374", cfm + " @2352.5,1404"}));
@@ -118,8 +118,8 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     Calc().HMInputKind = 5;
     const auto report = PrintReport();
     ASSERT_EQ(report.size(), 17u);
-    EXPECT_EQ(Lines(report.begin() + 1, report.begin() + 6),
-              (Lines{"Moisture Heat Gains @500,234", "Mass @900,468", "Water @2000,468", "Flowrate @900,684",
+    EXPECT_EQ(Texts(report.begin() + 1, report.begin() + 6),
+              (Texts{"Moisture Heat Gains @500,234", "Mass @900,468", "Water @2000,468", "Flowrate @900,684",
                      "Enthalpy @2000,684"}));
     EXPECT_EQ(report[13], "1150 @2100,1548");
     EXPECT_EQ(report[14].substr(0, 18), "Inlet Point No. = ");

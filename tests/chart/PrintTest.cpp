@@ -51,9 +51,8 @@ protected:
 TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
-    Global::ProcLines.ReDim(2, 2);  // line 1-2, then a line waiting for its To point
-    std::tie(Global::ProcLines(1, 1), Global::ProcLines(2, 1), Global::ProcLines(1, 2)) = std::tuple(1, 2, 2);
-    Global::LineState = 2;
+    SetLines({{1, 2}, {2, 0}});
+    Global::LineState = 2;  // the second line waits for its To point
     const float plotX = Global::Points(1).PlotX;
     Print();
     ASSERT_TRUE(Text("Pressure = 14.70 psia") && page.records.back().op == Op::EndDoc) << "the chart first";
