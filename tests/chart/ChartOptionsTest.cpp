@@ -18,7 +18,6 @@ protected:
         Type("txtScaleMaxDew", maxDew);
         Press("cmdScaleOK");
     }
-    // Shown degrees of the chart's limits.
     std::vector<float> Limits() {
         std::vector<float> out;
         for (float limit :
@@ -31,7 +30,6 @@ protected:
         return Platform::FromQColor(Find<QPushButton>(name)->palette().color(QPalette::ButtonText));
     }
     void ClickPicture(const char* name) { QTest::mouseClick(Picture(name), Qt::LeftButton); }
-    // Dark pixels in the inkiest row of a picture box.
     int Ink(const char* name) {
         const QImage image = Picture(name)->imageSurface().Image().convertToFormat(QImage::Format_RGB32);
         int best = 0;
@@ -46,11 +44,9 @@ protected:
 
 TEST_F(ChartOptionsTest, OpeningFillsThePagesFromTheSettings) {
     Window();
-    Global::AutoScale = true;
-    Global::ShowWetLines = false;
+    Global::AutoScale = true, Global::ShowWetLines = false;
     Trigger("mnuOptionsChart");
-    EXPECT_TRUE(Find<QCheckBox>("chkDryAxis")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>("chkWetAxis")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("chkDryAxis")->isChecked() && !Find<QCheckBox>("chkWetAxis")->isChecked());
     EXPECT_EQ(ButtonColor("cmdRH"), 255);
     // Ticking the box from code locks the limits just as a click does.
     EXPECT_FALSE(Find<QWidget>("txtScaleMaxDew")->isEnabled());
@@ -63,15 +59,12 @@ TEST_F(ChartOptionsTest, OpeningFillsThePagesFromTheSettings) {
 TEST_F(ChartOptionsTest, AcceptedLimitsRebuildTheChartAndRefusedOnesChangeNothing) {
     Trigger("mnuOptionsChart");
     ScaleOK("100", "50", "100");  // dew point maximum equal to the dry bulb maximum
-    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Limits(), (std::vector<float>{100, 50, 100, 50}));
-    EXPECT_EQ(Global::NumSatPoints, 501);
+    EXPECT_TRUE(messages.empty() && Global::NumSatPoints == 501 && !Shown("tabChart"));
     EXPECT_FALSE(Global::ScaleChanged);  // taken by the apply
-    EXPECT_FALSE(Shown("tabChart"));
     Trigger("mnuOptionsChart");
     ScaleOK("500", "-200", "100");  // the ends of the range
     EXPECT_EQ(Limits(), (std::vector<float>{500, -200, 100, -200}));
-
     messages.clear();
     Trigger("mnuOptionsChart");
     ScaleOK("120", "35", "90");
@@ -91,10 +84,8 @@ TEST_F(ChartOptionsTest, AcceptedLimitsRebuildTheChartAndRefusedOnesChangeNothin
                           "Maximum Dry Bulb must be greater than the Minimum Dry Bulb",
                           "The Maximum Dew Point must be less than the Maximum Dry Bulb"}));
     EXPECT_TRUE(messages[0].icon == Global::MsgIcon::Critical && messages[0].title == "Zolvane");
-    EXPECT_TRUE(Shown("tabChart"));
     EXPECT_EQ(Limits(), (std::vector<float>{120, 35, 90, 35}));
-    EXPECT_FALSE(Global::ScaleChanged);
-    EXPECT_EQ(Global::NumDryLines, dryLines);
+    EXPECT_TRUE(Shown("tabChart") && !Global::ScaleChanged && Global::NumDryLines == dryLines);
 }
 
 TEST_F(ChartOptionsTest, AxisFlagsAreAppliedByOkAndNotByCancel) {
@@ -105,8 +96,7 @@ TEST_F(ChartOptionsTest, AxisFlagsAreAppliedByOkAndNotByCancel) {
     EXPECT_TRUE(Global::ShowWetLines);
     EXPECT_EQ(Ink("picZolvane"), 0);  // not redrawn
     Trigger("mnuOptionsChart");
-    Tick("chkWetAxis", false);
-    Tick("chkRHAxis", false);
+    Tick("chkWetAxis", false), Tick("chkRHAxis", false);
     Press("cmdStyleOK");  // every page's OK is the same apply
     EXPECT_FALSE(Global::ShowWetLines || Global::ShowRHLines);
     EXPECT_TRUE(Global::ShowDryLines && Global::ShowDewLines && Global::ShowWLines);
@@ -119,17 +109,14 @@ TEST_F(ChartOptionsTest, AutomaticScalingFitsThePointsAndIgnoresTheBoxes) {
     Trigger("mnuOptionsChart");
     Tick("chkAutoScale");
     ScaleOK("abc", "", "900");
-    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Limits(), (std::vector<float>{130, 35, 100, 35}));
-    EXPECT_EQ(Global::NumSatPoints, 651);
+    EXPECT_TRUE(messages.empty() && Global::NumSatPoints == 651);
     // The switch takes effect at once; a cancel does not undo it.
     Trigger("mnuOptionsChart");
     EXPECT_EQ(Text("txtScaleMaxDry"), "130");
     Tick("chkAutoScale", false);
     Press("cmdScaleCancel");
-    EXPECT_FALSE(Global::AutoScale);
-    EXPECT_TRUE(Find<QWidget>("txtScaleMaxDry")->isEnabled());
-
+    EXPECT_TRUE(!Global::AutoScale && Find<QWidget>("txtScaleMaxDry")->isEnabled());
     // Metric: 10 C is far below the 50 C maximum, which comes down in 5 C steps.
     Trigger("mnuEditClear");
     UseUnits(false);
@@ -149,7 +136,7 @@ TEST_F(ChartOptionsTest, ColourDialogCancelKeepsAndConfirmSetsTheColour) {
     Press("cmdDew");
     ASSERT_EQ(dialogs->requests.size(), 1u);
     EXPECT_TRUE(dialogs->requests[0].kind == Platform::DialogKind::Color && dialogs->requests[0].cancelError);
-    EXPECT_EQ(Global::DewLineColor, 0);
+    EXPECT_EQ(Global::DewLineColor, 0);  // kept on cancel
     dialogs->AnswerColor(0x00C000);
     Press("cmdDew");
     EXPECT_EQ(Global::DewLineColor, 0x00C000);
@@ -175,9 +162,8 @@ TEST_F(ChartOptionsTest, HighlightsTakeTheStyleAndOpeningClearsThem) {
     EXPECT_EQ((std::vector<int>{Global::DryLineStyle, Global::WetLineStyle, Global::DewLineStyle,
                                 Global::RHLineStyle, Global::WLineStyle}),
               (std::vector<int>{2, 0, 0, 0, 2}));
-    EXPECT_GT(Ink("picDry"), 0);
-    EXPECT_LT(Ink("picDry"), solidInk * 3 / 4);  // the sample is dotted now
-    ClickPicture("picDashDot");                  // highlights stay for another try
+    EXPECT_TRUE(Ink("picDry") > 0 && Ink("picDry") < solidInk * 3 / 4);  // the sample is dotted now
+    ClickPicture("picDashDot");                                          // highlights stay for another try
     EXPECT_EQ(Global::WLineStyle, 3);
     Press("cmdCancel");
     Trigger("mnuOptionsChart");
