@@ -116,7 +116,9 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
     ASSERT_EQ(NumWetLineEnds, 34);
     for (int c = 2; c <= NumWetLineEnds / 2; ++c) {  // the first is the bottom corner itself
         EXPECT_GT(WetLinesXY(3, c), WetLinesXY(1, c)) << c;
-        if (Shown(WetLines(2 * c - 1).WetBulb) > 164) EXPECT_EQ(WetLinesXY(3, c), right) << c;
+        if (Shown(WetLines(2 * c - 1).WetBulb) > 164) {
+            EXPECT_EQ(WetLinesXY(3, c), right) << c;
+        }
     }
     EXPECT_TRUE(messages.empty());
     // Part-degree limits: the whole-degree loop yields 35 ... 41.
