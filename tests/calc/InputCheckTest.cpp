@@ -32,18 +32,16 @@ TEST_F(CalcWindowTest, HeatingBoxesAreCheckedAtTheirLimitsAndAsWholeNumbers) {
 TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
     AddExamplePoints(1);
     frmZolvaneCalc& calc = OpenCalculator("mnuOptProcHM");
-    std::vector<std::string> said;
-    // clang-format off
-    for (const auto& [box, text] : {std::pair{"txtHeatMoistQ", "1000"}, {"txtMoistGainFlow", "2"},
-                                    {"txtMoistGainEnt", "1100"}, {"txtHeatMoistPoint", "1"}, {"txtHMInputParam", "500"}}) {
-        // clang-format on
-        said.push_back(CheckInputs());
+    const char* order[][3] = {{"txtHeatMoistQ", "1000", "Invalid Sensible Heat Gain"},
+                              {"txtMoistGainFlow", "2", "Invalid Moisture Flowrate"},
+                              {"txtMoistGainEnt", "1100", "Invalid Moisture Enthalpy"},
+                              {"txtHeatMoistPoint", "1", "Invalid Known Point"},
+                              {"txtHMInputParam", "500", "Invalid Input Temperature"}};
+    for (const auto& [box, text, message] : order) {
+        EXPECT_EQ(CheckInputs(), message) << box;
         CalcType(box, text);
     }
-    said.push_back(CheckInputs());
-    EXPECT_EQ(said, (std::vector<std::string>{"Invalid Sensible Heat Gain", "Invalid Moisture Flowrate",
-                                              "Invalid Moisture Enthalpy", "Invalid Known Point",
-                                              "Invalid Input Temperature", ""}));
+    EXPECT_EQ(CheckInputs(), "");
 
     // The parameter box by the chosen quantity; a choice outside 0 to 5 checks nothing.
     const std::string T = "Invalid Input Temperature";
@@ -62,13 +60,12 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
 TEST_F(CalcWindowTest, EveryFrameRefusesPointsWhileTheChartHasNone) {
     frmZolvaneCalc& calc = OpenCalculator("mnuOptProcCool");
     CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtAirInPoint1", "1"}, {"txtWatAirInPoint", "1"}});
-    std::vector<std::string> said;
-    for (const char* item : {"mnuOptProcCool", "mnuOptProcAirAir", "mnuOptProcWatAir"}) {
+    for (const auto& [item, message] : {std::pair{"mnuOptProcCool", "Invalid Inlet Point"},
+                                        {"mnuOptProcAirAir", "Invalid 1st Inlet Point"},
+                                        {"mnuOptProcWatAir", "Invalid Inlet Point"}}) {
         Trigger(item);
-        said.push_back(CheckInputs());
+        EXPECT_EQ(CheckInputs(), message);
     }
-    EXPECT_EQ(said, (std::vector<std::string>{"Invalid Inlet Point", "Invalid 1st Inlet Point",
-                                              "Invalid Inlet Point"}));
     // The water/air outlet quantity follows its own choice.
     AddExamplePoints(1);
     CalcTypeAll({{"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"}, {"txtWatAirInput", "1"}});

@@ -1,6 +1,4 @@
-// Drives the calculator window as a user does: opened from the chart window's
-// Process Calculations menu, then typed into and pressed by control names. The
-// chart window's own helpers (AddPoint, Text, Press, ...) still work on the chart.
+// Drives the calculator window, opened from the chart's menu, by control names.
 #pragma once
 
 #include <QGroupBox>
@@ -39,7 +37,6 @@ protected:
         for (int k = 0; k < count; ++k) AddPoint(points[k]);
         ASSERT_EQ(Global::NumPoints, count);
     }
-    // The chart's shown state, as "dry bulb / dew point".
     QString Shown() { return Text("txtDryBulb") + " / " + Text("txtDewPoint"); }
 
     template <class T>
@@ -48,7 +45,6 @@ protected:
         EXPECT_NE(found, nullptr) << "no calculator control " << name.toStdString();
         return found;
     }
-    // What a box, caption or button reads.
     QString CalcText(const QString& name) { return CalcFind<QWidget>(name)->property("text").toString(); }
     QStringList CalcTexts(std::initializer_list<const char*> names) {
         QStringList texts;
@@ -77,18 +73,12 @@ protected:
     bool CalcShown(const QString& name) { return !CalcFind<QWidget>(name)->isHidden(); }
     QStringList ShownFrames() {
         QStringList shown;
-        for (const char* frame : {"frmHeat", "frmCool", "frmAirAir", "frmWatAir", "frmHeatMoist"})
+        for (const char* frame :
+             {"frmHeat", "frmCool", "frmAirAir", "frmWatAir", "frmHeatMoist", "frmHeatFlowCalc",
+              "frmCoolMassFlow", "frmAirMassCalc", "frmWatAirMassFlowCalc", "frmHMInputParam",
+              "frmMoistGainMore", "frmWatAirInput"})
             if (CalcShown(frame)) shown << frame;
         return shown;
-    }
-
-    // The process lines as (From, To) pairs.
-    using LineList = std::vector<std::pair<int, int>>;
-    LineList AllLines() const {
-        LineList lines;
-        for (int k = 1; k <= Global::ProcLines.UBound(1); ++k)
-            lines.emplace_back(Global::ProcLines(1, k), Global::ProcLines(2, k));
-        return lines;
     }
 
     // Runs the input check of the shown calculator: its message, "" when it passed.
@@ -97,11 +87,6 @@ protected:
         const bool passed = Calc().CalcInputCheck();
         EXPECT_EQ(passed, messages.empty());
         return messages.empty() ? "" : messages.back().text;
-    }
-    std::vector<std::string> MessageTexts() const {
-        std::vector<std::string> texts;
-        for (const RecordedMessage& m : messages) texts.push_back(m.text);
-        return texts;
     }
 
 private:
