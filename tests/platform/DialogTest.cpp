@@ -10,36 +10,12 @@
 #include "CommonDialog.h"
 #include "PrinterSurface.h"
 
-using Platform::CommonDialog;
-
 TEST(ToQtFilter, ConvertsDescriptionPatternPairs) {
     const std::pair<const char*, const char*> cases[] = {
         // clang-format off
         {"(*.zlv)|*.zlv", "(*.zlv)"}, {"Charts|*.zlv|All files|*.*", "Charts (*.zlv);;All files (*.*)"},
-        {"Tables|*.txt;*.csv", "Tables (*.txt *.csv)"}, {"", ""}, {"no pattern", ""},
-        {"Charts|*.zlv|dangling", "Charts (*.zlv)"}};  // clang-format on
+        {"Tables|*.txt;*.csv", "Tables (*.txt *.csv)"}, {"no pattern", ""}, {"Charts|*.zlv|dangling", "Charts (*.zlv)"}};  // clang-format on
     for (auto [filter, qt] : cases) EXPECT_EQ(Platform::ToQtFilter(filter), qt) << filter;
-}
-
-// The windows' own tests answer dialogs by script and check what each request carries.
-TEST(ScriptedDialogs, CancelKeepsTheOldValueAndHelpLeavesTheQueueAlone) {
-    auto owned = std::make_unique<Platform::ScriptedDialogBackend>();
-    Platform::ScriptedDialogBackend& script = *owned;
-    Platform::SetDialogBackend(std::move(owned));
-    CommonDialog dialog;
-    dialog.FileName = "old.zlv";
-    script.AnswerPath("/charts/office.zlv");
-    script.AnswerCancel();
-    EXPECT_TRUE(dialog.ShowOpen() && !dialog.ShowSave() && dialog.FileName == "/charts/office.zlv");
-    dialog.Color = 255;
-    script.AnswerColor(0);  // help answers at once and leaves this queued
-    dialog.HelpCommand = Platform::HelpContents;
-    EXPECT_TRUE(dialog.ShowHelp() && script.helpOpen && script.answers.size() == 1);
-    EXPECT_TRUE(dialog.ShowColor() && dialog.Color == 0);
-    EXPECT_FALSE(dialog.ShowColor()) << "nothing queued: cancel";
-    EXPECT_EQ(dialog.Color, 0);
-    Platform::SetDialogBackend(nullptr);
-    EXPECT_NE(dynamic_cast<Platform::QtDialogBackend*>(&Platform::Dialogs()), nullptr) << "back to Qt";
 }
 
 // The real Print Setup dialog, answered by a user's edits queued before it opens.
@@ -51,8 +27,7 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
         QTimer::singleShot(0, [ok] {
             QWidget* box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
-            auto* printers = box->findChild<QComboBox*>("cboPrinter");
-            EXPECT_EQ(printers->itemText(printers->count() - 1), "PDF file");
+            EXPECT_GE(box->findChild<QComboBox*>("cboPrinter")->findText("PDF file"), 0);
             box->findChild<QComboBox*>("cboOrientation")->setCurrentIndex(1);
             box->findChild<QComboBox*>("cboPaper")->setCurrentText("Legal");
             box->findChild<QDoubleSpinBox*>("txtMarginTop")->setValue(20);
@@ -60,7 +35,7 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
             QMetaObject::invokeMethod(box, ok ? "accept" : "reject");
         });
     };
-    CommonDialog dialog;
+    Platform::CommonDialog dialog;
     dialog.CancelError = true;
     dialog.Flags = Platform::PrinterFlagSetupOnly;
     answer(false);

