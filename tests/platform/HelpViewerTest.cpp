@@ -3,9 +3,14 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <map>
 #include <set>
