@@ -18,6 +18,16 @@ TEST(ToQtFilter, ConvertsDescriptionPatternPairs) {
     for (auto [filter, qt] : cases) EXPECT_EQ(Platform::ToQtFilter(filter), qt) << filter;
 }
 
+TEST(ScriptedDialogs, CancelKeepsTheOldValues) {
+    Platform::SetDialogBackend(
+        std::make_unique<Platform::ScriptedDialogBackend>());  // nothing queued: cancel
+    Platform::CommonDialog dialog;
+    dialog.FileName = "old.zlv", dialog.Color = 255;
+    EXPECT_TRUE(!dialog.ShowOpen() && !dialog.ShowSave() && !dialog.ShowColor() &&
+                dialog.FileName == "old.zlv" && dialog.Color == 255);
+    Platform::SetDialogBackend(nullptr);
+}
+
 // The real Print Setup dialog, answered by a user's edits queued before it opens.
 TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     QPrinter& printer = Platform::Printer();
