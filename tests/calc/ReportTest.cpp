@@ -96,7 +96,6 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     CalcTypeAll(
         {{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "40"}, {"txtAirInPoint2", "2"}, {"txtAirFlowIn2", "60"}});
     CalcPress("cmdAirCalc");
-    ASSERT_EQ(CalcText("lblAirOutPointVal"), "3");
     const std::string cfm = "/min) = " + CalcText("lblAirOutFlowCFMVal").toStdString();
     EXPECT_EQ(PrintReport(),
               (Texts{"1st Inlet Point = 1 @500,0", "Air Flow (lb/min) = 40 @1000,234",

@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <QRadioButton>
-#include <random>
 
 #include "ChartFile.h"
 #include "ChartWindowFixture.h"
@@ -81,13 +80,6 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     Choose("mnuFileOpen", "again.zlv");
     EXPECT_EQ(Choose("mnuFileSave", "third.zlv"), "");
     EXPECT_EQ(ReadFile("third.zlv"), ReadFile("again.zlv"));
-
-    std::mt19937 random(7);
-    for (int round = 0; round < 50; ++round) {
-        std::string text = good;
-        text[random() % text.size()] = "0123456789,-\r\n#"[random() % 15];
-        open(text);
-    }
 }
 
 TEST_F(FileCommandsTest, ReadOnlyFolderAndFileAreRefusedWithTheOldFileIntact) {
