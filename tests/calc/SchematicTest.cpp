@@ -28,10 +28,7 @@ const std::tuple<Calc::Schematic, Counts, std::string> Figures[] = {
 // Drawn on a target whose colours, fill and style the figure must neither use nor change.
 Platform::RecordingSurface Drawn(Calc::Schematic figure, int16_t mode) {
     Platform::RecordingSurface s(11520, 15120);
-    s.ForeColor = s.FillColor = 255;
-    s.FillStyle = Platform::FillSolid;
-    s.DrawStyle = 3;
-    s.FontSize = 11;
+    s.ForeColor = s.FillColor = 255, s.FillStyle = Platform::FillSolid, s.DrawStyle = 3, s.FontSize = 11;
     Calc::DrawSchematic(s, figure, Calc::SchematicOrigin(figure, mode));
     EXPECT_EQ(std::tie(s.DrawStyle, s.ForeColor, s.FillStyle), std::make_tuple(0, 255, Platform::FillSolid));
     return s;
@@ -75,9 +72,9 @@ TEST(Schematics, EachFigureTheSameOnScreenAndPaperApartFromTheOrigin) {
             return r.op == Op::Line && std::array{r.x1, r.y1, r.x2, r.y2} == line;
         });
     };
-    EXPECT_TRUE(has(Cool, {1818, 1567, 1718, 1607}) && has(Cool, {2697, 764, 2657, 864}));
-    EXPECT_TRUE(has(Cool, {2303, 1036, 2343, 936}) && has(AirAir, {1939, 2036, 1894, 2127}));
-    EXPECT_TRUE(has(WatAir, {2242, 1703, 2348, 1658}));
+    EXPECT_TRUE(has(Cool, {1818, 1567, 1718, 1607}) && has(Cool, {2697, 764, 2657, 864}) &&
+                has(Cool, {2303, 1036, 2343, 936}) && has(AirAir, {1939, 2036, 1894, 2127}) &&
+                has(WatAir, {2242, 1703, 2348, 1658}));
 }
 
 }  // namespace

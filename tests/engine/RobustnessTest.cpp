@@ -7,8 +7,7 @@ using namespace Global;
 
 class RobustnessTest : public EngineFixture {};
 
-// From ordinary inputs with one of them (or nothing) replaced, every solver refuses with one
-// critical message and leaves nothing non-finite but what was written.
+// One hostile input or pressure: one critical message, and nothing non-finite but that input.
 TEST_F(RobustnessTest, HostileInputsAndPressuresFailCleanly) {
     auto expectCleanFailure = [&](const Solver& s, float* input = nullptr, float value = 0) {
         SCOPED_TRACE(testing::Message() << s.name << " given " << value << " at " << Press << " psia");
@@ -26,13 +25,11 @@ TEST_F(RobustnessTest, HostileInputsAndPressuresFailCleanly) {
     for (const Solver& s : kSolvers) {
         for (float* input : {s.first, s.second})  // 212 F and above boil at 14.697 psia
             for (float value : input == &RelHumid ? rh : temp) expectCleanFailure(s, input, value);
-        for (float press : {0.0f, -14.697f, float(NAN), HUGE_VALF}) {
+        for (float press : {0.0f, -14.697f, float(NAN), HUGE_VALF, 14.697f}) {
             SetPressure(press);
+            if (press == 14.697f) PressInHg = 0;
             expectCleanFailure(s);
         }
-        SetPressure(14.697f);
-        PressInHg = 0;
-        expectCleanFailure(s);
         SetPressure(14.697f);
     }
 }

@@ -16,8 +16,7 @@ TEST(SatPressTest, MatchesTabulatedValuesAndRises) {
 }
 
 TEST(SatPressTest, DewPointCorrelation) {
-    // Both forms give about 32.3 F at the switch; the lower one holds the switch value itself,
-    // a float just below the decimal 0.08994139.
+    // Both forms give about 32.3 F at the switch, which the lower one holds (a float below 0.08994139).
     const float knee = 0.08994139f;
     EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(knee)), 32.3333, 0.002);
     EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(std::nextafter(knee, 1.0f))), 32.3170, 0.002);

@@ -9,12 +9,8 @@ using namespace Global;
 
 class SolverTest : public EngineFixture {};
 
-// States computed apart from the engine (tools/reference_states.py: the relations and
-// searches written out again, every stored value rounded to a float). Each search's
-// start gain, pass limits, tolerance, constants, the midpoint of the stepwise search and
-// the last trial's humidity ratio leave their mark at float tolerance; among them are
-// states after restarts and after a give-up, whose state is that of the last trial, and
-// the textbook 75 F at 50 %.
+// States computed apart from the engine (tools/reference_states.py), rounded to floats: restarts,
+// a give-up (the last trial's state) and the textbook 75 F at 50 % among them.
 TEST_F(SolverTest, ReferenceStates) {
     // clang-format off
     const struct { bool (*solve)(); float a, b, press; bool solved; std::array<float, 13> state; } cases[] = {
@@ -67,11 +63,8 @@ TEST_F(SolverTest, SaturatedShortCuts) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
-// A state solved from dry bulb and RH, solved again from each other pair, is the same air within
-// what the searches promise: the first one's wet bulb stops at |dW| < 5e-5 lb/lb (about 0.2 F),
-// and the dew-point correlation strays by up to 0.07 F between 0 and 120 F (1.4e-4 lb/lb at the
-// humid end), by more below -40 F. All else is NaN, so a solver that reads or forgets a variable
-// it should not shows up.
+// Solved again from each other pair, a state is the same air within the searches' tolerances
+// (wet bulb |dW| < 5e-5 lb/lb, dew-point correlation 0.07 F); NaN elsewhere shows a stray read.
 TEST_F(SolverTest, RoundTripsAgreeAcrossTheChart) {
     for (float press : {14.697f, 12.228f})
         for (int f = -20; f <= 120; f += 20)
@@ -96,8 +89,7 @@ TEST_F(SolverTest, RoundTripsAgreeAcrossTheChart) {
                     EXPECT_TRUE(std::fabs(DryBulb - base[0]) <= 1 && std::fabs(WetBulb - base[1]) <= 1 &&
                                 std::fabs(Enthalpy - base[4]) <= 0.25f)
                         << s.name;
-                    for (float v : {RelHumid, VaporPress, SatDegree, SpVol})
-                        EXPECT_TRUE(std::isfinite(v)) << s.name;
+                    for (float v : {RelHumid, VaporPress, SatDegree, SpVol}) EXPECT_TRUE(std::isfinite(v));
                 }
             }
     EXPECT_TRUE(sink.messages.empty());
@@ -116,8 +108,7 @@ TEST_F(SolverTest, ImpossibleStatesAreRefused) {
         {CalcWetBulbDewPoint, 60, Rankine(65), MsgDewPointAboveWetBulb},
         {CalcDryBulbRelHumid, 0, 0.001, converge},  // drier than the wet-bulb search's 5e-5 lb/lb stop
         {CalcDewPointRelHumid, -62.84, 0.05, converge},  // -20 F at 5 %, but the search passes boiling
-        // No water, or a dew point above the dry bulb by less than the search's tolerance in
-        // vapour pressure: out of range, not solved.
+        // No water, or a dew point above the dry bulb within the search's tolerance: out of range.
         {CalcDryBulbRelHumid, -95, 0.5, MsgOutOfRange}, {CalcWetBulbRelHumid, -200, 0.01, MsgOutOfRange},
         {CalcDryBulbRelHumid, -328, 0.5, MsgOutOfRange}, {CalcDryBulbDewPoint, -40, Rankine(-33.1), MsgOutOfRange},
         {CalcDryBulbDewPoint, 250, Rankine(50), MsgOutOfRange},  // boiling

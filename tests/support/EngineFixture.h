@@ -1,5 +1,4 @@
-// Shared fixture of the engine tests: a clean shared state at sea-level pressure and a
-// message sink that records instead of showing a box.
+// Engine tests: a clean state at sea-level pressure and a recording message sink.
 #pragma once
 
 #include <gtest/gtest.h>
