@@ -4,6 +4,7 @@
 // wholly outside the picture is not drawn at all.
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -20,6 +21,15 @@ constexpr double MaxDotPixels = 8;  // larger circles are drawn as usual
 constexpr int GlyphPad = 3;         // room for ink beyond a character's advance
 constexpr std::string_view NumberChars = "0123456789.-";
 constexpr int DotsPerMeter96 = 3780;
+
+// Each byte's place in NumberChars, or -1: looked up for every character of every number.
+constexpr std::array<signed char, 256> CharIndex = [] {
+    std::array<signed char, 256> index{};
+    index.fill(-1);
+    for (std::size_t i = 0; i < NumberChars.size(); ++i)
+        index[static_cast<unsigned char>(NumberChars[i])] = static_cast<signed char>(i);
+    return index;
+}();
 
 bool Usable(double v) {
     return std::isfinite(v) && std::abs(v) <= 1e7;
@@ -188,8 +198,12 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
     if (ratio_ != 1.0 || image_.isNull() || DrawMode != DrawModes::Copy || text.empty() || text.size() > 32 ||
         !Usable(CurrentX) || !Usable(CurrentY))
         return false;
-    for (char c : text)
-        if (NumberChars.find(c) == std::string_view::npos) return false;
+    std::size_t chars[32];
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int index = CharIndex[static_cast<unsigned char>(text[i])];
+        if (index < 0) return false;
+        chars[i] = static_cast<std::size_t>(index);
+    }
     const QFontMetricsF& metrics = Metrics();
     const QFont& font = CurrentFont();
     const bool opaque = !FontTransparent;
@@ -202,7 +216,7 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
     double advances[32];
     double width = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        advances[i] = set.advances[NumberChars.find(text[i])];
+        advances[i] = set.advances[chars[i]];
         width += advances[i];
     }
     const double k = UnitsPerTwip();
@@ -221,7 +235,7 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
         double penX = x;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto [ix, qx] = Split(penX, true);
-            const std::size_t index = (NumberChars.find(text[i]) * Steps + qx) * Steps + qy;
+            const std::size_t index = (chars[i] * Steps + qx) * Steps + qy;
             QImage& sprite = set.images[index];
             if (sprite.isNull()) {
                 // An opaque cell is made as the picture's own pixels are, so it looks the same.
