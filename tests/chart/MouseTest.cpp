@@ -1,9 +1,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "ChartRender.h"
 #include "ChartWindowFixture.h"
-#include "RecordingSurface.h"
 #include "Screen.h"
 
 namespace {
@@ -60,9 +58,6 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALine) {
     EXPECT_EQ(Lines(), (LineList{{3, 5}, {4, 0}}));
     Window().ShowProcessLines(2);
     EXPECT_EQ(Text("lblFromVal(2)"), "");
-    Platform::RecordingSurface recording(picture->surface().Width(), picture->surface().Height());
-    Chart::DrawProcessLines(recording);
-    EXPECT_EQ(recording.records.size(), 1u);
     Tick("chkLines");
     EXPECT_EQ(Global::LineState, 1);
     RightClickOn(2);

@@ -65,8 +65,6 @@ TEST_F(PanelsTest, ProcessPanelListsLinesWithTheirChanges) {
     EXPECT_EQ(Bar("scrlProcess")->value(), 1);
     EXPECT_EQ(Row("lblFromVal"), "1|2");
     EXPECT_EQ(BackColor("lblFromVal(2)"), Cyan);
-    Trigger("mnuOptionsProcess");
-    EXPECT_FALSE(Shown("frmProcess"));
 }
 
 TEST_F(PanelsTest, MetricChangesUseTheScaleAlone) {

