@@ -1,5 +1,6 @@
 // File > Print and Print Setup of the chart window, on a recorded page of 8 x 10.5
 // inches (11520 x 15120 twips; 10 twips a character per point, a line 24 per point).
+#include <QProcess>
 #include <tuple>
 
 #include "ChartWindowFixture.h"
@@ -96,7 +97,7 @@ TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
     EXPECT_TRUE(Text("24.00") && messages.empty()) << "a cancelled set-up ends quietly, changing nothing";
 }
 
-TEST_F(PrintTest, UnwritablePdfPathIsReported) {
+TEST_F(PrintTest, PdfPageAndAnUnwritablePath) {
     Platform::SetPrinterPage(nullptr);
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     const float plotX = Global::Points(1).PlotX;
@@ -105,6 +106,16 @@ TEST_F(PrintTest, UnwritablePdfPathIsReported) {
     Trigger("mnuFilePrint");
     EXPECT_EQ(Told(), std::vector<std::string>{"Printing could not be started (" + missing + ")."});
     EXPECT_EQ(Global::Points(1).PlotX, plotX) << "the screen chart is redrawn";
+
+    Platform::SetPdfOutputPath("Zolvane.pdf");
+    Trigger("mnuFilePrint");
+    EXPECT_EQ(messages.size(), 1u);
+    QProcess process;
+    process.start("pdftotext", {"Zolvane.pdf", "-"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const std::string text = process.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(text.find("Data Points") != std::string::npos && text.find("62.63") != std::string::npos)
+        << text;
     Platform::SetPdfOutputPath({});
 }
 
