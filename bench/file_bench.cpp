@@ -30,16 +30,7 @@ std::string BigChartText() {
         Global::DryBulb = static_cast<float>(36 + 82.0 * (i % columns) / columns + 459.67);
         Global::RelHumid = static_cast<float>(0.05 + 0.9 * (i / columns) / (BigCount / columns + 1.0));
         Global::CalcDryBulbRelHumid();
-        Global::StatePoint p;
-        p.DryBulb = Global::DryBulb;
-        p.WetBulb = Global::WetBulb;
-        p.DewPoint = Global::DewPoint;
-        p.RelHumid = Global::RelHumid;
-        p.Enthalpy = Global::Enthalpy;
-        p.HumidRatio = Global::HumidRatio;
-        p.VaporPress = Global::CalcSatPress(Global::DewPoint);
-        p.SatDegree = Global::SatDegree;
-        p.SpVol = Global::SpVol;
+        Global::StatePoint p = Chart::CurrentRecord();
         p.MarkerColor = static_cast<float>(Global::ColorRed);
         data.Points.push_back(p);
         if (i > 0) data.Lines.push_back({static_cast<int16_t>(i), static_cast<int16_t>(i + 1)});

@@ -18,20 +18,6 @@ using Global::StatePoint;
 
 constexpr int MaxCount = std::numeric_limits<int16_t>::max();
 
-// Fields 1-9 of a chart sample come from the current state just as a new point's do.
-StatePoint CurrentRecord() {
-    StatePoint p;
-    p.DryBulb = Global::DryBulb;
-    p.WetBulb = Global::WetBulb;
-    p.DewPoint = Global::DewPoint;
-    p.RelHumid = Global::RelHumid;
-    p.Enthalpy = Global::Enthalpy;
-    p.HumidRatio = Global::HumidRatio;
-    p.VaporPress = Global::CalcSatPress(Global::DewPoint);
-    p.SatDegree = Global::SatDegree;
-    p.SpVol = Global::SpVol;
-    return p;
-}
 
 // A fresh table holding the records from element 1 on; element 0 stays zero.
 void StoreRecords(Global::Table1<StatePoint>& table, const std::vector<StatePoint>& records) {
@@ -298,6 +284,20 @@ void BuildRelHumidCurves(const PlotBox& box) {
 }
 
 }  // namespace
+
+StatePoint CurrentRecord() {
+    StatePoint p;
+    p.DryBulb = Global::DryBulb;
+    p.WetBulb = Global::WetBulb;
+    p.DewPoint = Global::DewPoint;
+    p.RelHumid = Global::RelHumid;
+    p.Enthalpy = Global::Enthalpy;
+    p.HumidRatio = Global::HumidRatio;
+    p.VaporPress = Global::CalcSatPress(Global::DewPoint);
+    p.SatDegree = Global::SatDegree;
+    p.SpVol = Global::SpVol;
+    return p;
+}
 
 PlotBox PlotBoxFor(const Platform::Surface& target, int16_t mode) {
     const double w = target.Width(), h = target.Height();

@@ -7,6 +7,8 @@
 
 #include "Surface.h"
 
+#include "Global.h"
+
 namespace Chart {
 
 inline constexpr int16_t ModePrinter = 1;
@@ -27,6 +29,10 @@ float ChartY(const PlotBox& box, float humidRatio);
 // Grid step of 1, 2, 5 or 10 nearest to a scaled range: each candidate's distance is
 // rounded half to even and a tie keeps the smaller step.
 int16_t ChooseGridStep(double scaledRange);
+
+// A point record (fields 1-9) from the current moist-air state, as a new point and
+// every chart sample take it.
+Global::StatePoint CurrentRecord();
 
 // Rebuilds every chart table for the target; overwrites the current moist-air state.
 void BuildChartTables(const Platform::Surface& target, int16_t mode);

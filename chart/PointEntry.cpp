@@ -108,15 +108,7 @@ void frmZolvane::cmdCalculate_Click() {
     ++NumPoints;
     Points.ReDim(NumPoints);
     StatePoint& p = Points(NumPoints);
-    p.DryBulb = DryBulb;
-    p.WetBulb = WetBulb;
-    p.DewPoint = DewPoint;
-    p.RelHumid = RelHumid;
-    p.Enthalpy = Enthalpy;
-    p.HumidRatio = HumidRatio;
-    p.VaporPress = CalcSatPress(DewPoint);
-    p.SatDegree = SatDegree;
-    p.SpVol = SpVol;
+    p = Chart::CurrentRecord();
     p.MarkerColor = ColorRed;
     ShowPointState(NumPoints);
     if (NumPoints > 2) scrlOutput->show();
