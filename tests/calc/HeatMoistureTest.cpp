@@ -1,5 +1,3 @@
-#include <QScrollBar>
-
 #include "CalcWindowFixture.h"
 
 namespace {
@@ -18,12 +16,8 @@ protected:
         Enter("txtMoistGainEnt", "1100");
     }
     void Seek(const char* option, const QString& value) {
-        CalcPress("cmdHMInputParam");
-        CalcChoose(option);
-        CalcPress("cmdHMInputOK");
-        CalcType("txtHMInputParam", value);
-        messages.clear();
-        CalcPress("cmdHMCalc");
+        CalcPress("cmdHMInputParam"), CalcChoose(option), CalcPress("cmdHMInputOK");
+        CalcType("txtHMInputParam", value), messages.clear(), CalcPress("cmdHMCalc");
     }
     bool ResultsEnabled() {
         return AllEnabled(
@@ -76,9 +70,7 @@ TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
         EXPECT_FALSE(ResultsEnabled());
     }
     // Every gain dropped by OK while the boxes still read 10 and 1100.
-    CalcPress("cmdMoistGain");
-    Enter("txtHMFlow(0)", "0");
-    Enter("txtMHEnth(0)", "0");
+    CalcPress("cmdMoistGain"), Enter("txtHMFlow(0)", "0"), Enter("txtMHEnth(0)", "0");
     CalcPress("cmdHMMoistOK");
     EXPECT_EQ(Global::NumMoistGains, 0);
     Seek("optHMInputDew", "60");
@@ -89,8 +81,7 @@ TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
     // The boxes bring gain 1 back, and an edit still in its box counts.
     Enter("txtMoistGainFlow", "10");
     EXPECT_EQ(Global::NumMoistGains, 1);
-    CalcFind<QWidget>("txtMoistGainEnt")->setFocus();  // left in its box
-    CalcType("txtMoistGainEnt", "1100");
+    CalcFind<QWidget>("txtMoistGainEnt")->setFocus(), CalcType("txtMoistGainEnt", "1100");  // left in its box
     CalcChoose("optHeatMoistInlet");
     Seek("optHMInputFlow", "50");
     EXPECT_EQ(Shown(), "82.37 / 62.49");
@@ -113,10 +104,7 @@ TEST_F(HeatMoistureTest, TableAppendsFillsGapsCompactsAndEditsTheGainShown) {
     // Eight gains, reopened twice: each time the first row shows gain 5 and edits it.
     CalcPress("cmdMoistGain");
     for (int k = 2; k < 5; ++k) Enter(QString("txtHMFlow(%1)").arg(k), QString::number(k + 1));
-    for (int g = 6; g <= 8; ++g) {
-        CalcPress("cmdHMMoistAdd");
-        Enter("txtHMFlow(4)", QString::number(g));
-    }
+    for (int g = 6; g <= 8; ++g) CalcPress("cmdHMMoistAdd"), Enter("txtHMFlow(4)", QString::number(g));
     CalcPress("cmdHMMoistOK");
     ASSERT_EQ(Global::NumMoistGains, 8);
     for (const char* shown : {"5.000", "50.00"}) {

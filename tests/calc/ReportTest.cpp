@@ -1,12 +1,5 @@
 // The calculator window's File > Print: the visible calculator's schematic and report,
 // then the chart and its tables, as one document on a recorded page.
-#include <QApplication>
-#include <QLabel>
-#include <QString>
-#include <algorithm>
-#include <tuple>
-#include <vector>
-
 #include "CalcWindowFixture.h"
 #include "PrinterSurface.h"
 #include "RecordingSurface.h"
@@ -20,18 +13,10 @@ constexpr float Top = 3000;  // where the report starts
 
 class ReportTest : public CalcWindowTest {
 protected:
-    void SetUp() override {
-        CalcWindowTest::SetUp();
-        Platform::SetPrinterPage(&page);
-    }
-    void TearDown() override {
-        Platform::SetPrinterPage(nullptr);
-        CalcWindowTest::TearDown();
-    }
     // Prints, and gives "text @x,y" from the report's top down (y from there), up to the chart's first text.
     Texts PrintReport() {
         page.records.clear();
-        CalcTrigger("mnuFilePrint");
+        Platform::SetPrinterPage(&page), CalcTrigger("mnuFilePrint"), Platform::SetPrinterPage(nullptr);
         Texts lines;
         for (const auto& r : page.records) {
             if (r.op != Op::Print) continue;
@@ -46,8 +31,7 @@ protected:
 };
 
 TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    AddPoint({{"DryBulb", "95"}, {"DewPoint", "55.16"}});
+    AddExamplePoints(2);
     OpenCalculator("mnuOptProcHeat");
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");
@@ -65,11 +49,10 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
 }
 
 TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
-    AddPoint({{"DryBulb", "85"}, {"RelHumid", "60"}});
-    AddPoint({{"DryBulb", "55"}, {"RelHumid", "95"}});
+    AddExamplePoints();
     OpenCalculator("mnuOptProcCool");
     CalcTypeAll(
-        {{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "2"}, {"txtCoolFlow", "50"}, {"txtCoolEnt", "23"}});
+        {{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "3"}, {"txtCoolFlow", "50"}, {"txtCoolEnt", "23"}});
     CalcPress("cmdCoolCalc");
     const auto report = PrintReport();
     ASSERT_EQ(report.size(), 6u);
@@ -83,15 +66,12 @@ TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
     const auto state = [](const Record& r) {
         return std::tie(r.op, r.x1, r.y1, r.text, r.fillStyle, r.fontSize, r.fontBold, r.fontTransparent);
     };
-    ASSERT_EQ(page.records.size(), first.size());
-    for (std::size_t i = 0; i < first.size(); ++i)
-        ASSERT_TRUE(state(first[i]) == state(page.records[i])) << i;
+    EXPECT_TRUE(std::ranges::equal(first, page.records, {}, state, state));
 }
 
 // Air/air after its calculation; the others from their labels as a calculation leaves them.
 TEST_F(ReportTest, MixingAndGainsReports) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    AddPoint({{"DryBulb", "95"}, {"RelHumid", "40"}});
+    AddExamplePoints(2);
     OpenCalculator("mnuOptProcAirAir");
     CalcTypeAll(
         {{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "40"}, {"txtAirInPoint2", "2"}, {"txtAirFlowIn2", "60"}});
@@ -107,11 +87,9 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     EXPECT_EQ(PrintReport().at(5), CalcText("lblWatAirWatFlow").toStdString() + " 0.412 @500,1170");
 
     // Three gains make a table; with the air flow given the report ends at the outlet point.
-    CalcTrigger("mnuOptionsHM");
-    CalcType("txtMoistGainFlow", "2");
+    CalcTrigger("mnuOptionsHM"), CalcType("txtMoistGainFlow", "2");
     EXPECT_EQ(PrintReport().at(2), "Mass Flowrate (lb/hr) = 2 @1000,468") << "one gain";
-    Global::NumMoistGains = 3;
-    Global::MoistGains.ReDim(2, 3);
+    Global::NumMoistGains = 3, Global::MoistGains.ReDim(2, 3);
     for (int i = 1; i <= 3; ++i)
         std::tie(Global::MoistGains(1, i), Global::MoistGains(2, i)) = std::pair(1.5f * i, 1000 + 50.0f * i);
     Calc().HMInputKind = 5;

@@ -18,16 +18,6 @@ TEST(ToQtFilter, ConvertsDescriptionPatternPairs) {
     for (auto [filter, qt] : cases) EXPECT_EQ(Platform::ToQtFilter(filter), qt) << filter;
 }
 
-TEST(ScriptedDialogs, CancelKeepsTheOldValues) {
-    Platform::SetDialogBackend(
-        std::make_unique<Platform::ScriptedDialogBackend>());  // nothing queued: cancel
-    Platform::CommonDialog dialog;
-    dialog.FileName = "old.zlv", dialog.Color = 255;
-    EXPECT_TRUE(!dialog.ShowOpen() && !dialog.ShowSave() && !dialog.ShowColor() &&
-                dialog.FileName == "old.zlv" && dialog.Color == 255);
-    Platform::SetDialogBackend(nullptr);
-}
-
 // The real Print Setup dialog, answered by a user's edits queued before it opens.
 TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     QPrinter& printer = Platform::Printer();
@@ -46,8 +36,7 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
         });
     };
     Platform::CommonDialog dialog;
-    dialog.CancelError = true;
-    dialog.Flags = Platform::PrinterFlagSetupOnly;
+    dialog.CancelError = true, dialog.Flags = Platform::PrinterFlagSetupOnly;
     answer(false);
     EXPECT_FALSE(dialog.ShowPrinter());
     EXPECT_TRUE(printer.pageLayout().isEquivalentTo(before) && Platform::PdfOutputPath() == oldPdf);
@@ -57,6 +46,5 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     EXPECT_TRUE(after.orientation() == QPageLayout::Landscape && after.pageSize().id() == QPageSize::Legal);
     EXPECT_NEAR(after.margins(QPageLayout::Millimeter).top(), 20, 0.1);
     EXPECT_EQ(Platform::PdfOutputPath(), "/tmp/elsewhere.pdf");
-    printer.setPageLayout(before);
-    Platform::SetPdfOutputPath(oldPdf);
+    printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
 }

@@ -99,16 +99,12 @@ TEST(Manual, MessageListHoldsEveryMessageOfTheSources) {
 TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     Platform::CommonDialog dialog;
     dialog.HelpFile = "Zolvane.hlp";
-    const auto run = [&](int16_t command) {
-        dialog.HelpCommand = command;
-        return dialog.ShowHelp();
-    };
+    const auto run = [&](int16_t command) { return dialog.HelpCommand = command, dialog.ShowHelp(); };
     const auto source = [](HelpViewer* viewer) { return viewer->txtPage->source().toString(); };
     EXPECT_TRUE(run(Platform::HelpQuit) && !HelpViewer::Current()) << "quit with no viewer open does nothing";
 
-    ASSERT_TRUE(run(Platform::HelpContents));
+    ASSERT_TRUE(run(Platform::HelpContents) && HelpViewer::Current());
     HelpViewer* viewer = HelpViewer::Current();
-    ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible() && viewer->tabHelp->currentIndex() == 0 &&
                 viewer->lstContents->count() >= 40 && source(viewer) == Platform::ManualContents);
 
@@ -126,11 +122,9 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     EXPECT_EQ(source(viewer), Platform::ManualContents);
     viewer->cmdForward->click();
     EXPECT_TRUE(source(viewer).endsWith("points.html#dew-point"));
-    viewer->txtFind->setText("saturation");
-    viewer->cmdFind->click();
+    viewer->txtFind->setText("saturation"), viewer->cmdFind->click();
     EXPECT_EQ(viewer->txtPage->textCursor().selectedText(), "saturation");
-    viewer->txtFind->setText("no such words here");
-    viewer->cmdFind->click();
+    viewer->txtFind->setText("no such words here"), viewer->cmdFind->click();
     EXPECT_EQ(viewer->lblFindStatus->text(), "Not found");
 
     EXPECT_TRUE(run(Platform::HelpQuit));

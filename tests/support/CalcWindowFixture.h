@@ -2,10 +2,7 @@
 #pragma once
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QRadioButton>
 #include <algorithm>
-#include <memory>
 
 #include "CalcWindowLink.h"
 #include "ChartWindowFixture.h"
@@ -14,16 +11,12 @@
 
 class CalcWindowTest : public ChartWindowTest {
 protected:
-    void TearDown() override {
-        link_.reset();
-        ChartWindowTest::TearDown();
-    }
+    void TearDown() override { link_.reset(), ChartWindowTest::TearDown(); }
 
     // Options > Process Calculations > the named item ("mnuOptProcHeat" ... "mnuOptProcHM").
     frmZolvaneCalc& OpenCalculator(const QString& item) {
         if (!link_) link_ = std::make_unique<CalcWindowLink>(Window());
-        Trigger(item);
-        QApplication::processEvents();
+        Trigger(item), QApplication::processEvents();
         return Calc();
     }
     frmZolvaneCalc& Calc() { return CalcLoaded() ? *link_->Window() : OpenCalculator("mnuOptProcHeat"); }
@@ -57,8 +50,7 @@ protected:
     }
     // Types into a box and leaves it for the heat box: the moisture-gain boxes store on leaving.
     void Enter(const QString& box, const QString& text) {
-        CalcFind<QWidget>(box)->setFocus();
-        CalcType(box, text);
+        CalcFind<QWidget>(box)->setFocus(), CalcType(box, text);
         CalcFind<QWidget>("txtHeatMoistQ")->setFocus();
     }
     void CalcPress(const QString& name) { CalcFind<QAbstractButton>(name)->click(); }
@@ -66,8 +58,7 @@ protected:
     void CalcTrigger(const QString& name) { CalcFind<QAction>(name)->trigger(); }
     bool CalcEnabled(const QString& name) { return CalcFind<QWidget>(name)->isEnabled(); }
     bool AllEnabled(std::initializer_list<const char*> names) {
-        return std::all_of(names.begin(), names.end(),
-                           [this](const char* name) { return CalcEnabled(name); });
+        return std::ranges::all_of(names, [this](const char* name) { return CalcEnabled(name); });
     }
     // Not hidden itself (isVisible is false for every control of a window off screen).
     bool CalcShown(const QString& name) { return !CalcFind<QWidget>(name)->isHidden(); }
