@@ -22,8 +22,8 @@ TEST_F(CalcWindowTest, VolumeFlowAtAPointBecomesTheCalculatorsMassFlow) {
         CalcTypeAll({{"txtHeatOutPoint", point}, {"txtHeatFlow", "5"}, {"txtHeatVolFlow", volume}});
         CalcChoose("optHeatOutPoint"), CalcPress("cmdHeatFlowOK");
         EXPECT_EQ(CalcText("txtHeatFlow"), "5");
-        EXPECT_EQ(Told(), std::vector<std::string>{point == "  " ? "No point is provided for the outlet point"
-                                                                 : "Invalid input"});
+        EXPECT_EQ(Told(),
+                  Texts{point == "  " ? "No point is provided for the outlet point" : "Invalid input"});
     }
 }
 
@@ -34,7 +34,7 @@ TEST_F(CalcWindowTest, EachSideCalculatorWritesItsOwnFlowBox) {
     CalcTypeAll({{"txtAirInPoint2", "1"}, {"txtAirFlowIn1", "7"}, {"txtAirVolFlow", "1000"}});
     CalcChoose("optAirIn1"), CalcPress("cmdAirOK");
     CalcChoose("optAirIn2"), CalcPress("cmdAirOK");
-    EXPECT_EQ(Told(), (std::vector<std::string>{"Invalid input", "No point is provided for point 1"}));
+    EXPECT_EQ(Told(), (Texts{"Invalid input", "No point is provided for point 1"}));
     EXPECT_EQ(CalcTexts({"txtAirFlowIn1", "txtAirFlowIn2"}), QStringList({"7", "73.11"}));
 
     Trigger("mnuOptProcWatAir");

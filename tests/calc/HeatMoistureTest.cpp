@@ -2,8 +2,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class HeatMoistureTest : public CalcWindowTest {
 protected:
     // Known point 55 F / 95 %, q 20000 BTU/hr, one gain of 10 lb/hr at 1100 BTU/lb.

@@ -1,5 +1,4 @@
-// The calculator window's File > Print: the visible calculator's schematic and report,
-// then the chart and its tables, as one document on a recorded page.
+// The calculator's File > Print: its schematic and report, then the chart, as one recorded document.
 #include "CalcWindowFixture.h"
 #include "PrinterSurface.h"
 #include "RecordingSurface.h"
@@ -8,7 +7,6 @@ namespace {
 
 using Op = Platform::RecordingSurface::Op;
 using Record = Platform::RecordingSurface::Record;
-using Texts = std::vector<std::string>;
 constexpr float Top = 3000;  // where the report starts
 
 class ReportTest : public CalcWindowTest {

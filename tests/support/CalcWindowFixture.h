@@ -9,6 +9,8 @@
 #include "Screen.h"
 #include "frmZolvaneCalc.h"
 
+using Texts = std::vector<std::string>;
+
 class CalcWindowTest : public ChartWindowTest {
 protected:
     void TearDown() override { link_.reset(), ChartWindowTest::TearDown(); }
