@@ -17,19 +17,6 @@ using namespace Global;
 using Op = Platform::RecordingSurface::Op;
 using Record = Platform::RecordingSurface::Record;
 
-float Internal(double shown) {
-    return static_cast<float>((shown + TempOffset) / TempScale);
-}
-double Shown(float internal) {
-    return static_cast<double>(internal) * TempScale - TempOffset;
-}
-
-void SetLimits(double maxDry, double minDry, double maxDew) {
-    ChartMaxDry = Internal(maxDry);
-    ChartMinDry = ChartMinDew = Internal(minDry);
-    ChartMaxDew = Internal(maxDew);
-}
-
 class ChartTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -41,6 +28,16 @@ protected:
             [this](const std::string& text, MsgIcon, const std::string&) { messages.push_back(text); });
     }
     void TearDown() override { SetMessageSink({}); }
+
+    static float Internal(double shown) { return static_cast<float>((shown + TempOffset) / TempScale); }
+    static double Shown(float internal) { return static_cast<double>(internal) * TempScale - TempOffset; }
+    void Build() { Chart::BuildChartTables(screen, Chart::ModeScreen); }
+    void SetLimits(double maxDry, double minDry, double maxDew) {
+        ChartMaxDry = Internal(maxDry);
+        ChartMinDry = ChartMinDew = Internal(minDry);
+        ChartMaxDew = Internal(maxDew);
+        Build();
+    }
 
     void Draw(int16_t mode = Chart::ModeScreen) {
         Chart::BuildChartTables(screen, mode);
@@ -68,9 +65,8 @@ protected:
     std::vector<std::string> messages;
 };
 
-TEST_F(ChartTest, UsDefaultTables) {
+TEST_F(ChartTest, UsDefaultTablesAndTitles) {
     Draw();
-    EXPECT_TRUE(messages.empty());
     EXPECT_NEAR(ChartMinW, 0.004275, 2e-5);                 // saturated at 35 F
     EXPECT_NEAR(ChartMaxW, 0.03105, 1e-4);                  // 120 F with a 90 F dew point
     EXPECT_NEAR(RHCurves(5, 9).HumidRatio, 0.00923, 3e-5);  // 50 % at 75 F
@@ -91,6 +87,12 @@ TEST_F(ChartTest, UsDefaultTables) {
                                    WetLinesXY(4, c) == Chart::ChartY(box, lower.HumidRatio));
     }
     EXPECT_TRUE(bottom > 2 && bottom < 10);
+    std::string down;  // one letter a line on screen
+    for (const Record& r : Ops(Op::Print)) down += r.x1 == box.R + 600 ? r.text : "";
+    EXPECT_EQ(down, "HumidityRatio");
+    Draw(Chart::ModePrinter);
+    EXPECT_NE(screen.records.front().op, Op::Cls);
+    EXPECT_EQ(Ops(Op::Print, "Humidity").at(0).y1, (box.B + box.T) / 2);
 }
 
 TEST_F(ChartTest, OtherLimitsAndUnits) {
@@ -99,19 +101,17 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
     Chart::SetUnitSystem(false);
     ChartMaxDry = 580.769958f;
     ASSERT_LT(Shown(ChartMaxDry), 49.5);
-    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    Build();
     ASSERT_EQ(NumRHPoints, 25);
     EXPECT_NEAR(Shown(RHCurves(5, 25).DryBulb), 48, 1e-3);
     // A bottom edge below one step: the first humidity-ratio line is one step.
     TempScale = 1, TempOffset = 459.67f;
     SetLimits(120, 0, 90);
-    Chart::BuildChartTables(screen, Chart::ModeScreen);
     EXPECT_FLOAT_EQ(WLabelStart, WLabelStep);
 
     // A hot chart below boiling: each wet-bulb line runs down to the right; those whose lower
     // end lies thousands of degrees out (165 F and up) end on the right edge.
     SetLimits(210, 35, 200);
-    Chart::BuildChartTables(screen, Chart::ModeScreen);
     const float right = Chart::PlotBoxFor(screen, Chart::ModeScreen).R;
     ASSERT_EQ(NumWetLineEnds, 34);
     for (int c = 2; c <= NumWetLineEnds / 2; ++c) {  // the first is the bottom corner itself
@@ -123,31 +123,27 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
     EXPECT_TRUE(messages.empty());
     // Part-degree limits: the whole-degree loop yields 35 ... 41.
     SetLimits(40.6, 35.4, 38);
-    Chart::BuildChartTables(screen, Chart::ModeScreen);
     ASSERT_EQ(NumRHPoints, 7);
     EXPECT_NEAR(Shown(RHCurves(3, 7).DryBulb), 41, 1e-3);
 
-    EXPECT_EQ(Chart::ChooseGridStep(3.5), 1);  // distances 2, 2, 2, 6: the smaller step
-    EXPECT_EQ(Chart::ChooseGridStep(7.5), 5);
-    EXPECT_EQ(Chart::ChooseGridStep(std::numeric_limits<double>::quiet_NaN()), 10);
+    for (auto [range, step] : {std::pair{3.5, 1}, {7.5, 5}, {std::numeric_limits<double>::quiet_NaN(), 10}})
+        EXPECT_EQ(Chart::ChooseGridStep(range), step) << range;  // 3.5: 2, 2, 2, 6 away; the smaller
 }
 
 TEST_F(ChartTest, BadInputsEndAndReportOnce) {
     // Boiling near 102 F: every hotter sample fails alike, and says so once.
     Press = 1;
-    Chart::BuildChartTables(screen, Chart::ModeScreen);
+    Build();
     ASSERT_FALSE(messages.empty());
-    Chart::BuildChartTables(screen, Chart::ModeScreen);  // a resize or print: reported already
+    Build();  // a resize or print: reported already
     EXPECT_EQ(std::set<std::string>(messages.begin(), messages.end()).size(), messages.size());
 
     Press = 14.697f;
     for (float broken : {std::numeric_limits<float>::quiet_NaN(), 1e30f}) {
         SetLimits(broken, -broken, broken);
-        Chart::BuildChartTables(screen, Chart::ModeScreen);
         EXPECT_EQ(NumSatPoints + NumRHPoints, 0);
     }
     SetLimits(30000, -400, 3000);
-    Chart::BuildChartTables(screen, Chart::ModeScreen);
     EXPECT_GT(NumRHPoints, 3000);
 
     NumSatPoints = NumWLines = NumDryLines = NumWetLineEnds = NumRHPoints = NumPoints = 500;
@@ -160,30 +156,8 @@ TEST_F(ChartTest, BadInputsEndAndReportOnce) {
     EXPECT_EQ(empty.ForeColor, 0);
 }
 
-TEST_F(ChartTest, LabelSizesAndColoursFollowTheShownFamilies) {
-    WetLineColor = 0x00FF00, DewLineColor = 0xFF00FF, DryLineColor = 0x808080;
-    Draw();
-    auto at35 = Ops(Op::Print, "35");  // the dry-bulb label, then the label on the curve
-    ASSERT_EQ(at35.size(), 2u);
-    EXPECT_TRUE(at35[0].fontSize == 8.25 && at35[0].color == 0x808080);
-    EXPECT_EQ(at35[1].color, 0xFF00FF);  // dew point wins over wet bulb
-    // Without the humidity-ratio and dew-point families nothing sets 8.25 before the dry bulbs.
-    ShowWLines = ShowDewLines = false;
-    Draw();
-    at35 = Ops(Op::Print, "35");
-    EXPECT_TRUE(at35.at(0).fontSize == 9.25 && at35.at(1).fontSize == 8.25 && at35[1].color == 0x00FF00);
-}
-
-TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowdedAndRelHumidCurvesStayInTheBox) {
-    screen.SetSize(3000, 12000);  // 119 twips between lines, 165 for a label
-    Draw();
-    EXPECT_EQ(DryLabels(),
-              std::vector<std::string>({"35", "45", "55", "65", "75", "85", "95", "105", "115"}));
-    SetLimits(35.8, 35, 35.5);
-    Draw();
-    EXPECT_EQ(DryLabels(), std::vector<std::string>{"35"});
-    SetUp();
-    screen.SetSize(19200, 12000), RHLineColor = 0x0000AA;
+TEST_F(ChartTest, LabelsAndColoursFollowTheShownFamiliesAndRelHumidCurvesStayInTheBox) {
+    WetLineColor = 0x00FF00, DewLineColor = 0xFF00FF, DryLineColor = 0x808080, RHLineColor = 0x0000AA;
     Draw();
     EXPECT_EQ(DryLabels().size(), 17u);
     int onTop = 0, onBottom = 0;
@@ -195,9 +169,27 @@ TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowdedAndRelHumidCurvesStayInTheBox) 
     EXPECT_TRUE(onTop >= 4 && onBottom >= 1);
     for (const char* label : {"10%", "30%", "50%", "70%", "90%"}) EXPECT_EQ(Ops(Op::Print, label).size(), 1u);
     EXPECT_TRUE(Ops(Op::Print, "20%").empty());
+    auto at35 = Ops(Op::Print, "35");  // the dry-bulb label, then the label on the curve
+    ASSERT_EQ(at35.size(), 2u);        // at the curve the dew point's colour wins over the wet bulb's
+    EXPECT_TRUE(at35[0].fontSize == 8.25 && at35[0].color == 0x808080 && at35[1].color == 0xFF00FF);
+    // Without the humidity-ratio and dew-point families nothing sets 8.25 before the dry bulbs.
+    ShowWLines = ShowDewLines = false;
+    Draw();
+    at35 = Ops(Op::Print, "35");
+    EXPECT_TRUE(at35.at(0).fontSize == 9.25 && at35.at(1).fontSize == 8.25 && at35[1].color == 0x00FF00);
     SetLimits(120, 60, 90);  // the 10 % curve lies wholly below the box
     Draw();
     EXPECT_TRUE(Ops(Op::Print, "10%").empty());
+}
+
+TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowded) {
+    screen.SetSize(3000, 12000);  // 119 twips between lines, 165 for a label
+    Draw();
+    EXPECT_EQ(DryLabels(),
+              std::vector<std::string>({"35", "45", "55", "65", "75", "85", "95", "105", "115"}));
+    SetLimits(35.8, 35, 35.5);
+    Draw();
+    EXPECT_EQ(DryLabels(), std::vector<std::string>{"35"});
 }
 
 TEST_F(ChartTest, BareChartWithPointsNumbersAndProcessLines) {
@@ -235,16 +227,6 @@ TEST_F(ChartTest, BareChartWithPointsNumbersAndProcessLines) {
     LineState = 1, ProcLines(2, 4) = 1;  // no longer pending: 3-1 is drawn
     Draw();
     EXPECT_EQ(Ops(Op::Line).size(), 2u + 550u + 3u);
-}
-
-TEST_F(ChartTest, ScreenAndPrinterTitles) {
-    Draw();
-    std::string down;  // one letter a line on screen
-    for (const Record& r : Ops(Op::Print)) down += r.x1 == box.R + 600 ? r.text : "";
-    EXPECT_EQ(down, "HumidityRatio");
-    Draw(Chart::ModePrinter);
-    EXPECT_NE(screen.records.front().op, Op::Cls);
-    EXPECT_EQ(Ops(Op::Print, "Humidity").at(0).y1, (box.B + box.T) / 2);
 }
 
 }  // namespace

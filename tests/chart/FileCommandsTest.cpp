@@ -1,7 +1,3 @@
-#include <unistd.h>
-
-#include <QRadioButton>
-
 #include "ChartFile.h"
 #include "ChartWindowFixture.h"
 #include "UnitSystem.h"
@@ -55,8 +51,7 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     const float maxW = Global::ChartMaxW;
 
     Trigger("mnuEditClear");
-    Find<QRadioButton>("optMetricUnits")->setChecked(true);
-    Press("cmdUnitsOK");
+    UseUnits(false);
     AddPoint({{"DryBulb", "10"}, {"RelHumid", "20"}});
     // Each open is applied whole (the file's lines are the chart's) or changes nothing.
     auto open = [&](const std::string& text, const char* name = "bad.zlv") {
@@ -86,8 +81,7 @@ TEST_F(FileCommandsTest, ReadOnlyFolderAndFileAreRefusedWithTheOldFileIntact) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
     WriteFile("old.zlv", "old");
     std::filesystem::permissions("old.zlv", std::filesystem::perms::owner_read);
-    std::filesystem::permissions(".",
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(".", std::filesystem::perms(0500));
     const std::string said = Choose("mnuFileSave", "old");
     std::filesystem::permissions(".", std::filesystem::perms::owner_all);
     EXPECT_EQ(said, "Error saving data|1|Viduvaduderoru\n");
@@ -95,13 +89,11 @@ TEST_F(FileCommandsTest, ReadOnlyFolderAndFileAreRefusedWithTheOldFileIntact) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // no temporary file left
 }
 
-// Clear All ends as deleting the last point over and over does, limits included.
 TEST_F(FileCommandsTest, ClearAllEndsAsOneByOneDeletion) {
     std::string ends[2];
     Window();
     for (int oneByOne : {0, 1}) {
-        Chart::SetUnitSystem(true);
-        Global::AutoScale = true;
+        Chart::SetUnitSystem(true), Global::AutoScale = true;
         MakeChart({"100", "20", "150", "60", "75", "-10", "90"}, {1, 3, 3, 6, 4, 2, 7, 5});
         for (; oneByOne && Global::NumPoints > 0; Trigger("mnuEditDeletePoints"))
             Window().ShowPointState(Global::NumPoints);

@@ -19,8 +19,7 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
     Enter(true, "17.5");  // about -4910 ft
     Enter(false, "-5000");
     Enter(false, "25000");
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Global::Alt, 25000.0f);
+    EXPECT_TRUE(messages.empty() && Global::Alt == 25000.0f);
     Press("cmdClose");
     EXPECT_FALSE(Shown("frmPress"));
     EXPECT_EQ(Text("txtPress"), "5.454");
@@ -46,25 +45,7 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
     EXPECT_EQ(Told(), std::vector<std::string>{"Altitudes are valid only below 7620 m"});
 }
 
-TEST_F(PressureTest, DeletePointTakesItsLinesAndRenumbers) {
-    AddPoints(5);
-    SetLines({{1, 2}, {2, 3}, {4, 5}});
-    const float fifth = Global::Points(5).DryBulb;
-    Window().ShowPointState(3);
-    Trigger("mnuEditDeletePoints");
-    EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 4}}));
-    EXPECT_EQ(Global::Points(4).DryBulb, fifth);
-    EXPECT_EQ(Global::Points(4).MarkerColor, Global::ColorBlue);
-    EXPECT_EQ(Global::Points.UBound(), 4);
-    SetLines({{2, 1}, {1, 3}});
-    Window().ShowPointState(2);
-    Trigger("mnuEditDeletePoints");
-    EXPECT_EQ(Lines(), (LineList{{1, 2}}));
-    EXPECT_EQ(Global::NumPoints, 3);
-    EXPECT_TRUE(Shown("scrlOutput"));
-}
-
-TEST_F(PressureTest, DeleteLinesAndTheirMessages) {
+TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
     Window();
     Trigger("mnuEditDeleteLines");
     Trigger("mnuEditDeletePoints");
@@ -80,27 +61,32 @@ TEST_F(PressureTest, DeleteLinesAndTheirMessages) {
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 1}}));
     EXPECT_FALSE(Shown("scrlProcess"));
     EXPECT_EQ(Text("lblFromVal(2)"), "3");
-}
 
-TEST_F(PressureTest, CtrlAInATextBoxClearsAll) {
-    AddPoints(4);
-    SetLines({{1, 2}, {3, 4}, {4, 1}});
+    AddPoints(2);  // a point takes its lines, and the later points move down
+    SetLines({{1, 2}, {2, 3}, {4, 5}});
+    const float fifth = Global::Points(5).DryBulb;
+    Window().ShowPointState(3);
+    Trigger("mnuEditDeletePoints");
+    EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 4}}));
+    EXPECT_TRUE(Global::Points(4).DryBulb == fifth && Global::Points(4).MarkerColor == Global::ColorBlue);
+    EXPECT_EQ(Global::Points.UBound(), 4);
+    SetLines({{2, 1}, {1, 3}});
+    Window().ShowPointState(2);
+    Trigger("mnuEditDeletePoints");
+    EXPECT_EQ(Lines(), (LineList{{1, 2}}));
+    EXPECT_TRUE(Global::NumPoints == 3 && Shown("scrlOutput"));
+
+    Tick("chkLines");
+    Window().picZolvane_MouseDown(2, 0, Global::Points(2).PlotX, Global::Points(2).PlotY);
+    ASSERT_EQ(Global::LineState, 2);
+    Trigger("mnuEditDeletePoints");
+    EXPECT_TRUE(Global::LineState == 1 && Global::ProcLines.UBound(1) == 0 && Global::NumPoints == 2);
+    SetLines({{1, 2}, {2, 1}});  // Ctrl+A in a text box clears all
     Window().activateWindow();
     auto* box = Find<QLineEdit>("txtDryBulb");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(Global::Points.UBound() + Global::ProcLines.UBound(1), 0);
-}
-
-TEST_F(PressureTest, DeletingThePendingLinesPointEndsIt) {
-    AddPoints(3);
-    Tick("chkLines");
-    Window().picZolvane_MouseDown(2, 0, Global::Points(2).PlotX, Global::Points(2).PlotY);
-    ASSERT_EQ(Global::LineState, 2);
-    Trigger("mnuEditDeletePoints");
-    EXPECT_EQ(Global::LineState, 1);
-    EXPECT_EQ(Global::ProcLines.UBound(1), 0);
-    EXPECT_EQ(Global::NumPoints, 2);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // File > Print and Print Setup of the chart window, on a recorded page of 8 x 10.5
 // inches (11520 x 15120 twips; 10 twips a character per point, a line 24 per point).
 #include <QProcess>
-#include <tuple>
+#include <algorithm>
 
 #include "ChartWindowFixture.h"
 #include "PrinterSurface.h"
@@ -14,22 +14,14 @@ using Record = Platform::RecordingSurface::Record;
 
 class PrintTest : public ChartWindowTest {
 protected:
-    void SetUp() override {
-        ChartWindowTest::SetUp();
-        Platform::SetPrinterPage(&page);
-    }
-    void TearDown() override {
-        Platform::SetPrinterPage(nullptr);
-        ChartWindowTest::TearDown();
-    }
+    void SetUp() override { ChartWindowTest::SetUp(), Platform::SetPrinterPage(&page); }
+    void TearDown() override { Platform::SetPrinterPage(nullptr), ChartWindowTest::TearDown(); }
     void Print() {
         page.records.clear();
         Trigger("mnuFilePrint");
     }
-    const Record* Text(const std::string& text) const {
-        for (const Record& r : page.records)
-            if (r.op == Op::Print && r.text == text) return &r;
-        return nullptr;
+    bool Text(const std::string& t) const {
+        return std::ranges::any_of(page.records, [&](auto& r) { return r.op == Op::Print && r.text == t; });
     }
     // What starts at height y in drawing order: texts as "text@x", lines as "x1>x2,y2".
     std::string Row(float y) const {
@@ -50,8 +42,7 @@ protected:
 TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
-    SetLines({{1, 2}, {2, 0}});
-    Global::LineState = 2;  // the second line waits for its To point
+    SetLines({{1, 2}, {2, 0}}), Global::LineState = 2;  // the second line waits for its To point
     const float plotX = Global::Points(1).PlotX;
     Print();
     ASSERT_TRUE(Text("Pressure = 14.70 psia") && page.records.back().op == Op::EndDoc) << "the chart first";
@@ -81,9 +72,7 @@ TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
 
 TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
     Print();
-    EXPECT_TRUE(Text("Altitude = 0.0 ft"));
-    EXPECT_FALSE(Text("Data Points"));
-    Trigger("mnuOptionsUnits");
+    EXPECT_TRUE(Text("Altitude = 0.0 ft") && !Text("Data Points"));
     UseUnits(false);
     AddPoint({{"DryBulb", "24"}, {"RelHumid", "50"}});
     Print();

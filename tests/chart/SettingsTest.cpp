@@ -12,9 +12,9 @@
 
 namespace {
 
-const std::string DefaultText =
-    "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n0,0,0,0,0,14.697,0,29.92347\r\n#TRUE#,#FALSE#,#FALSE#"
-    "\r\n";
+const std::string Line1 = "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n",
+                  Line2 = "0,0,0,0,0,14.697,0,29.92347", Line3 = "\r\n#TRUE#,#FALSE#,#FALSE#\r\n",
+                  DefaultText = Line1 + Line2 + Line3;
 
 std::string Written(const Chart::SettingsRecord& record) {
     std::ostringstream out;
@@ -46,7 +46,7 @@ protected:
     const std::string path = (dir / "Zolvane.ini").string();
 };
 
-TEST(FieldFile, FloatsAreShortestOfSevenDigitsAndTheReaderRefusesBadFields) {
+TEST(Settings, FieldsAreShortestFloatsAndBadFieldsOrDamagedRecordsAreRefused) {
     std::string texts;
     for (float v : {14.697f, static_cast<float>(29.92347320551491), 0.0f, 1.5e-5f, -1.0f, 2.5e7f, 25000.0f})
         texts += Chart::FloatText(v) + " ";
@@ -61,15 +61,11 @@ TEST(FieldFile, FloatsAreShortestOfSevenDigitsAndTheReaderRefusesBadFields) {
     EXPECT_EQ(r.ReadInt(0, 100), 2);
     EXPECT_EQ(r.ReadInt(0, 4), 4);
     EXPECT_EQ(r.ReadInt(0, 4), std::nullopt);  // 5 is out of range
-}
 
-TEST(Settings, DamagedRecordsAreRefused) {
-    const std::string line1 = "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n",
-                      line2 = "0,0,0,0,0,14.697,0,29.92347", line3 = "\r\n#TRUE#,#FALSE#,#FALSE#\r\n";
-    ASSERT_TRUE(Read(line1 + line2 + line3));
-    for (const std::string& text : {line1 + line2 + "\r\n", std::string(),
-                                    "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,-5,0,255,0\r\n" + line2 + line3,
-                                    line1 + line2 + "\r\nyes,#FALSE#,#FALSE#\r\n"})
+    ASSERT_TRUE(Read(DefaultText));
+    for (const std::string& text : {Line1 + Line2 + "\r\n", std::string(),
+                                    "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,-5,0,255,0\r\n" + Line2 + Line3,
+                                    Line1 + Line2 + "\r\nyes,#FALSE#,#FALSE#\r\n"})
         EXPECT_FALSE(Read(text)) << text;
     for (const char* bad : {"0,0,0,0,0,abc,0,29.92347", "0,0,9,0,0,14.697,0,29.92347",  // no such style
                             "0,0,0,0,0,nan,0,29.92347", "0,0,0,0,0,--14.697,0,29.92347",
@@ -77,9 +73,9 @@ TEST(Settings, DamagedRecordsAreRefused) {
                             "0,0,0,0,0,0.001,0,0.002036026",      // far above any chart's altitude
                             "0,0,0,0,0,1E+30,0,2.036026E+30",     // far below
                             "0,0,0,0,0,14.697,-1E+07,29.92347"})  // an altitude the frame refuses
-        EXPECT_FALSE(Read(line1 + bad + line3)) << bad;
+        EXPECT_FALSE(Read(Line1 + bad + Line3)) << bad;
     EXPECT_FALSE(
-        Read(line1 + "0,0,0,0,0,14.697" + std::string(Chart::MaxFieldLength, ' ') + ",0,29.92347" + line3));
+        Read(Line1 + "0,0,0,0,0,14.697" + std::string(Chart::MaxFieldLength, ' ') + ",0,29.92347" + Line3));
     // The pressures at both ends of the altitude range are sound, as their own rounding leaves them.
     for (double feet : {25000.0, -5000.0}) {
         auto end = Chart::FromAltitude(feet);
@@ -104,7 +100,7 @@ TEST_F(SettingsFileTest, OnlyASmallRegularFileIsRead) {
     EXPECT_FALSE(Chart::LoadSettingsFile(path));
 }
 
-TEST_F(SettingsFileTest, SaveReplacesTheFileAndSparesItsNeighbours) {
+TEST_F(SettingsFileTest, SaveReplacesTheFileSparingItsNeighboursOrWritesInPlace) {
     WriteRaw("old contents that are not settings");
     std::filesystem::permissions(path, std::filesystem::perms(0640));
     std::ofstream(path + ".tmp") << "a user's own file";
@@ -114,11 +110,8 @@ TEST_F(SettingsFileTest, SaveReplacesTheFileAndSparesItsNeighbours) {
     EXPECT_EQ(Contents(path + ".tmp"), "a user's own file");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
     EXPECT_FALSE(Chart::SaveSettingsFile((dir / "no" / "Zolvane.ini").string(), Chart::SettingsRecord{}));
-}
-
-TEST_F(SettingsFileTest, ATargetThatCannotGetATemporaryNeighbourIsWrittenInPlace) {
-    // A name so long that no longer name fits beside it stands in for a read-only folder,
-    // which the superuser would not notice; the folder itself is tried when not privileged.
+    // Without room for a temporary neighbour the file is written in place: a name too long for a
+    // longer one beside it stands in for a read-only folder, which is tried too when not privileged.
     const std::string longPath = (dir / std::string(250, 'z')).string();
     std::ofstream(longPath) << "old";
     EXPECT_TRUE(Chart::SaveSettingsFile(longPath, Chart::SettingsRecord{}));

@@ -1,12 +1,10 @@
-// Drives the real chart window offscreen by control names, in a folder of its own
-// (the window reads and writes Zolvane.ini in the working directory), with messages
-// recorded and dialogs answered from a script.
+// Drives the real chart window offscreen by control names, in a folder of its own (for its
+// Zolvane.ini), with messages recorded and dialogs answered from a script.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +24,6 @@
 #include "PictureBox.h"
 #include "frmZolvane.h"
 
-// Failures show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
@@ -49,10 +46,9 @@ protected:
         std::filesystem::create_directories(dir_);
         oldDir_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_);
-        Global::SetMessageSink(
-            [this](const std::string& text, Global::MsgIcon icon, const std::string& title) {
-                messages.push_back({text, icon, title});
-            });
+        Global::SetMessageSink([this](const std::string& text, Global::MsgIcon icon, auto& title) {
+            messages.push_back({text, icon, title});
+        });
         auto backend = std::make_unique<Platform::ScriptedDialogBackend>();
         dialogs = backend.get();
         Platform::SetDialogBackend(std::move(backend));
@@ -93,13 +89,9 @@ protected:
     bool Shown(const QString& name) { return !Find<QWidget>(name)->isHidden(); }
 
     QString Text(const QString& name) {
-        if (auto* edit = Window().findChild<QLineEdit*>(name)) return edit->text();
-        if (auto* label = Window().findChild<QLabel*>(name)) return label->text();
-        if (auto* button = Window().findChild<QAbstractButton*>(name)) return button->text();
-        ADD_FAILURE() << "no text control " << name.toStdString();
-        return {};
+        auto* control = Find<QWidget>(name);
+        return control ? control->property("text").toString() : QString();
     }
-    // The named controls' texts joined by "|".
     QString TextsOf(const QStringList& names) {
         QStringList texts;
         for (const QString& name : names) texts << Text(name);
@@ -115,10 +107,7 @@ protected:
     // Ticks exactly the named boxes, types their texts and presses Calculate.
     void AddPoint(std::vector<std::pair<QString, QString>> entries) {
         for (const char* box : {"chkDryBulb", "chkWetBulb", "chkDewPoint", "chkRelHumid"}) Tick(box, false);
-        for (auto& [name, text] : entries) {
-            Tick("chk" + name);
-            Type("txt" + name, text);
-        }
+        for (auto& [name, text] : entries) Tick("chk" + name), Type("txt" + name, text);
         Press("cmdCalculate");
     }
 
