@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ChartTables.h"
 #include "Global.h"
@@ -254,7 +255,8 @@ void DrawStatePoints(Surface& target, const PlotBox& box) {
         target.Circle(x, y, 35);
         target.ForeColor = 0;
         target.CurrentX = static_cast<double>(target.CurrentX) + 30;
-        target.Print(Global::FormatValue(p, 0));
+        // A whole number's text without the general formatter: a big chart has thousands.
+        target.Print(std::to_string(p));
     }
 }
 
@@ -312,14 +314,23 @@ void DrawProcessLines(Surface& target) {
     // The pending line's To point is still 0: the rubber band shows it.
     if (Global::LineState == 2) n = n - 1;
     const int numPoints = std::min<int>(Global::NumPoints, Global::Points.UBound());
+    // Runs of one colour go to the target together, in their order.
+    std::vector<Platform::Segment> run;
+    int32_t runColor = Global::ColorRed;
     for (int k = 1; k <= n; ++k) {
         const int from = lines(1, k), to = lines(2, k);
         if (from < 1 || from > numPoints || to < 1 || to > numPoints) continue;
         const int32_t color = k == Global::SelProcLine ? Global::ColorBlue : Global::ColorRed;
+        if (color != runColor) {
+            target.Lines(run, runColor);
+            run.clear();
+            runColor = color;
+        }
         const auto& a = Global::Points(from);
         const auto& b = Global::Points(to);
-        target.Line(a.PlotX, a.PlotY, b.PlotX, b.PlotY, color);
+        run.push_back({a.PlotX, a.PlotY, b.PlotX, b.PlotY});
     }
+    target.Lines(run, runColor);
 }
 
 }  // namespace Chart

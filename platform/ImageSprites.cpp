@@ -98,20 +98,21 @@ void CopyPixels(QRgb* to, const QRgb* from, int count) {
 }  // namespace
 
 ImageSurface::SpriteSet& ImageSurface::Sprites(const std::string& font, double size, int32_t color,
-                                               int32_t fill, int16_t width, std::size_t count) {
+                                               int32_t fill, int16_t width, std::size_t count,
+                                               std::size_t& lastSet) {
     auto matches = [&](const SpriteSet& set) {
         return set.size == size && set.color == color && set.fill == fill && set.width == width &&
                set.font == font && set.images.size() == count;
     };
-    if (lastSet_ < spriteSets_.size() && matches(spriteSets_[lastSet_])) return spriteSets_[lastSet_];
+    if (lastSet < spriteSets_.size() && matches(spriteSets_[lastSet])) return spriteSets_[lastSet];
     auto found = std::find_if(spriteSets_.begin(), spriteSets_.end(), matches);
     if (found == spriteSets_.end()) {
         // A handful of colours and fonts is the rule; a stream of new ones starts afresh.
         if (spriteSets_.size() >= 64) spriteSets_.clear();
-        spriteSets_.push_back({font, size, color, fill, width, std::vector<QImage>(count), {}});
+        spriteSets_.push_back({font, size, color, fill, width, std::vector<Sprite>(count), {}});
         found = spriteSets_.end() - 1;
     }
-    lastSet_ = static_cast<std::size_t>(found - spriteSets_.begin());
+    lastSet = static_cast<std::size_t>(found - spriteSets_.begin());
     return *found;
 }
 
@@ -122,17 +123,25 @@ uchar* ImageSurface::WritableBits() {
     return image_.bits();
 }
 
-void ImageSurface::Blend(const QImage& sprite, int left, int top, uchar* bits) {
-    left += sprite.offset().x();
-    top += sprite.offset().y();
+void ImageSurface::Sprite::Keep(QImage made) {
+    image = std::move(made);
+    pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    width = image.width();
+    height = image.height();
+    stride = static_cast<int>(image.bytesPerLine() / qsizetype(sizeof(QRgb)));
+    left = image.offset().x();
+    top = image.offset().y();
+}
+
+void ImageSurface::Blend(const Sprite& sprite, int left, int top, uchar* bits) {
+    left += sprite.left;
+    top += sprite.top;
     const int x0 = std::max(0, -left), y0 = std::max(0, -top);
-    const int x1 = std::min(sprite.width(), width_ - left);
-    const int y1 = std::min(sprite.height(), height_ - top);
-    if (x0 >= x1 || y0 >= y1) return;
-    const qsizetype stride = qsizetype(width_) * qsizetype(sizeof(QRgb));
+    const int x1 = std::min(sprite.width, width_ - left);
+    const int y1 = std::min(sprite.height, height_ - top);
     for (int sy = y0; sy < y1; ++sy) {
-        const auto* src = reinterpret_cast<const QRgb*>(sprite.constScanLine(sy));
-        auto* dst = reinterpret_cast<QRgb*>(bits + (top + sy) * stride) + left;
+        const QRgb* src = sprite.pixels + qsizetype(sy) * sprite.stride;
+        auto* dst = reinterpret_cast<QRgb*>(bits) + qsizetype(top + sy) * width_ + left;
         for (int sx = x0; sx < x1; ++sx) {
             const QRgb s = src[sx];
             const int a = qAlpha(s);
@@ -149,20 +158,6 @@ void ImageSurface::Blend(const QImage& sprite, int left, int top, uchar* bits) {
     }
 }
 
-void ImageSurface::CopyCell(const QImage& sprite, int left, int top, QRect cell, uchar* bits) {
-    const int x0 = std::max({cell.left(), left, 0});
-    const int x1 = std::min({cell.right() + 1, left + sprite.width(), width_});
-    const int y0 = std::max({cell.top(), top, 0});
-    const int y1 = std::min({cell.bottom() + 1, top + sprite.height(), height_});
-    if (x0 >= x1 || y0 >= y1) return;
-    const uchar* from = sprite.constBits();
-    const qsizetype stride = qsizetype(width_) * qsizetype(sizeof(QRgb)),
-                    spriteStride = sprite.bytesPerLine();
-    for (int y = y0; y < y1; ++y)
-        CopyPixels(reinterpret_cast<QRgb*>(bits + y * stride) + x0,
-                   reinterpret_cast<const QRgb*>(from + (y - top) * spriteStride) + (x0 - left), x1 - x0);
-}
-
 bool ImageSurface::DrawDot(float x, float y, float radius, int32_t color) {
     const double k = UnitsPerTwip();
     const double r = radius * k;
@@ -175,11 +170,11 @@ bool ImageSurface::DrawDot(float x, float y, float radius, int32_t color) {
     const auto [iy, qy] = Split(y * k);
     const int pen = std::max<int>(1, DrawWidth);
     const int margin = static_cast<int>(std::ceil(r)) + pen + 1;
-    SpriteSet& set = Sprites({}, radius, color, FillColor, DrawWidth, Steps * Steps);
-    QImage& sprite = set.images[static_cast<std::size_t>(qx * Steps + qy)];
-    if (sprite.isNull()) {
-        sprite = BlankSprite(2 * margin + 1, 2 * margin + 1);
-        QPainter painter(&sprite);
+    SpriteSet& set = Sprites({}, radius, color, FillColor, DrawWidth, Steps * Steps, lastDots_);
+    Sprite& sprite = set.images[static_cast<std::size_t>(qx * Steps + qy)];
+    if (!sprite.pixels) {
+        QImage image = BlankSprite(2 * margin + 1, 2 * margin + 1);
+        QPainter painter(&image);
         QPen outline(ToQColor(color));
         outline.setWidthF(pen);
         outline.setCapStyle(pen > 1 ? Qt::RoundCap : Qt::FlatCap);
@@ -187,7 +182,7 @@ bool ImageSurface::DrawDot(float x, float y, float radius, int32_t color) {
         painter.setBrush(ToQColor(FillColor));
         painter.drawEllipse(QPointF(margin + double(qx) / Steps, margin + double(qy) / Steps), r, r);
         painter.end();
-        sprite = Cropped(sprite);
+        sprite.Keep(Cropped(image));
     }
     Blend(sprite, ix - margin, iy - margin, WritableBits());
     Changed();
@@ -205,61 +200,58 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
         chars[i] = static_cast<std::size_t>(index);
     }
     const QFontMetricsF& metrics = Metrics();
-    const QFont& font = CurrentFont();
     const bool opaque = !FontTransparent;
-    const std::string fontKey = FontName + (FontBold ? "|b" : "|") + (FontItalic ? "i" : "");
-    SpriteSet& set =
-        Sprites(fontKey, FontSize, ForeColor, opaque ? BackColor : -1, 0, NumberChars.size() * Steps * Steps);
+    fontKey_.assign(FontName).append(FontBold ? "|b" : "|").append(FontItalic ? "i" : "");
+    SpriteSet& set = Sprites(fontKey_, FontSize, ForeColor, opaque ? BackColor : -1, 0,
+                             NumberChars.size() * Steps * Steps, lastGlyphs_);
     if (set.advances.empty())
         for (char c : NumberChars) set.advances.push_back(metrics.horizontalAdvance(QChar(c)));
     // Digits have fixed advances and no kerning: the number is as wide as its characters.
-    double advances[32];
     double width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        advances[i] = set.advances[chars[i]];
-        width += advances[i];
-    }
+    for (std::size_t i = 0; i < text.size(); ++i) width += set.advances[chars[i]];
     const double k = UnitsPerTwip();
     const double height = metrics.height();
     const double x = CurrentX * k, y = CurrentY * k;
-    const bool visible = x + width + GlyphPad >= 0 && y + height + GlyphPad >= 0 && x - GlyphPad < width_ &&
-                         y - GlyphPad < height_;
-    if (visible) {
-        // An opaque number owns its cell: each character's part of it, background
-        // included, is copied whole, whatever lay beneath.
+    if (x + width + GlyphPad >= 0 && y + height + GlyphPad >= 0 && x - GlyphPad < width_ &&
+        y - GlyphPad < height_) {
         const auto [iy, qy] = Split(y);
-        // The rows and columns whose centres lie in the cell, as a fill of the cell covers.
-        const int rowTop = static_cast<int>(std::ceil(y - 0.5));
-        const int rowEnd = static_cast<int>(std::ceil(y + height - 0.5));
+        const int top = iy - GlyphPad;
+        // An opaque number owns its cell, background included, whatever lay beneath:
+        // each character's part of it, the columns whose centres it covers, is copied
+        // whole. Row by row, as the rows of the picture lie in memory.
+        struct Piece {
+            const QRgb* from;
+            qsizetype stride;  // of the sprite, in pixels
+            int to, count;
+        };
+        Piece pieces[32];
+        int pieceCount = 0;
         uchar* const bits = WritableBits();
         double penX = x;
         for (std::size_t i = 0; i < text.size(); ++i) {
+            const double advance = set.advances[chars[i]];
             const auto [ix, qx] = Split(penX, true);
-            const std::size_t index = (chars[i] * Steps + qx) * Steps + qy;
-            QImage& sprite = set.images[index];
-            if (sprite.isNull()) {
-                // An opaque cell is made as the picture's own pixels are, so it looks the same.
-                sprite = BlankSprite(static_cast<int>(std::ceil(advances[i])) + 2 * GlyphPad,
-                                     static_cast<int>(std::ceil(height)) + 2 * GlyphPad,
-                                     opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-                if (opaque) sprite.fill(ToQColor(BackColor));
-                QPainter painter(&sprite);
-                painter.setFont(font);
-                painter.setPen(ToQColor(ForeColor));
-                painter.drawText(
-                    QPointF(GlyphPad + double(qx) / Steps, GlyphPad + double(qy) / Steps + metrics.ascent()),
-                    QString(QChar(text[i])));
-                painter.end();
-                if (!opaque) sprite = Cropped(sprite);
+            const Sprite& sprite = GlyphSprite(set, chars[i], qx, qy, opaque);
+            const int left = ix - GlyphPad;
+            if (!opaque) {
+                Blend(sprite, left, top, bits);
+            } else {
+                const int x0 = std::max({static_cast<int>(std::ceil(penX - 0.5)), left, 0});
+                const int x1 = std::min(
+                    {static_cast<int>(std::ceil(penX + advance - 0.5)), left + sprite.width, width_});
+                if (x0 < x1) pieces[pieceCount++] = {sprite.pixels + (x0 - left), sprite.stride, x0, x1 - x0};
             }
-            if (opaque)
-                CopyCell(sprite, ix - GlyphPad, iy - GlyphPad,
-                         QRect(QPoint(static_cast<int>(std::ceil(penX - 0.5)), rowTop),
-                               QPoint(static_cast<int>(std::ceil(penX + advances[i] - 0.5)) - 1, rowEnd - 1)),
-                         bits);
-            else
-                Blend(sprite, ix - GlyphPad, iy - GlyphPad, bits);
-            penX += advances[i];
+            penX += advance;
+        }
+        // The rows whose centres lie in the cell, as a fill of the cell covers.
+        const int y0 = std::max({static_cast<int>(std::ceil(y - 0.5)), top, 0});
+        const int y1 = std::min({static_cast<int>(std::ceil(y + height - 0.5)),
+                                 top + static_cast<int>(std::ceil(height)) + 2 * GlyphPad, height_});
+        for (int row = y0; row < y1; ++row) {
+            auto* line = reinterpret_cast<QRgb*>(bits + qsizetype(row) * width_ * qsizetype(sizeof(QRgb)));
+            for (int p = 0; p < pieceCount; ++p)
+                CopyPixels(line + pieces[p].to, pieces[p].from + (row - top) * pieces[p].stride,
+                           pieces[p].count);
         }
         Changed();
     }
@@ -270,6 +262,27 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
         CurrentX += static_cast<float>(width / k);
     }
     return true;
+}
+
+const ImageSurface::Sprite& ImageSurface::GlyphSprite(SpriteSet& set, std::size_t index, int qx, int qy,
+                                                      bool opaque) {
+    Sprite& sprite =
+        set.images[(index * Steps + static_cast<std::size_t>(qx)) * Steps + static_cast<std::size_t>(qy)];
+    if (sprite.pixels) return sprite;
+    // An opaque cell is made as the picture's own pixels are, so it looks the same.
+    const QFontMetricsF& metrics = Metrics();
+    QImage image = BlankSprite(static_cast<int>(std::ceil(set.advances[index])) + 2 * GlyphPad,
+                               static_cast<int>(std::ceil(metrics.height())) + 2 * GlyphPad,
+                               opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    if (opaque) image.fill(ToQColor(BackColor));
+    QPainter painter(&image);
+    painter.setFont(CurrentFont());
+    painter.setPen(ToQColor(ForeColor));
+    painter.drawText(QPointF(GlyphPad + double(qx) / Steps, GlyphPad + double(qy) / Steps + metrics.ascent()),
+                     QString(QChar(NumberChars[index])));
+    painter.end();
+    sprite.Keep(opaque ? image : Cropped(image));
+    return sprite;
 }
 
 void ImageSurface::Circle(float x, float y, float radius, std::optional<int32_t> color) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
 #include <QPen>
 #include <functional>
 #include <memory>
@@ -23,6 +24,7 @@ namespace Platform {
 class QtSurface : public Surface {
 public:
     void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}) override;
+    void Lines(std::span<const Segment> segments, int32_t color) override;
     void Circle(float x, float y, float radius, std::optional<int32_t> color = {}) override;
     void Print(const std::string& text, bool endLine = true) override;
     float TextWidth(const std::string& text) override;
@@ -71,6 +73,7 @@ private:
     std::optional<DrawModes> appliedMode_;
     bool appliedFont_ = false;
     QPen pen_;
+    std::vector<QLineF> lineBuffer_;  // kept between batches to spare the allocation
 
     // Font built from the font settings, rebuilt only when one of them changes.
     bool fontValid_ = false;
@@ -121,26 +124,36 @@ private:
 
     bool DrawDot(float x, float y, float radius, int32_t color);
     bool PrintNumber(const std::string& text, bool endLine);
-    // Copies the inked pixels of a premultiplied image with its top-left at (left, top)
-    // into the picture's pixels `bits` (from WritableBits).
-    void Blend(const QImage& sprite, int left, int top, uchar* bits);
     uchar* WritableBits();
-    // Copies the part of an opaque image that falls in `cell` (picture pixels).
-    void CopyCell(const QImage& sprite, int left, int top, QRect cell, uchar* bits);
 
-    // Images of one dot or one character at each sixteenth of a pixel of offset.
+    // An image made once, with what copying it needs read out of it beforehand.
+    struct Sprite {
+        QImage image;
+        const QRgb* pixels = nullptr;                              // null: not made yet
+        int width = 0, height = 0, stride = 0, left = 0, top = 0;  // stride in pixels
+        void Keep(QImage made);
+    };
+    // Images of one dot or one character at each quarter of a pixel of offset.
     struct SpriteSet {
         std::string font;  // font name, size, weight and slant of glyphs; empty for dots
         double size = 0;
         int32_t color = 0, fill = 0;
         int16_t width = 0;
-        std::vector<QImage> images;
+        std::vector<Sprite> images;
         std::vector<double> advances;  // of the characters, for glyph sets
     };
+    // The set for these settings, made when new; `lastSet` remembers where it was found.
     SpriteSet& Sprites(const std::string& font, double size, int32_t color, int32_t fill, int16_t width,
-                       std::size_t count);
+                       std::size_t count, std::size_t& lastSet);
+    // The image of character `index` of a glyph set at offset step (qx, qy), made when new.
+    const Sprite& GlyphSprite(SpriteSet& set, std::size_t index, int qx, int qy, bool opaque);
+    // Copies the inked pixels of a premultiplied sprite placed at (left, top) into the
+    // picture's pixels `bits` (from WritableBits).
+    void Blend(const Sprite& sprite, int left, int top, uchar* bits);
     std::vector<SpriteSet> spriteSets_;
-    std::size_t lastSet_ = 0;
+    // Dots and numbers alternate: each keeps its own last set.
+    std::size_t lastDots_ = 0, lastGlyphs_ = 0;
+    std::string fontKey_;
 
     int width_ = 0;
     int height_ = 0;

@@ -6,11 +6,16 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace Platform {
 
 enum class DrawModes { Copy, Invert };
+
+struct Segment {
+    float x1, y1, x2, y2;
+};
 
 inline constexpr int16_t FillSolid = 0;
 inline constexpr int16_t FillTransparent = 1;
@@ -47,6 +52,11 @@ public:
     // Segment in `color`, else ForeColor, dashed by DrawStyle; the current position
     // becomes its end.
     virtual void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}) = 0;
+
+    // Many segments in one colour, as Line would draw them one after another.
+    virtual void Lines(std::span<const Segment> segments, int32_t color) {
+        for (const Segment& s : segments) Line(s.x1, s.y1, s.x2, s.y2, color);
+    }
 
     // Circle in `color`, else ForeColor, filled with FillColor when FillStyle is
     // FillSolid; the current position becomes its centre.
