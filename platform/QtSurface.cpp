@@ -138,23 +138,6 @@ void QtSurface::Line(float x1, float y1, float x2, float y2, std::optional<int32
     Changed();
 }
 
-void QtSurface::Lines(std::span<const Segment> segments, int32_t color) {
-    if (segments.empty()) return;
-    CurrentX = segments.back().x2;
-    CurrentY = segments.back().y2;
-    QPainter* painter = PreparePainter();
-    if (!painter) return;
-    ApplyPen(*painter, color);
-    // One call for the lot: the painter's set-up per call costs more than a short line.
-    const double k = UnitsPerTwip();
-    lineBuffer_.clear();
-    for (const Segment& s : segments)
-        if (Usable(s.x1) && Usable(s.y1) && Usable(s.x2) && Usable(s.y2))
-            lineBuffer_.emplace_back(s.x1 * k, s.y1 * k, s.x2 * k, s.y2 * k);
-    painter->drawLines(lineBuffer_.data(), static_cast<int>(lineBuffer_.size()));
-    Changed();
-}
-
 void QtSurface::Circle(float x, float y, float radius, std::optional<int32_t> color) {
     CurrentX = x;
     CurrentY = y;

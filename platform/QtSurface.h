@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QLineF>
 #include <QPen>
 #include <functional>
 #include <memory>
@@ -24,7 +23,6 @@ namespace Platform {
 class QtSurface : public Surface {
 public:
     void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}) override;
-    void Lines(std::span<const Segment> segments, int32_t color) override;
     void Circle(float x, float y, float radius, std::optional<int32_t> color = {}) override;
     void Print(const std::string& text, bool endLine = true) override;
     float TextWidth(const std::string& text) override;
@@ -73,7 +71,6 @@ private:
     std::optional<DrawModes> appliedMode_;
     bool appliedFont_ = false;
     QPen pen_;
-    std::vector<QLineF> lineBuffer_;  // kept between batches to spare the allocation
 
     // Font built from the font settings, rebuilt only when one of them changes.
     bool fontValid_ = false;
@@ -108,7 +105,9 @@ public:
     float Height() const override;
     void Cls() override;
     // Small solid dots and numbers, which a big chart draws by the thousand, come from
-    // images made once and copied; anything else is drawn as on any surface.
+    // images made once and copied, and thin solid lines in a batch are set pixel by pixel;
+    // anything else is drawn as on any surface.
+    void Lines(std::span<const Segment> segments, int32_t color) override;
     void Circle(float x, float y, float radius, std::optional<int32_t> color = {}) override;
     void Print(const std::string& text, bool endLine = true) override;
 

@@ -153,6 +153,33 @@ TEST(ImageSurface, AbsurdCoordinatesAreIgnoredAndEmptySurfacesAreSafe) {
         << "a new picture starts in BackColor";
 }
 
+TEST(ImageSurface, BatchedThinLinesFollowTheLinesDrawnOneByOne) {
+    const Platform::Segment segments[] = {{10, 20, 1400, 900},  {1400, 900, 30, 1450},
+                                          {NAN, 5, 60, 70},     {-300, 1200, 2000, 40},
+                                          {700, 700, 700, 700}, {1490, -50, 1200, 3000}};
+    ImageSurface batch(100, 100), split(100, 100), single(100, 100);
+    batch.Lines(segments, Red);
+    EXPECT_TRUE(batch.CurrentX == 1200 && batch.CurrentY == 3000);
+    for (const auto& g : segments) split.Lines({&g, 1}, Red), single.Line(g.x1, g.y1, g.x2, g.y2, Red);
+    // Batched or not, a line has the same pixels: one drawn over in another colour leaves nothing.
+    EXPECT_EQ(batch.Image(), split.Image());
+    // Each inked pixel touches one the painter inks, and the other way round.
+    auto near = [](const QImage& a, const QImage& b) {
+        int strays = 0, inked = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (a.pixel(x, y) != qRgb(255, 255, 255))
+                    ++inked, strays += Count(b, QRect(x - 1, y - 1, 3, 3) & QRect(0, 0, 100, 100), Red) == 0;
+        return inked > 200 && strays == 0;
+    };
+    EXPECT_TRUE(near(batch.Image(), single.Image()) && near(single.Image(), batch.Image()));
+    ImageSurface dashed(100, 100), dashedOne(100, 100);
+    dashed.DrawStyle = dashedOne.DrawStyle = 1;  // dashes are left to the painter
+    dashed.Lines(segments, Red);
+    for (const auto& g : segments) dashedOne.Line(g.x1, g.y1, g.x2, g.y2, Red);
+    EXPECT_EQ(dashed.Image(), dashedOne.Image());
+}
+
 TEST(ImageSurface, NumbersAndSmallDotsLookAsDrawnDirectly) {
     ImageSurface s(120, 40);
     s.FontTransparent = false, s.BackColor = Cyan, s.ForeColor = Blue;
