@@ -24,6 +24,7 @@ constexpr int BigCount = 32767;
 // States spread over the US default chart, row by row, each joined to the next.
 std::string BigChartText() {
     Global::Press = 14.697f;
+    Global::PressInHg = 14.697f * 2.036026f;
     Chart::ChartFileData data;
     const int columns = 182;
     for (int i = 0; i < BigCount; ++i) {

@@ -223,8 +223,7 @@ ParsedChartFile ParseChartFile(std::string_view text) {
 }
 
 std::string ChartFileText(const ChartFileData& data) {
-    std::ostringstream text;
-    FieldWriter out(text);
+    FieldWriter out;
     WriteSettingsRecord(out, data.Settings);
     out.Write(data.ProcessDataPresent);
     out.Write(static_cast<int32_t>(data.Lines.size()));
@@ -241,7 +240,7 @@ std::string ChartFileText(const ChartFileData& data) {
         out.Write(static_cast<int32_t>(line[1]));
         out.EndLine();
     }
-    return text.str();
+    return out.Text();
 }
 
 ChartFileData CurrentChart(const SettingsRecord& settings) {

@@ -97,32 +97,32 @@ std::optional<std::string> FieldReader::ReadText() {
 }
 
 void FieldWriter::Separate() {
-    if (lineStarted_) out_ << ',';
+    if (lineStarted_) out_ += ',';
     lineStarted_ = true;
 }
 
 void FieldWriter::Write(bool value) {
     Separate();
-    out_ << (value ? "#TRUE#" : "#FALSE#");
+    out_ += value ? "#TRUE#" : "#FALSE#";
 }
 
 void FieldWriter::Write(int32_t value) {
     Separate();
-    out_ << std::to_string(value);
+    out_ += std::to_string(value);
 }
 
 void FieldWriter::Write(float value) {
     Separate();
-    out_ << FloatText(value);
+    out_ += FloatText(value);
 }
 
 void FieldWriter::WriteText(const std::string& value) {
     Separate();
-    out_ << '"' << value << '"';
+    out_.append(1, '"').append(value).append(1, '"');
 }
 
 void FieldWriter::EndLine() {
-    out_ << "\r\n";
+    out_ += "\r\n";
     lineStarted_ = false;
 }
 
@@ -146,22 +146,34 @@ std::string FloatText(float value) {
     int digits = static_cast<int>(
         std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; }));
     for (std::size_t i = mantissa.size(); i > 0 && mantissa[i - 1] == '0'; --i) --digits;
-    if (digits > 1 && readsBack(digits - 1))
+    std::to_chars_result sci = seven;
+    if (digits > 1 && readsBack(digits - 1)) {
         for (digits = 1; digits < 7 && !readsBack(digits); ++digits) {
         }
-    auto r = std::to_chars(buf, buf + sizeof buf, target, std::chars_format::scientific, digits - 1);
-    std::string sci(buf, r.ptr);
-    int exponent = std::stoi(sci.substr(sci.find('e') + 1));
+        sci = std::to_chars(buf, buf + sizeof buf, target, std::chars_format::scientific, digits - 1);
+    }
+    // Laid out from the scientific form's digits and exponent: formatting them again
+    // would cost more than the rest, and a chart file has thousands.
+    const char* const e = std::find(buf, sci.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+'), sci.ptr, exponent);
+    std::string text(buf[0] == '-' ? "-" : "");
+    std::string significant;
+    for (const char* c = buf; c < e && significant.size() < static_cast<std::size_t>(digits); ++c)
+        if (*c >= '0' && *c <= '9') significant += *c;
     if (exponent < -4 || exponent >= 7) {
         // Mantissa, "E", sign and at least two exponent digits: 1.5E-05.
-        std::string mantissa = sci.substr(0, sci.find('e'));
+        text += significant[0];
+        if (digits > 1) text.append(".").append(significant, 1);
         char tail[16];
         std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return mantissa + tail;
+        return text + tail;
     }
-    int decimals = std::max(0, digits - 1 - exponent);
-    r = std::to_chars(buf, buf + sizeof buf, target, std::chars_format::fixed, decimals);
-    return std::string(buf, r.ptr);
+    if (exponent < 0)
+        return text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0') + significant;
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (significant.size() <= whole) return text + significant.append(whole - significant.size(), '0');
+    return text.append(significant, 0, whole).append(".").append(significant, whole);
 }
 
 namespace {

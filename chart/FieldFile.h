@@ -32,17 +32,17 @@ private:
 
 class FieldWriter {
 public:
-    explicit FieldWriter(std::ostream& out) : out_(out) {}
-
     void Write(bool value);
     void Write(int32_t value);
     void Write(float value);
     void WriteText(const std::string& value);
     void EndLine();
+    // What was written, in one string: a chart file is built whole before it is saved.
+    const std::string& Text() const { return out_; }
 
 private:
     void Separate();
-    std::ostream& out_;
+    std::string out_;
     bool lineStarted_ = false;
 };
 

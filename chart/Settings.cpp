@@ -123,10 +123,9 @@ std::optional<SettingsRecord> LoadSettingsFile(const std::string& path) {
 }
 
 bool SaveSettingsFile(const std::string& path, const SettingsRecord& record) {
-    std::ostringstream text;
-    FieldWriter writer(text);
+    FieldWriter writer;
     WriteSettingsRecord(writer, record);
-    return ReplaceFile(path, text.str());
+    return ReplaceFile(path, writer.Text());
 }
 
 }  // namespace Chart

@@ -17,10 +17,9 @@ const std::string Line1 = "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n",
                   DefaultText = Line1 + Line2 + Line3;
 
 std::string Written(const Chart::SettingsRecord& record) {
-    std::ostringstream out;
-    Chart::FieldWriter writer(out);
+    Chart::FieldWriter writer;
     Chart::WriteSettingsRecord(writer, record);
-    return out.str();
+    return writer.Text();
 }
 
 std::optional<Chart::SettingsRecord> Read(const std::string& text) {
