@@ -77,6 +77,11 @@ void ClearChartInputChecks(frmZolvane& chart) {
         box->setChecked(false);
 }
 
+float PartnerValue(Partner partner) {
+    using namespace Global;
+    return partner == Partner::DewPoint ? DewPoint : partner == Partner::WetBulb ? WetBulb : RelHumid;
+}
+
 bool HandOffState(frmZolvane& chart, Partner partner) {
     using namespace Global;
     const auto temperature = [](float rankine) { return Chart::Shown(rankine * TempScale - TempOffset, 2); };

@@ -73,6 +73,9 @@ void ClearChartInputChecks(frmZolvane& chart);
 // The partner of the dry bulb when a state is handed to the chart window.
 enum class Partner { DewPoint, WetBulb, RelHumid };
 
+// The current state's value of the partner: Global::DewPoint, WetBulb or RelHumid.
+float PartnerValue(Partner partner);
+
 // Makes the current state's dry bulb and partner (Global::DryBulb and DewPoint,
 // WetBulb or RelHumid) a point of the chart window by the user's road: exactly those
 // two input boxes ticked, their texts written in display units (temperatures with two

@@ -89,10 +89,7 @@ bool SolveSoughtEnd(int32_t kind, const Global::StatePoint& known, bool inletKno
             break;
         }
     }
-    const float partnerValue = partner == Partner::DewPoint  ? DewPoint
-                               : partner == Partner::WetBulb ? WetBulb
-                                                             : RelHumid;
-    if (!std::isfinite(DryBulb) || !std::isfinite(partnerValue)) return refuse();
+    if (!std::isfinite(DryBulb) || !std::isfinite(PartnerValue(partner))) return refuse();
     return true;
 }
 

@@ -94,10 +94,7 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             break;
         }
     }
-    const float partnerValue = partner == Partner::DewPoint  ? DewPoint
-                               : partner == Partner::WetBulb ? WetBulb
-                                                             : RelHumid;
-    if (!std::isfinite(DryBulb) || !std::isfinite(partnerValue)) return refuse();
+    if (!std::isfinite(DryBulb) || !std::isfinite(PartnerValue(partner))) return refuse();
     return true;
 }
 

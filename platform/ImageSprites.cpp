@@ -255,12 +255,7 @@ bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
         }
         Changed();
     }
-    if (endLine) {
-        CurrentX = 0;
-        CurrentY += static_cast<float>(height / k);
-    } else {
-        CurrentX += static_cast<float>(width / k);
-    }
+    MoveAfterText(width, height, endLine);
     return true;
 }
 

@@ -171,6 +171,11 @@ void QtSurface::Print(const std::string& text, bool endLine) {
             Changed();
         }
     }
+    MoveAfterText(width, height, endLine);
+}
+
+void QtSurface::MoveAfterText(double width, double height, bool endLine) {
+    const double k = UnitsPerTwip();
     if (endLine) {
         CurrentX = 0;
         CurrentY += static_cast<float>(height / k);

@@ -48,6 +48,9 @@ protected:
     const QFont& CurrentFont();
     const QFontMetricsF& Metrics();
 
+    // The current position after text of this size in device units, as Print leaves it.
+    void MoveAfterText(double width, double height, bool endLine);
+
     // A new painter has begun: nothing has been applied to it yet.
     void ForgetPainterState();
     // The device or its resolution changed: fonts must be measured again.
