@@ -142,21 +142,27 @@ std::string FloatText(float value) {
     };
     // The seven digits without their trailing zeros read back; one digit fewer seldom
     // does, and only then is every shorter form tried.
-    const std::string_view mantissa(buf, static_cast<std::size_t>(std::find(buf, seven.ptr, 'e') - buf));
+    const char* e = std::find(buf, seven.ptr, 'e');
+    const std::string_view mantissa(buf, static_cast<std::size_t>(e - buf));
     int digits = static_cast<int>(
         std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; }));
     for (std::size_t i = mantissa.size(); i > 0 && mantissa[i - 1] == '0'; --i) --digits;
+    // A shorter form lies at least one unit of the last digit away from these seven
+    // digits, so it can read back the same only where floats lie that far apart.
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+'), seven.ptr, exponent);
+    const float magnitude = std::fabs(static_cast<float>(target));
+    const double spacing = static_cast<double>(std::nextafter(magnitude, INFINITY)) - magnitude;
     std::to_chars_result sci = seven;
-    if (digits > 1 && readsBack(digits - 1)) {
+    if (digits > 1 && std::pow(10.0, exponent - digits + 1) <= 1.001 * spacing && readsBack(digits - 1)) {
         for (digits = 1; digits < 7 && !readsBack(digits); ++digits) {
         }
         sci = std::to_chars(buf, buf + sizeof buf, target, std::chars_format::scientific, digits - 1);
+        e = std::find(buf, sci.ptr, 'e');
+        std::from_chars(e + 1 + (e[1] == '+'), sci.ptr, exponent);
     }
     // Laid out from the scientific form's digits and exponent: formatting them again
     // would cost more than the rest, and a chart file has thousands.
-    const char* const e = std::find(buf, sci.ptr, 'e');
-    int exponent = 0;
-    std::from_chars(e + 1 + (e[1] == '+'), sci.ptr, exponent);
     std::string text(buf[0] == '-' ? "-" : "");
     std::string significant;
     for (const char* c = buf; c < e && significant.size() < static_cast<std::size_t>(digits); ++c)
