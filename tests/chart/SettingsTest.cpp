@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "Atmosphere.h"
@@ -47,9 +48,10 @@ protected:
 
 TEST(Settings, FieldsAreShortestFloatsAndBadFieldsOrDamagedRecordsAreRefused) {
     std::string texts;
-    for (float v : {14.697f, static_cast<float>(29.92347320551491), 0.0f, 1.5e-5f, -1.0f, 2.5e7f, 25000.0f})
+    for (float v : {14.697f, static_cast<float>(29.92347320551491), 0.0f, 1.5e-5f, -1.0f, 2.5e7f, 25000.0f,
+                    -0.0625f, std::numeric_limits<float>::denorm_min()})
         texts += Chart::FloatText(v) + " ";
-    EXPECT_EQ(texts, "14.697 29.92347 0 1.5E-05 -1 2.5E+07 25000 ");
+    EXPECT_EQ(texts, "14.697 29.92347 0 1.5E-05 -1 2.5E+07 25000 -0.0625 1E-45 ");
 
     std::istringstream in(" -3.5e1 ,\"a, b\"\r\n1.5,2.5,4.5E0,4.6");
     Chart::FieldReader r(in);
