@@ -8,6 +8,7 @@
 #include "CalcShared.h"
 #include "ChartTables.h"
 #include "Global.h"
+#include "OutletSearch.h"
 #include "frmZolvane.h"
 #include "frmZolvaneCalc.h"
 
@@ -45,9 +46,7 @@ void frmZolvaneCalc::cmdAirCalc_Click() {
             ToFloat((static_cast<double>(b.HumidRatio) * m2 + static_cast<double>(a.HumidRatio) * m1) /
                     (static_cast<double>(m1) + m2));
         DryBulb = MixedDryBulb(a, m1, b, m2, HumidRatio);
-        VaporPress = ToFloat(Press * static_cast<double>(HumidRatio) / (HumidRatio + 0.62198));
-        DewPoint = ToFloat(DewPointFromVaporPress(VaporPress));
-        if (!std::isfinite(DryBulb) || !std::isfinite(DewPoint)) Refuse();
+        if (!StoreDewPointOfHumidRatio() || !std::isfinite(DryBulb) || !std::isfinite(DewPoint)) Refuse();
         if (!HandOffState(chart_, Partner::DewPoint)) return;  // the chart window has said why
 
         const int16_t mixed = NumPoints;

@@ -15,14 +15,11 @@
 #include "frmZolvaneCalc.h"
 
 using namespace Calc;
+using Global::ToFloat;
 
 namespace {
 
 constexpr int32_t AirFlowKind = 5;
-
-float Single(double v) {
-    return Global::ToFloat(v);
-}
 
 // The sought end of one input kind, written into the current state with the partner
 // of its dry bulb; false after a message. v is the given value in internal units,
@@ -37,14 +34,14 @@ bool SolveSoughtEnd(int32_t kind, const Global::StatePoint& known, bool inletKno
     };
     // The process line straightened through a second point at 2.5 times the known humidity ratio.
     const auto straightLine = [&](bool throughTrial) {
-        return LineThroughTrial(t1, w1, h1, r, Single(2.5 * w1), throughTrial, true);
+        return LineThroughTrial(t1, w1, h1, r, ToFloat(2.5 * w1), throughTrial, true);
     };
-    const float start = Single(t1 * (inletKnown ? 1.01 : 0.99));
+    const float start = ToFloat(t1 * (inletKnown ? 1.01 : 0.99));
     partner = Partner::DewPoint;
     switch (kind) {
         case 0:
             DryBulb = v;
-            HumidRatio = Single(straightLine(true).At(DryBulb));
+            HumidRatio = ToFloat(straightLine(true).At(DryBulb));
             if (!(HumidRatio > 0) || !StoreDewPointOfHumidRatio()) return refuse();
             break;
         case 1:
@@ -80,11 +77,11 @@ bool SolveSoughtEnd(int32_t kind, const Global::StatePoint& known, bool inletKno
             break;
         default: {
             // The moisture gained per lb of dry air, added on the way from inlet to outlet.
-            const float x = Single(m / (static_cast<double>(v) * 60));
+            const float x = ToFloat(m / (static_cast<double>(v) * 60));
             const float sign = inletKnown ? 1.0f : -1.0f;
-            HumidRatio = Single(w1 + static_cast<double>(sign) * x);
-            const float h = Single(h1 + static_cast<double>(sign) * r * x);
-            DryBulb = Single(TempFromEnthalpy(h, HumidRatio));
+            HumidRatio = ToFloat(w1 + static_cast<double>(sign) * x);
+            const float h = ToFloat(h1 + static_cast<double>(sign) * r * x);
+            DryBulb = ToFloat(TempFromEnthalpy(h, HumidRatio));
             if (!(HumidRatio > 0) || !StoreDewPointOfHumidRatio()) return refuse();
             break;
         }
@@ -110,21 +107,21 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
         const int16_t p = PointOrRefuse(txtHeatMoistPoint);
         float m = 0, h = 0;
         for (int i = 1; i <= NumMoistGains; ++i) {
-            m = Single(m + static_cast<double>(MoistGains(1, i)));
-            h = Single(h + static_cast<double>(MoistGains(1, i)) * MoistGains(2, i));
+            m = ToFloat(m + static_cast<double>(MoistGains(1, i)));
+            h = ToFloat(h + static_cast<double>(MoistGains(1, i)) * MoistGains(2, i));
         }
         if (m == 0 || !std::isfinite(m)) {
             ShowMessage("Invalid Moisture Flowrate");
             return;
         }
-        const float q = Single(FloatOrRefuse(txtHeatMoistQ) / static_cast<double>(EnergyFactor));
-        const float r = Single((static_cast<double>(q) + h) / m);
+        const float q = ToFloat(FloatOrRefuse(txtHeatMoistQ) / static_cast<double>(EnergyFactor));
+        const float r = ToFloat((static_cast<double>(q) + h) / m);
         if (!std::isfinite(h) || !std::isfinite(r)) Refuse();
         const float typed = FloatOrRefuse(txtHMInputParam);
         const float v = kind <= 2   ? (typed + TempOffset) / TempScale
-                        : kind == 3 ? Single(typed / 100.0)
+                        : kind == 3 ? ToFloat(typed / 100.0)
                         : kind == 4 ? typed
-                                    : Single(typed / static_cast<double>(MassFactor));
+                                    : ToFloat(typed / static_cast<double>(MassFactor));
         ClearChartInputChecks(chart_);
 
         const StatePoint known = Points(p);
@@ -136,7 +133,7 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
         if (kind != AirFlowKind) {
             const double dW = inletKnown ? static_cast<double>(Points(end).HumidRatio) - known.HumidRatio
                                          : static_cast<double>(known.HumidRatio) - Points(end).HumidRatio;
-            const float ma = Single(m / (dW * 60));
+            const float ma = ToFloat(m / (dW * 60));
             // No change of humidity ratio: no air flow to show, while the point stands.
             const bool flowKnown = dW != 0 && std::isfinite(ma);
             if (flowKnown && ma < 0) ShowMessage("AirFlow Input, This results in a negative air flow!");

@@ -7,41 +7,44 @@
 
 namespace Calc {
 
+using Global::ToFloat;
+
 namespace {
 
-float Single(double v) {
-    return Global::ToFloat(v);
+// The vapour pressure (psia) of humidity ratio w at the current pressure.
+double VaporPressOf(float w) {
+    return Global::Press * static_cast<double>(w) / (w + 0.62198);
 }
 
 }  // namespace
 
 StraightLine LineThroughTrial(float t1, float w1, float h1, double r, float wTrial, bool throughTrial,
                               bool singlePrecision) {
-    const float hTrial = Single(h1 + (static_cast<double>(wTrial) - w1) * r);
-    const float tTrial = Single(Global::TempFromEnthalpy(hTrial, wTrial));
+    const float hTrial = ToFloat(h1 + (static_cast<double>(wTrial) - w1) * r);
+    const float tTrial = ToFloat(Global::TempFromEnthalpy(hTrial, wTrial));
     double dT = static_cast<double>(tTrial) - t1;
-    if (singlePrecision) dT = Single(dT);
+    if (singlePrecision) dT = ToFloat(dT);
     StraightLine line;
     // A trial point at the known dry bulb would make the line vertical.
     line.s = (static_cast<double>(wTrial) - w1) / (dT == 0 ? 1e-8 : dT);
-    if (singlePrecision) line.s = Single(line.s);
+    if (singlePrecision) line.s = ToFloat(line.s);
     line.b = throughTrial ? wTrial - line.s * tTrial : w1 - line.s * t1;
-    if (singlePrecision) line.b = Single(line.b);
+    if (singlePrecision) line.b = ToFloat(line.b);
     return line;
 }
 
 void StoreOnProcessLine(const Global::StatePoint& known, double slope, double w) {
     using namespace Global;
-    HumidRatio = Single(w);
-    const float h = Single(known.Enthalpy + (static_cast<double>(HumidRatio) - known.HumidRatio) * slope);
-    DryBulb = Single(TempFromEnthalpy(h, HumidRatio));
+    HumidRatio = ToFloat(w);
+    const float h = ToFloat(known.Enthalpy + (static_cast<double>(HumidRatio) - known.HumidRatio) * slope);
+    DryBulb = ToFloat(TempFromEnthalpy(h, HumidRatio));
 }
 
 bool StoreDewPointOfHumidRatio() {
     using namespace Global;
-    VaporPress = Single(Press * static_cast<double>(HumidRatio) / (HumidRatio + 0.62198));
+    VaporPress = ToFloat(VaporPressOf(HumidRatio));
     if (!(VaporPress > 0)) return false;
-    DewPoint = Single(DewPointFromVaporPress(VaporPress));
+    DewPoint = ToFloat(DewPointFromVaporPress(VaporPress));
     return true;
 }
 
@@ -56,24 +59,21 @@ bool StoreOnProcessLineAtDewPoint(const Global::StatePoint& known, double slope,
 }
 
 SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float tStart, float& t) {
-    using Global::Press;
     float temp = tStart;
-    float w = Single(line.At(temp));
-    auto relHumidAt = [&] {
-        return Single(Press * static_cast<double>(w) / (w + 0.62198) / Global::CalcSatPress(temp));
-    };
+    float w = ToFloat(line.At(temp));
+    auto relHumidAt = [&] { return ToFloat(VaporPressOf(w) / Global::CalcSatPress(temp)); };
     float phi = relHumidAt();
     float d = rh - phi;
     for (int pass = 0;; ++pass) {
         if (!std::isfinite(d) || !std::isfinite(temp)) return SearchResult::NoConvergence;
         if (std::fabs(d) < 1e-5f) break;
         if (pass >= MaxSearchPasses) return SearchResult::NoConvergence;
-        temp = Single(temp - (d / 10.0) * temp);
-        w = std::max(Single(line.At(temp)), 1e-4f);
+        temp = ToFloat(temp - (d / 10.0) * temp);
+        w = std::max(ToFloat(line.At(temp)), 1e-4f);
         phi = std::min(relHumidAt(), 1.0f);
         d = rh - phi;
     }
-    Global::VaporPress = Single(Press * static_cast<double>(w) / (w + 0.62198));
+    Global::VaporPress = ToFloat(VaporPressOf(w));
     t = temp;
     return SearchResult::Found;
 }
@@ -82,7 +82,7 @@ SearchResult FindDryBulbAtWetBulb(const StraightLine& line, float tStart, const 
     using Global::DryBulb;
     const Global::MessageBatch once;  // a solver that keeps failing alike says so once
     DryBulb = tStart;
-    float wLine = Single(line.At(DryBulb));
+    float wLine = ToFloat(line.At(DryBulb));
     if (!Global::CalcDryBulbWetBulb() && how.firstSolveCounts) return SearchResult::SolverFailed;
     for (int pass = 0;; ++pass) {
         const float d = wLine - Global::HumidRatio;
@@ -90,12 +90,12 @@ SearchResult FindDryBulbAtWetBulb(const StraightLine& line, float tStart, const 
         if (std::fabs(d) < 1e-7f) return SearchResult::Found;
         if (pass >= MaxSearchPasses) return SearchResult::NoConvergence;
         const float before = DryBulb;
-        const float next = Single(DryBulb - how.stepShare * d * DryBulb);
+        const float next = ToFloat(DryBulb - how.stepShare * d * DryBulb);
         if (!std::isfinite(next)) return SearchResult::NoConvergence;
         if (how.stillIsConverged && next == before) return SearchResult::Found;
         DryBulb = next;
         if (!Global::CalcDryBulbWetBulb()) return SearchResult::SolverFailed;
-        wLine = Single(line.At(DryBulb));
+        wLine = ToFloat(line.At(DryBulb));
     }
 }
 

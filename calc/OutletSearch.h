@@ -1,5 +1,6 @@
 // The searches along a process line that the water/air and heat-and-moisture
-// calculators share. Plain C++ on the engine's current state; every loop is bounded.
+// calculators share, with the dew point of a humidity ratio that air/air mixing uses
+// too. Plain C++ on the engine's current state; every loop is bounded.
 #pragma once
 
 namespace Global {

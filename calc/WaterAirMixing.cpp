@@ -15,15 +15,12 @@
 #include "frmZolvaneCalc.h"
 
 using namespace Calc;
+using Global::ToFloat;
 
 namespace {
 
 constexpr const char* ErrorInvalidInput = "Error, Invalid Input";
 constexpr int32_t WaterFlowKind = 5;
-
-float Single(double v) {
-    return Global::ToFloat(v);
-}
 
 // The outlet state of one input kind, written into the current state with the
 // partner of its dry bulb; false after a message. v is the given value, internal units.
@@ -42,16 +39,16 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
     switch (kind) {
         case 0: {
             DryBulb = v;
-            const StraightLine line = LineThroughTrial(t1, w1, h1, hw, Single(2.5 * w1), true, false);
-            HumidRatio = Single(line.At(DryBulb));
+            const StraightLine line = LineThroughTrial(t1, w1, h1, hw, ToFloat(2.5 * w1), true, false);
+            HumidRatio = ToFloat(line.At(DryBulb));
             if (!StoreDewPointOfHumidRatio()) return refuse();
             break;
         }
         case 1: {
             WetBulb = v;
             partner = Partner::WetBulb;
-            const StraightLine line = LineThroughTrial(t1, w1, h1, hw, Single(2.5 * w1), false, false);
-            switch (FindDryBulbAtWetBulb(line, Single(1.01 * t1), {0.5, false, true})) {
+            const StraightLine line = LineThroughTrial(t1, w1, h1, hw, ToFloat(2.5 * w1), false, false);
+            switch (FindDryBulbAtWetBulb(line, ToFloat(1.01 * t1), {0.5, false, true})) {
                 case SearchResult::NoConvergence:
                     return notConverged();
                 case SearchResult::SolverFailed:
@@ -70,14 +67,14 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             RelHumid = v;
             partner = Partner::RelHumid;
             SatPress = CalcSatPress(t1);
-            VaporPress = Single(static_cast<double>(SatPress) * RelHumid);
+            VaporPress = ToFloat(static_cast<double>(SatPress) * RelHumid);
             const double dryAir = static_cast<double>(Press) - VaporPress;
             if (!(dryAir > 0)) return refuse();
             // The humidity ratio the inlet dry bulb would have at the wanted humidity.
-            const float wTrial = Single(0.62198 * VaporPress / dryAir);
+            const float wTrial = ToFloat(0.62198 * VaporPress / dryAir);
             const StraightLine line = LineThroughTrial(t1, w1, h1, hw, wTrial, false, false);
             float t = 0;
-            if (FindDryBulbAtRelHumid(line, RelHumid, Single(1.01 * t1), t) != SearchResult::Found)
+            if (FindDryBulbAtRelHumid(line, RelHumid, ToFloat(1.01 * t1), t) != SearchResult::Found)
                 return notConverged();
             DryBulb = t;
             break;
@@ -87,9 +84,9 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             if (!StoreDewPointOfHumidRatio()) return refuse();
             break;
         default: {
-            const float h = Single((static_cast<double>(ma) * h1 + static_cast<double>(hw) * v) / ma);
-            HumidRatio = Single((h - static_cast<double>(h1)) / hw + w1);
-            DryBulb = Single(TempFromEnthalpy(h, HumidRatio));
+            const float h = ToFloat((static_cast<double>(ma) * h1 + static_cast<double>(hw) * v) / ma);
+            HumidRatio = ToFloat((h - static_cast<double>(h1)) / hw + w1);
+            DryBulb = ToFloat(TempFromEnthalpy(h, HumidRatio));
             if (!StoreDewPointOfHumidRatio()) return refuse();
             break;
         }
@@ -110,9 +107,9 @@ void frmZolvaneCalc::cmdWatAirCalc_Click() {
         const float hw = FloatOrRefuse(txtWatAirEnt) / EnthalpyFactor + EnthalpyOffset;
         const float typed = FloatOrRefuse(txtWatAirInput);
         const float v = kind <= 2   ? (typed + TempOffset) / TempScale
-                        : kind == 3 ? Single(typed / 100.0)
+                        : kind == 3 ? ToFloat(typed / 100.0)
                         : kind == 4 ? typed
-                                    : Single(typed / static_cast<double>(MassFactor));
+                                    : ToFloat(typed / static_cast<double>(MassFactor));
 
         // The results are shown current from here; every failure below greys them again.
         lblWatAirOutPoint->setEnabled(true);
@@ -129,7 +126,7 @@ void frmZolvaneCalc::cmdWatAirCalc_Click() {
 
         const int16_t outlet = NumPoints;
         if (kind != WaterFlowKind) {
-            const float mw = Single((static_cast<double>(Points(outlet).HumidRatio) - in.HumidRatio) * ma);
+            const float mw = ToFloat((static_cast<double>(Points(outlet).HumidRatio) - in.HumidRatio) * ma);
             if (mw < 0) ShowMessage("Invalid Input, This results in a negative water flow!");
             lblWatAirWatFlowVal->setText(ShownOrRefuse(static_cast<double>(mw) * MassFactor));
         }
