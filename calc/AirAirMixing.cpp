@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "CalcShared.h"
-#include "ChartTables.h"
 #include "Global.h"
 #include "OutletSearch.h"
 #include "frmZolvane.h"
@@ -58,9 +57,7 @@ void frmZolvaneCalc::cmdAirCalc_Click() {
                                                                 lblAirOutPoint, lblAirOutFlow})
             caption->setEnabled(true);
         grey.Dismiss();
-        if (!AppendProcessLines(chart_, {{p1, mixed}, {p2, mixed}})) return;
-        chart_.PlotChartPoints(Chart::ModeScreen);
-        ProcessDataPresent = true;
+        AppendProcessLines(chart_, {{p1, mixed}, {p2, mixed}});
     });
 }
 

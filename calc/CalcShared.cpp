@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ChartTables.h"
 #include "Global.h"
 #include "Screen.h"
 #include "frmZolvane.h"
@@ -72,6 +73,14 @@ QString ShownOrEmpty(double displayValue, int digits) {
     return ShownFloat(displayValue, digits);
 }
 
+float GivenValue(int32_t kind, float typed) {
+    using namespace Global;
+    return kind <= 2   ? (typed + TempOffset) / TempScale
+           : kind == 3 ? ToFloat(typed / 100.0)
+           : kind == 4 ? typed
+                       : ToFloat(typed / static_cast<double>(MassFactor));
+}
+
 void ClearChartInputChecks(frmZolvane& chart) {
     for (QCheckBox* box : {chart.chkDryBulb, chart.chkDewPoint, chart.chkWetBulb, chart.chkRelHumid})
         box->setChecked(false);
@@ -122,6 +131,8 @@ bool AppendProcessLines(frmZolvane& chart, std::initializer_list<std::pair<int16
         ProcLines(1, k) = from;
         ProcLines(2, k) = to;
     }
+    chart.PlotChartPoints(Chart::ModeScreen);
+    Global::ProcessDataPresent = true;
     return true;
 }
 

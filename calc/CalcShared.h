@@ -67,6 +67,10 @@ private:
     std::function<void()> grey_;
 };
 
+// A value typed for a chooser's quantity (0 to 2 a temperature, 3 a relative humidity
+// in %, 4 a humidity ratio, 5 a flow) in internal units.
+float GivenValue(int32_t kind, float typed);
+
 // Clears the chart window's four input check boxes.
 void ClearChartInputChecks(frmZolvane& chart);
 
@@ -83,7 +87,8 @@ float PartnerValue(Partner partner);
 // (NumPoints is then its number); false after the chart window's own message.
 bool HandOffState(frmZolvane& chart, Partner partner);
 
-// Appends process lines (From, To) after the last one. A line the mouse has begun
+// Appends process lines (From, To) after the last one, redraws the chart's points and
+// lines and marks the chart as holding calculator data. A line the mouse has begun
 // is ended first, so it can never take over a calculator's line. False, with a
 // message and nothing added, when the table would pass 32767 lines.
 bool AppendProcessLines(frmZolvane& chart, std::initializer_list<std::pair<int16_t, int16_t>> lines);

@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "CalcShared.h"
-#include "ChartTables.h"
 #include "Controls.h"
 #include "Global.h"
 #include "frmZolvane.h"
@@ -53,8 +52,6 @@ void frmZolvaneCalc::cmdHeatCalc_Click() {
         if (!AppendProcessLines(chart_, {{in, out}})) return;
         lblHeatQVal->setText(shown);
         lblHeatQ->setEnabled(true);
-        chart_.PlotChartPoints(Chart::ModeScreen);
-        ProcessDataPresent = true;
     });
 }
 
@@ -79,8 +76,6 @@ void frmZolvaneCalc::cmdCoolCalc_Click() {
         lblCoolWaterFlowVal->setText(condensate);
         lblCoolWaterFlow->setEnabled(true);
         lblCoolRate->setEnabled(true);
-        chart_.PlotChartPoints(Chart::ModeScreen);
-        ProcessDataPresent = true;
     });
 }
 

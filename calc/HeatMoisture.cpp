@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "CalcShared.h"
-#include "ChartTables.h"
 #include "Global.h"
 #include "OutletSearch.h"
 #include "frmZolvane.h"
@@ -117,11 +116,7 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
         const float q = ToFloat(FloatOrRefuse(txtHeatMoistQ) / static_cast<double>(EnergyFactor));
         const float r = ToFloat((static_cast<double>(q) + h) / m);
         if (!std::isfinite(h) || !std::isfinite(r)) Refuse();
-        const float typed = FloatOrRefuse(txtHMInputParam);
-        const float v = kind <= 2   ? (typed + TempOffset) / TempScale
-                        : kind == 3 ? ToFloat(typed / 100.0)
-                        : kind == 4 ? typed
-                                    : ToFloat(typed / static_cast<double>(MassFactor));
+        const float v = GivenValue(kind, FloatOrRefuse(txtHMInputParam));
         ClearChartInputChecks(chart_);
 
         const StatePoint known = Points(p);
@@ -145,9 +140,7 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
         lblHMOutputPointVal->setText(Chart::Shown(end, 0));
         grey.Dismiss();
         const int16_t from = inletKnown ? p : end, to = inletKnown ? end : p;
-        if (!AppendProcessLines(chart_, {{from, to}})) return;
-        chart_.PlotChartPoints(Chart::ModeScreen);
-        ProcessDataPresent = true;
+        AppendProcessLines(chart_, {{from, to}});
     });
 }
 

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "CalcShared.h"
-#include "ChartTables.h"
 #include "Global.h"
 #include "OutletSearch.h"
 #include "frmZolvane.h"
@@ -105,11 +104,7 @@ void frmZolvaneCalc::cmdWatAirCalc_Click() {
         const int16_t i = PointOrRefuse(txtWatAirInPoint);
         const float ma = FloatOrRefuse(txtWatAirInFlow) / MassFactor;
         const float hw = FloatOrRefuse(txtWatAirEnt) / EnthalpyFactor + EnthalpyOffset;
-        const float typed = FloatOrRefuse(txtWatAirInput);
-        const float v = kind <= 2   ? (typed + TempOffset) / TempScale
-                        : kind == 3 ? ToFloat(typed / 100.0)
-                        : kind == 4 ? typed
-                                    : ToFloat(typed / static_cast<double>(MassFactor));
+        const float v = GivenValue(kind, FloatOrRefuse(txtWatAirInput));
 
         // The results are shown current from here; every failure below greys them again.
         lblWatAirOutPoint->setEnabled(true);
@@ -132,9 +127,7 @@ void frmZolvaneCalc::cmdWatAirCalc_Click() {
         }
         lblWatAirOutPointVal->setText(Chart::Shown(outlet, 0));
         grey.Dismiss();
-        if (!AppendProcessLines(chart_, {{i, outlet}})) return;
-        chart_.PlotChartPoints(Chart::ModeScreen);
-        ProcessDataPresent = true;
+        AppendProcessLines(chart_, {{i, outlet}});
     });
 }
 
