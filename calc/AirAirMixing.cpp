@@ -53,9 +53,7 @@ void frmZolvaneCalc::cmdAirCalc_Click() {
         lblAirOutPointVal->setText(Chart::Shown(mixed, 0));
         lblAirOutFlowVal->setText(ShownOrRefuse(flow * MassFactor));
         lblAirOutFlowCFMVal->setText(ShownOrRefuse(std::pow(LengthFactor, 3) * Points(mixed).SpVol * flow));
-        for (QWidget* caption : std::initializer_list<QWidget*>{lblAirOutFlowCFM, lblCube1, frmAirOutlet,
-                                                                lblAirOutPoint, lblAirOutFlow})
-            caption->setEnabled(true);
+        for (QWidget* caption : AirResultCaptions()) caption->setEnabled(true);
         grey.Dismiss();
         AppendProcessLines(chart_, {{p1, mixed}, {p2, mixed}});
     });

@@ -144,28 +144,26 @@ void frmZolvaneCalc::ApplyMoistGains(const Chart::CalcSection& section) {
 }
 
 void frmZolvaneCalc::EnableResults(int16_t calcType) {
-    std::vector<QWidget*> results;
     switch (calcType) {
         case 1:
-            results = {lblHMOutputFlowcfm, lblcube, lblOutCFM, lblHMOutputPoint, lblHMOutputFlow};
-            lblHMOutputPoint->setText(optHeatMoistInlet->isChecked() ? "Outlet Point No."
-                                                                     : "Inlet Point No.");
+            ShowHMResults();
             break;
         case 2:
-            results = {lblHeatQ};
+            lblHeatQ->setEnabled(true);
             break;
         case 3:
-            results = {lblCoolWaterFlow, lblCoolRate};
+            lblCoolWaterFlow->setEnabled(true);
+            lblCoolRate->setEnabled(true);
             break;
         case 4:
-            results = {lblAirOutFlowCFM, lblCube1, frmAirOutlet, lblAirOutPoint, lblAirOutFlow};
+            for (QWidget* caption : AirResultCaptions()) caption->setEnabled(true);
             break;
         default:
-            results = {lblWatAirOutPoint, lblWatAirWatFlow};
+            lblWatAirOutPoint->setEnabled(true);
+            lblWatAirWatFlow->setEnabled(true);
             // With the water flow given there is no water flow to show.
             lblWatAirWatFlow->setHidden(optWatAirWater->isChecked());
             lblWatAirWatFlowVal->setHidden(optWatAirWater->isChecked());
             break;
     }
-    for (QWidget* result : results) result->setEnabled(true);
 }

@@ -36,9 +36,11 @@ void frmZolvaneCalc::CoolInput_Change() {
 }
 
 void frmZolvaneCalc::AirInput_Change() {
-    for (QWidget* w : std::initializer_list<QWidget*>{lblAirOutFlowCFM, lblCube1, frmAirOutlet,
-                                                      lblAirOutPoint, lblAirOutFlow})
-        w->setEnabled(false);
+    for (QWidget* caption : AirResultCaptions()) caption->setEnabled(false);
+}
+
+std::array<QWidget*, 5> frmZolvaneCalc::AirResultCaptions() const {
+    return {lblAirOutFlowCFM, lblCube1, frmAirOutlet, lblAirOutPoint, lblAirOutFlow};
 }
 
 void frmZolvaneCalc::cmdHeatCalc_Click() {
@@ -80,7 +82,6 @@ void frmZolvaneCalc::cmdCoolCalc_Click() {
 }
 
 void frmZolvaneCalc::cmdCoolCancel_Click() {
-    lblCoolWaterFlow->setEnabled(false);
-    lblCoolRate->setEnabled(false);
+    CoolInput_Change();
     frmCool->hide();
 }

@@ -99,8 +99,7 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
         const bool inletKnown = optHeatMoistInlet->isChecked();
         const int32_t kind = HMInputKind;
         // The results are shown current from here; every failure below greys them again.
-        for (QWidget* caption : HMResultCaptions()) caption->setEnabled(true);
-        lblHMOutputPoint->setText(inletKnown ? "Outlet Point No." : "Inlet Point No.");
+        ShowHMResults();
         ResultsGrey grey([this] { HeatMoistInput_Change(); });
 
         const int16_t p = PointOrRefuse(txtHeatMoistPoint);
@@ -203,6 +202,11 @@ void frmZolvaneCalc::txtHMInputParam_Change() {
 
 std::array<QWidget*, 5> frmZolvaneCalc::HMResultCaptions() const {
     return {lblHMOutputFlowcfm, lblcube, lblOutCFM, lblHMOutputPoint, lblHMOutputFlow};
+}
+
+void frmZolvaneCalc::ShowHMResults() {
+    for (QWidget* caption : HMResultCaptions()) caption->setEnabled(true);
+    lblHMOutputPoint->setText(optHeatMoistInlet->isChecked() ? "Outlet Point No." : "Inlet Point No.");
 }
 
 std::array<QWidget*, 5> frmZolvaneCalc::HMFlowLabels() const {

@@ -249,8 +249,12 @@ private:
     };
     std::array<Choice, 6> WatAirChoices() const;
     std::array<Choice, 6> HMChoices() const;
-    std::array<QWidget*, 5> HMResultCaptions() const;  // greyed while the inputs change
-    std::array<QWidget*, 5> HMFlowLabels() const;      // hidden with the air flow given
+    // Result captions, greyed while their calculator's inputs change.
+    std::array<QWidget*, 5> HMResultCaptions() const;
+    std::array<QWidget*, 5> AirResultCaptions() const;
+    std::array<QWidget*, 5> HMFlowLabels() const;  // hidden with the air flow given
+    // The results shown current, the point caption naming the sought end.
+    void ShowHMResults();
     void ShowGainRows(int first);
     void StoreRowGain(int row, int16_t index);
     void StoreSingleGain(int row);
