@@ -14,6 +14,7 @@
 #include "Screen.h"
 
 using Platform::Label;
+using Platform::ToQ;
 
 namespace {
 
@@ -27,10 +28,6 @@ QAction* AddSeparator(QMenu* menu, const char* name) {
     QAction* action = menu->addSeparator();
     action->setObjectName(name);
     return action;
-}
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // Sets the small "3" into the gap of its volume caption, after the length unit.
@@ -130,13 +127,11 @@ void frmZolvaneCalc::Form_Load() {
     WatAirInputKind = 2;
     HMInputKind = 2;
     optWatAirDew->setChecked(true);
-    QRadioButton* const kinds[] = {optHMInputDry, optHMInputWet, optHMInputDew,
-                                   optHMInputPhi, optHMInputW,   optHMInputFlow};
-    kinds[HMInputKind]->setChecked(true);
+    optHMInputDew->setChecked(true);
     optHeatMoistInlet->setChecked(true);
 
-    const QString volume = Q("(" + LengthUnit + "  /min)"), massPerMin = Q("(" + MassUnit + "/min)"),
-                  enthalpy = Q("(" + EnthalpyUnit + ")"), energyPerHour = Q("(" + EnergyUnit + "/hr)");
+    const QString volume = ToQ("(" + LengthUnit + "  /min)"), massPerMin = ToQ("(" + MassUnit + "/min)"),
+                  enthalpy = ToQ("(" + EnthalpyUnit + ")"), energyPerHour = ToQ("(" + EnergyUnit + "/hr)");
     const std::pair<Label*, QString> captions[] = {
         {lblHeatVolFlow, "Volumetric Flow " + volume},
         {lblHeatMassFlow, "Mass Flow " + massPerMin + " ="},
@@ -159,7 +154,7 @@ void frmZolvaneCalc::Form_Load() {
         {lblWatAirEnt, "Water Enthalpy " + enthalpy},
         {lblWatAirWatFlow, "Water Flow " + massPerMin + " ="},
         {lblHeatMoistQ, "Sensible Heat Gain q " + energyPerHour},
-        {lblMoistGainFlow, Q("Mass Flowrate (" + MassUnit + "/hr)")},
+        {lblMoistGainFlow, ToQ("Mass Flowrate (" + MassUnit + "/hr)")},
         {lblMoistGainEnt, "Water Enthalpy " + enthalpy},
         {lblHMOutputFlow, "Air Flowrate " + massPerMin},
         {lblHMOutputFlowcfm, volume},
