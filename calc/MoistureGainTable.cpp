@@ -13,6 +13,7 @@
 #include "CalcShared.h"
 #include "Controls.h"
 #include "Global.h"
+#include "ReportLines.h"
 #include "frmZolvaneCalc.h"
 
 using namespace Calc;
@@ -23,12 +24,8 @@ constexpr int Rows = 5;
 constexpr int MaxGains = 32767;
 constexpr int FlowRow = 1, EnthalpyRow = 2;  // rows of MoistGains
 
-// Gain `gain`'s value of one row as the boxes show it.
 QString ShownGain(int row, int gain) {
-    using namespace Global;
-    const float value = MoistGains(row, gain);
-    return row == FlowRow ? ShownFloat(static_cast<double>(value) * MassFactor, 99)
-                          : ShownFloat((static_cast<double>(value) - EnthalpyOffset) * EnthalpyFactor, 99);
+    return Platform::ToQ(GainText(row, gain));
 }
 
 // A box's text in internal units; nothing for a text that is not a finite number.

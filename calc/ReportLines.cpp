@@ -24,15 +24,18 @@ void PrintPair(Platform::Surface& page, float x1, const std::string& left, float
     page.Print(right);
 }
 
-// A figure as the moisture-gain table on screen shows it: held as a float first.
-std::string Shown(double value) {
-    return Global::FormatValue(Global::ToFloat(value), 99);
-}
-
 }  // namespace
 
 std::string Joined(const std::string& caption, const std::string& value) {
     return caption + " = " + value;
+}
+
+std::string GainText(int row, int gain) {
+    using namespace Global;
+    const double value = MoistGains(row, gain);
+    // Held as a float first, as the boxes keep a display value.
+    return FormatValue(ToFloat(row == 1 ? value * MassFactor : (value - EnthalpyOffset) * EnthalpyFactor),
+                       99);
 }
 
 void BeginReport(Platform::Surface& page) {
@@ -65,9 +68,7 @@ void PrintMoistGainTable(Platform::Surface& page) {
     PrintPair(page, 900, "(" + MassUnit + "/hr)", 2000, "(" + EnthalpyUnit + ")");
     const int n = std::min<int>(NumMoistGains, MoistGains.UBound(1));
     if (MoistGains.UBound(0) >= 2) {
-        for (int i = 1; i <= n; ++i)
-            PrintPair(page, 1000, Shown(static_cast<double>(MoistGains(1, i)) * MassFactor), 2100,
-                      Shown((static_cast<double>(MoistGains(2, i)) - EnthalpyOffset) * EnthalpyFactor));
+        for (int i = 1; i <= n; ++i) PrintPair(page, 1000, GainText(1, i), 2100, GainText(2, i));
     }
     page.FontSize = TextSize;
 }

@@ -30,6 +30,10 @@ void BeginReport(Platform::Surface& page);
 
 void PrintReportLines(Platform::Surface& page, const std::vector<ReportLine>& lines);
 
+// Moisture gain `gain`'s flow (row 1) or water enthalpy (row 2) in display units, as
+// the table of gains shows it on screen and on paper.
+std::string GainText(int row, int gain);
+
 // The moisture gains' flows and enthalpies in display units under three heading lines.
 void PrintMoistGainTable(Platform::Surface& page);
 
