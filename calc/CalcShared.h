@@ -17,7 +17,6 @@ class frmZolvane;
 
 namespace Calc {
 
-using Chart::Make;
 using Chart::ShownFloat;
 
 inline constexpr const char* InvalidInput = "Invalid Input";

@@ -114,14 +114,12 @@ void frmZolvaneCalc::StoreRowGain(int row, int16_t index) {
         box->setText(r <= NumMoistGains ? ShownGain(row, r) : "");
         return;
     }
-    if (r >= NumMoistGains + 2) {
+    if (r > NumMoistGains) {
         // The rows between the last gain and this one become gains of 0.
-        const int first = NumMoistGains + 1;
-        CreateGains(r - 1);
-        for (int j = std::max(first, firstShownGain_); j < r; ++j)
+        for (int j = std::max(NumMoistGains + 1, firstShownGain_); j < r; ++j)
             column[j - firstShownGain_]->setText("0.0");
+        CreateGains(r);
     }
-    if (r > NumMoistGains) CreateGains(r);
     MoistGains(row, r) = *value;
 }
 
