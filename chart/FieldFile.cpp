@@ -242,8 +242,7 @@ bool ReplaceFile(const std::string& path, const std::string& content) {
     }
     if (fd < 0) {
         // A read-only folder with a writable file in it: keep the settings rather than lose them.
-        if (exists && S_ISREG(target.st_mode) && ::access(path.c_str(), W_OK) == 0)
-            return RewriteInPlace(path, content);
+        if (exists && S_ISREG(target.st_mode)) return RewriteInPlace(path, content);
         return false;
     }
     bool ok = WriteAll(fd, content);
