@@ -247,8 +247,9 @@ ChartFileData CurrentChart(const SettingsRecord& settings) {
     using namespace Global;
     ChartFileData data;
     data.Settings = settings;
-    const int numPoints = std::clamp<int>(NumPoints, 0, Points.UBound());
-    data.Points.reserve(static_cast<std::size_t>(std::max(numPoints, 0)));
+    // Never reads past the table, whatever the count says; an unallocated one gives none.
+    const int numPoints = std::max(std::min<int>(NumPoints, Points.UBound()), 0);
+    data.Points.reserve(static_cast<std::size_t>(numPoints));
     for (int i = 1; i <= numPoints; ++i) data.Points.push_back(Points(i));
     // A line still waiting for its To point is not one yet.
     const int lines = ProcLines.UBound(0) >= 2 ? ProcLines.UBound(1) : 0;
