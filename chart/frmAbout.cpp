@@ -13,12 +13,12 @@
 
 namespace {
 
+using Global::ColorBlue;
+using Global::ColorRed;
 constexpr int32_t Cyan = 0xFFFF00;
-constexpr int32_t Red = 0x0000FF;
 constexpr int32_t Yellow = 0x00FFFF;
 constexpr int32_t Navy = 0x800000;
 constexpr int32_t White = 0xFFFFFF;
-constexpr int32_t Blue = 16711680;
 constexpr float Margin = 120;
 
 const std::array<const char*, 7> PublisherContacts = {
@@ -59,7 +59,7 @@ void DrawTitlePanel(Platform::Surface& s, const std::string& title, const std::s
     StartPanel(s);
     s.FontItalic = true;
     s.FontBold = true;
-    s.ForeColor = Red;
+    s.ForeColor = ColorRed;
     s.FontSize = 15;
     PrintLine(s, title);
     s.FontBold = false;
@@ -71,7 +71,6 @@ void DrawTitlePanel(Platform::Surface& s, const std::string& title, const std::s
     s.FontSize = 10;
     PrintLine(s, "Moist-air chart and air-conditioning process calculations");
     PrintLine(s, "");
-    s.FontSize = 10;
     PrintLine(s, "For help with the program, choose Contents or Search Help");
     PrintLine(s, "on the Help menu of the chart window.");
 }
@@ -104,13 +103,13 @@ void DrawChartPicture(Platform::Surface& s) {
         for (double t = MinT; t < MaxT; t += 2) {
             const double w1 = ratio(t, phi), w2 = ratio(t + 2, phi);
             if (w2 > MaxW) break;
-            s.Line(x(t), y(w1), x(t + 2), y(w2), k == 10 ? 0 : Red);
+            s.Line(x(t), y(w1), x(t + 2), y(w2), k == 10 ? 0 : ColorRed);
         }
     }
     // A heating line from 50 F to 85 F at a humidity ratio of 0.006.
-    s.Line(x(509.67), y(0.006), x(544.67), y(0.006), Blue);
+    s.Line(x(509.67), y(0.006), x(544.67), y(0.006), ColorBlue);
     s.FillStyle = Platform::FillSolid;
-    for (const auto& [t, color] : {std::pair{509.67, Red}, std::pair{544.67, Blue}}) {
+    for (const auto& [t, color] : {std::pair{509.67, ColorRed}, std::pair{544.67, ColorBlue}}) {
         s.ForeColor = color;
         s.FillColor = color;
         s.Circle(x(t), y(0.006), 45);
