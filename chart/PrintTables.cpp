@@ -38,6 +38,10 @@ void PrintTitle(Surface& page, const std::string& title, double top) {
     page.Print(title);
 }
 
+void Rule(Surface& page, const Columns& columns) {
+    page.Line(columns.x.front(), page.CurrentY, columns.Right(), page.CurrentY);
+}
+
 // Not bold, text only, heading size and thick rules; the top rule at the current line.
 Columns BeginTable(Surface& page, std::vector<float> x) {
     page.FontBold = false;
@@ -45,12 +49,8 @@ Columns BeginTable(Surface& page, std::vector<float> x) {
     page.FontSize = HeadingSize;
     page.DrawWidth = 2;
     Columns columns{std::move(x), page.TextWidth(LastHeading)};
-    page.Line(columns.x.front(), page.CurrentY, columns.Right(), page.CurrentY);
+    Rule(page, columns);
     return columns;
-}
-
-void Rule(Surface& page, const Columns& columns) {
-    page.Line(columns.x.front(), page.CurrentY, columns.Right(), page.CurrentY);
 }
 
 // Heading texts at the column starts; the last one ends the line.
@@ -82,14 +82,12 @@ void PrintRow(Surface& page, const Columns& columns, const std::vector<std::stri
         } else {
             page.FontSize = HeadingSize;
             page.CurrentX =
-                columns.x[c] + (static_cast<double>(page.TextWidth(LastHeading)) - page.TextWidth(text)) / 2;
+                columns.x[c] + (static_cast<double>(columns.lastWidth) - page.TextWidth(text)) / 2;
             page.FontSize = RowSize;
             page.Print(text);
         }
     }
-    page.FontSize = HeadingSize;
     Rule(page, columns);
-    page.FontSize = RowSize;
 }
 
 // Whether one more row fits above the bottom edge of the page.
@@ -100,7 +98,6 @@ bool RowFits(Surface& page) {
 // Column rules from the table's top to its last row.
 void EndTable(Surface& page, const Columns& columns, float top) {
     const float bottom = page.CurrentY;
-    page.FontSize = HeadingSize;
     page.Line(columns.x.front(), top, columns.x.front(), bottom);
     for (std::size_t c = 1; c < columns.x.size(); ++c)
         page.Line(columns.x[c] - 20, top, columns.x[c] - 20, bottom);
