@@ -77,8 +77,8 @@ void frmZolvane::cmdPressOK_Click() {
         return;
     }
     if (entry->alt > Chart::AltitudeLimit) {
-        ShowMessage("Altitudes are valid only below " + FormatValue(25000 * LengthFactor, 0) + " " +
-                    LengthUnit);
+        ShowMessage("Altitudes are valid only below " + FormatValue(Chart::AltitudeLimit * LengthFactor, 0) +
+                    " " + LengthUnit);
         return;
     }
     Press = entry->press;
