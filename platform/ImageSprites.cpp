@@ -20,7 +20,6 @@ constexpr int Steps = 4;            // offsets per pixel the images are made for
 constexpr double MaxDotPixels = 8;  // larger circles are drawn as usual
 constexpr int GlyphPad = 3;         // room for ink beyond a character's advance
 constexpr std::string_view NumberChars = "0123456789.-";
-constexpr int DotsPerMeter96 = 3780;
 
 // Each byte's place in NumberChars, or -1: looked up for every character of every number.
 constexpr std::array<signed char, 256> CharIndex = [] {
@@ -30,10 +29,6 @@ constexpr std::array<signed char, 256> CharIndex = [] {
         index[static_cast<unsigned char>(NumberChars[i])] = static_cast<signed char>(i);
     return index;
 }();
-
-bool Usable(double v) {
-    return std::isfinite(v) && std::abs(v) <= 1e7;
-}
 
 // Whole pixel and offset step of a device coordinate. Text takes the step below its
 // position in sixteenths of a pixel (halves down), as the font engine places glyphs, so
@@ -58,9 +53,7 @@ std::pair<int, int> Split(double v, bool down = false) {
 }
 
 QImage BlankSprite(int width, int height, QImage::Format format = QImage::Format_ARGB32_Premultiplied) {
-    QImage sprite(width, height, format);
-    sprite.setDotsPerMeterX(DotsPerMeter96);
-    sprite.setDotsPerMeterY(DotsPerMeter96);
+    QImage sprite = NewImage96(width, height, format);
     sprite.fill(Qt::transparent);
     return sprite;
 }

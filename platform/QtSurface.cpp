@@ -11,16 +11,6 @@ namespace Platform {
 
 namespace {
 
-// Beyond this a coordinate is a fault upstream; Qt would only spend time on it.
-constexpr double MaxTwips = 1e7;
-
-bool Usable(double v) {
-    return std::isfinite(v) && std::abs(v) <= MaxTwips;
-}
-
-// 96 dots per inch, in the unit QImage keeps.
-constexpr int DotsPerMeter96 = 3780;
-
 // Dash patterns in line widths, close to the classic screen dashes.
 QList<qreal> DashPattern(int16_t style) {
     switch (style) {
@@ -47,6 +37,14 @@ QString ToQText(const std::string& text) {
 }
 
 }  // namespace
+
+QImage NewImage96(int width, int height, QImage::Format format) {
+    QImage image(width, height, format);
+    constexpr int dotsPerMeter = 3780;
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    return image;
+}
 
 void QtSurface::ForgetPainterState() {
     appliedPainter_ = nullptr;
@@ -217,12 +215,10 @@ void ImageSurface::Allocate() {
     if (width_ == 0 || height_ == 0) return;
     const int w = static_cast<int>(std::lround(width_ * ratio_));
     const int h = static_cast<int>(std::lround(height_ * ratio_));
-    image_ = QImage(w, h, QImage::Format_RGB32);
+    // Fonts are sized from the image's resolution, whatever the platform's screen says.
+    image_ = NewImage96(w, h, QImage::Format_RGB32);
     if (image_.isNull()) return;  // too large to allocate: behaves as an empty box
     image_.setDevicePixelRatio(ratio_);
-    // Fonts are sized from the image's resolution, whatever the platform's screen says.
-    image_.setDotsPerMeterX(DotsPerMeter96);
-    image_.setDotsPerMeterY(DotsPerMeter96);
     image_.fill(ToQColor(BackColor));
 }
 
@@ -266,12 +262,7 @@ QPainter* ImageSurface::ActivePainter() {
 const QPaintDevice* ImageSurface::MetricsDevice() const {
     if (!image_.isNull()) return &image_;
     // An empty box still measures text as the filled one would.
-    static const QImage reference = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(DotsPerMeter96);
-        image.setDotsPerMeterY(DotsPerMeter96);
-        return image;
-    }();
+    static const QImage reference = NewImage96(1, 1, QImage::Format_RGB32);
     return &reference;
 }
 

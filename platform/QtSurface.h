@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPen>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +21,9 @@ class QPaintDevice;
 
 namespace Platform {
 
+// A blank image at 96 dots per inch, the resolution fonts are sized for on the screen.
+QImage NewImage96(int width, int height, QImage::Format format);
+
 class QtSurface : public Surface {
 public:
     void Line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}) override;
@@ -29,6 +33,9 @@ public:
     float TextHeight(const std::string& text) override;
 
 protected:
+    // Beyond this a coordinate is a fault upstream; Qt would only spend time on it.
+    static bool Usable(double twips) { return std::isfinite(twips) && std::abs(twips) <= 1e7; }
+
     // The painter to draw with, already begun on the target; nullptr when the target
     // cannot be drawn on (zero size, no printer).
     virtual QPainter* ActivePainter() = 0;
