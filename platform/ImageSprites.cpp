@@ -154,8 +154,8 @@ void ImageSurface::Blend(const Sprite& sprite, int left, int top, uchar* bits) {
 bool ImageSurface::DrawDot(float x, float y, float radius, int32_t color) {
     const double k = UnitsPerTwip();
     const double r = radius * k;
-    if (ratio_ != 1.0 || image_.isNull() || DrawMode != DrawModes::Copy || FillStyle != FillSolid ||
-        DrawStyle != 0 || !Usable(x) || !Usable(y) || !(r > 0 && r <= MaxDotPixels))
+    if (!PixelsDirect() || FillStyle != FillSolid || DrawStyle != 0 || !Usable(x) || !Usable(y) ||
+        !(r > 0 && r <= MaxDotPixels))
         return false;
     CurrentX = x;
     CurrentY = y;
@@ -183,8 +183,7 @@ bool ImageSurface::DrawDot(float x, float y, float radius, int32_t color) {
 }
 
 bool ImageSurface::PrintNumber(const std::string& text, bool endLine) {
-    if (ratio_ != 1.0 || image_.isNull() || DrawMode != DrawModes::Copy || text.empty() || text.size() > 32 ||
-        !Usable(CurrentX) || !Usable(CurrentY))
+    if (!PixelsDirect() || text.empty() || text.size() > 32 || !Usable(CurrentX) || !Usable(CurrentY))
         return false;
     std::size_t chars[32];
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -278,7 +277,7 @@ void ImageSurface::Circle(float x, float y, float radius, std::optional<int32_t>
 }
 
 void ImageSurface::Lines(std::span<const Segment> segments, int32_t color) {
-    if (ratio_ != 1.0 || image_.isNull() || DrawMode != DrawModes::Copy || DrawStyle != 0 || DrawWidth > 1) {
+    if (!PixelsDirect() || DrawStyle != 0 || DrawWidth > 1) {
         QtSurface::Lines(segments, color);
         return;
     }

@@ -131,6 +131,8 @@ private:
     void Allocate();
     void EndPainting();
 
+    // Pixels may be set straight into the picture: one per logical pixel, in copy mode.
+    bool PixelsDirect() const { return ratio_ == 1.0 && !image_.isNull() && DrawMode == DrawModes::Copy; }
     bool DrawDot(float x, float y, float radius, int32_t color);
     bool PrintNumber(const std::string& text, bool endLine);
     uchar* WritableBits();
