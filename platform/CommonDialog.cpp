@@ -212,7 +212,8 @@ namespace {
 
 // "Zolvane.hlp", named without a folder, stands for the manual compiled into the program.
 bool IsManual(const std::string& helpFile) {
-    return QFileInfo(ToQ(helpFile)).fileName().compare(QStringLiteral("Zolvane.hlp"), Qt::CaseInsensitive) == 0;
+    return QFileInfo(ToQ(helpFile)).fileName().compare(QStringLiteral("Zolvane.hlp"), Qt::CaseInsensitive) ==
+           0;
 }
 
 }  // namespace

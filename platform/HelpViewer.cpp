@@ -2,8 +2,6 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QScreen>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,11 +9,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Controls.h"
 
@@ -65,7 +65,8 @@ std::vector<HelpLink> PageLinks(const std::string& html) {
     for (const QRegularExpressionMatch& m : link.globalMatch(page)) {
         const QString text = QTextDocumentFragment::fromHtml(m.captured(2)).toPlainText().simplified();
         const QStringView before = QStringView(page).left(m.capturedStart());
-        const int depth = static_cast<int>(before.count(QLatin1String("<ul")) - before.count(QLatin1String("</ul")));
+        const int depth =
+            static_cast<int>(before.count(QLatin1String("<ul")) - before.count(QLatin1String("</ul")));
         links.push_back({FromQ(text), FromQ(m.captured(1)), depth});
     }
     return links;
