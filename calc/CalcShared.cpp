@@ -14,7 +14,6 @@ namespace Calc {
 
 namespace {
 
-constexpr int MaxLines = 32767;
 
 struct Refusal {};
 
@@ -119,7 +118,7 @@ bool AppendProcessLines(frmZolvane& chart, std::initializer_list<std::pair<int16
     using Global::ProcLines;
     chart.EndPendingLine();
     const int n = std::max(0, ProcLines.UBound(1));
-    if (n + static_cast<int>(lines.size()) > MaxLines) {
+    if (n + static_cast<int>(lines.size()) > Global::MaxCount) {
         Global::ShowMessage(
             "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.");
         return false;

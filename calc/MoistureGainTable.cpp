@@ -21,7 +21,6 @@ using namespace Calc;
 namespace {
 
 constexpr int Rows = 5;
-constexpr int MaxGains = 32767;
 constexpr int FlowRow = 1, EnthalpyRow = 2;  // rows of MoistGains
 
 QString ShownGain(int row, int gain) {
@@ -85,7 +84,7 @@ void frmZolvaneCalc::cmdHMMoistAdd_Click() {
     StorePendingGainEdit();
     if (Global::NumMoistGains < Rows) return;  // empty rows are already there
     const int max = scrlHMMoist->maximum() + 1;
-    if (max + Rows - 1 > MaxGains) return;  // the last row would show gain 32768
+    if (max + Rows - 1 > Global::MaxCount) return;  // the last row would show gain 32768
     scrlHMMoist->setVisible(true);
     scrlHMMoist->setMaximum(max);
     scrlHMMoist->setValue(max);
@@ -110,7 +109,7 @@ void frmZolvaneCalc::StoreRowGain(int row, int16_t index) {
     }
     const int r = firstShownGain_ + index;
     const std::optional<float> value = TypedGain(row, box);
-    if (!value || r > MaxGains) {
+    if (!value || r > Global::MaxCount) {
         box->setText(r <= NumMoistGains ? ShownGain(row, r) : "");
         return;
     }

@@ -88,7 +88,7 @@ std::optional<CalcSection> ReadCalcSection(FieldReader& in) {
                 if (!v) return std::nullopt;
                 section.Options.push_back(*v);
             } else if (field.kind == K::MoistGains) {
-                auto n = in.ReadInt(0, MaxChartCount);
+                auto n = in.ReadInt(0, Global::MaxCount);
                 if (!n) return std::nullopt;
                 section.NumMoistGains = static_cast<int16_t>(*n);
                 for (int i = 1; *n > 1 && i <= *n; ++i) {
@@ -185,7 +185,7 @@ ParsedChartFile ParseChartFile(std::string_view text) {
     if (!settings) return result;
     data.Settings = *settings;
     auto present = in.ReadBool();
-    auto numLines = in.ReadInt(0, MaxChartCount);
+    auto numLines = in.ReadInt(0, Global::MaxCount);
     if (!present || !numLines) return result;
     data.ProcessDataPresent = *present;
     if (data.ProcessDataPresent) {
@@ -193,7 +193,7 @@ ParsedChartFile ParseChartFile(std::string_view text) {
         if (!section) return result;
         data.Calc = std::move(*section);
     }
-    auto numPoints = in.ReadInt(0, MaxChartCount);
+    auto numPoints = in.ReadInt(0, Global::MaxCount);
     if (!numPoints) return result;
 
     result.failed = ChartFileStage::Points;

@@ -20,8 +20,6 @@ inline constexpr const char* ChartFileFilter = "(*.zlv)|*.zlv";
 inline constexpr const char* ChartFileTitle = "Viduvaduderoru";
 inline constexpr const char* SaveFailedText = "Error saving data";
 inline constexpr std::size_t MaxChartFileBytes = std::size_t{64} << 20;
-// Points, lines and moisture gains are counted in 16 bits.
-inline constexpr int32_t MaxChartCount = 32767;
 
 // What a field of the calculator section is in the calculator window.
 enum class CalcFieldKind { Text, Caption, Option, MoistGains };

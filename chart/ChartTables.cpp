@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <vector>
 
@@ -16,7 +15,6 @@ namespace {
 
 using Global::StatePoint;
 
-constexpr int MaxCount = std::numeric_limits<int16_t>::max();
 
 
 // A fresh table holding the records from element 1 on; element 0 stays zero.
@@ -87,7 +85,7 @@ void BuildSaturationCurve(const PlotBox& box) {
     std::vector<StatePoint> samples;
     auto first = Global::ToInt16(10.0 * Global::ChartMinDew);
     auto last = Global::ToInt16(10.0 * Global::ChartMaxDew);
-    if (first && last && *last - *first < MaxCount) {
+    if (first && last && *last - *first < Global::MaxCount) {
         for (int i = *first; i <= *last; ++i) {
             Global::DewPoint = static_cast<float>(i / 10.0);
             Global::RelHumid = 1;
@@ -118,7 +116,7 @@ void BuildHumidityRatioLines(const PlotBox& box) {
     std::vector<StatePoint> lines;
     float g = Global::WLabelStart;
     const auto tolerance = static_cast<float>(Global::WLabelStep / 10.0);
-    for (int k = 1; k <= Global::NumSatPoints && static_cast<int>(lines.size()) < MaxCount - 1; ++k) {
+    for (int k = 1; k <= Global::NumSatPoints && static_cast<int>(lines.size()) < Global::MaxCount - 1; ++k) {
         const StatePoint& s = Global::SatCurve(k);
         if (static_cast<float>(std::fabs(static_cast<double>(s.HumidRatio) - g)) <= tolerance) {
             lines.push_back(s);
@@ -152,7 +150,7 @@ void BuildDryBulbLines(const PlotBox& box) {
     const float top = ToDisplay(Global::ChartMaxDry);
     float t = Global::DryLabelStart;
     Global::RelHumid = 1;
-    while (top > t && static_cast<int>(lines.size()) < MaxCount) {
+    while (top > t && static_cast<int>(lines.size()) < Global::MaxCount) {
         Global::DryBulb = ToInternal(t);
         Global::RelHumid = 1;
         Global::CalcDryBulbRelHumid();
@@ -213,7 +211,7 @@ void BuildWetBulbLines(const PlotBox& box) {
     Global::WetLabelStart = ToDisplay(Global::ChartMinDew);
 
     // Two records per line, and room kept for the extra line at the top.
-    constexpr std::size_t maxEnds = MaxCount - 3;
+    constexpr std::size_t maxEnds = Global::MaxCount - 3;
     std::vector<StatePoint> ends;
     const float top = ToDisplay(Global::ChartMaxDew);
     float t = Global::WetLabelStart;
@@ -259,7 +257,7 @@ void BuildRelHumidCurves(const PlotBox& box) {
     // Limits off whole degrees can yield one sample more than m + 1: size for what the loop gives.
     int samples = 0;
     if (first && last && *last >= *first) samples = (*last - *first) / step + 1;
-    if (samples > MaxCount) samples = 0;
+    if (samples > Global::MaxCount) samples = 0;
     const int upper = std::max(samples, m ? *m + 1 : 0);
     Global::RHCurves.Erase();
     Global::RHCurves.ReDim(10, std::max(upper, 0));

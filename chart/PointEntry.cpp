@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int16_t MaxPoints = 32767;
-
 double TextValue(const QLineEdit* box) {
     return Global::Val(box->text().toStdString());
 }
@@ -73,7 +71,7 @@ void frmZolvane::cmdCalculate_Click() {
                                : "Two input parameters must be checked");
         return;
     }
-    if (NumPoints >= MaxPoints) {
+    if (NumPoints >= MaxCount) {
         ShowMessage("The chart already holds 32767 points, the most it can hold. Delete points to add more.");
         return;
     }

@@ -35,6 +35,9 @@ struct StatePoint {
     float PlotY = 0;
 };
 
+// Points, process lines, moisture gains and chart-table rows are counted in 16 bits.
+inline constexpr int32_t MaxCount = 32767;
+
 inline constexpr int32_t ColorRed = 255;
 inline constexpr int32_t ColorBlue = 16711680;
 
