@@ -25,13 +25,7 @@ inline constexpr int ColumnWidth = 3960;  // buttons and frames of the left colu
 inline constexpr int PictureLeft = 4320, PictureTop = 360, PictureWidth = 5400, PictureHeight = 3900;
 inline constexpr int MassFlowTop = 4680;
 
-inline QGroupBox* Frame(QWidget* parent, const QString& name, const char* caption, int l, int t, int w,
-                        int h) {
-    auto* frame = Make<QGroupBox>(parent, name, l, t, w, h, caption);
-    // Opaque, so a frame shown over another hides it.
-    frame->setAutoFillBackground(true);
-    return frame;
-}
+using Chart::Frame;
 
 inline Label* Caption(QWidget* parent, const QString& name, const QString& caption, int l, int t,
                       int w = CaptionWidth) {
@@ -39,10 +33,7 @@ inline Label* Caption(QWidget* parent, const QString& name, const QString& capti
 }
 
 inline Label* Value(QWidget* parent, const QString& name, int l, int t, int w = FieldWidth) {
-    auto* label = Make<Label>(parent, name, l, t, w, 255, "");
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->SetBackColor(0xFFFFFF);
-    return label;
+    return Chart::ValueLabel(parent, name, l, t, w);
 }
 
 inline QLineEdit* Box(QWidget* parent, const QString& name, int l, int t, int w = FieldWidth) {

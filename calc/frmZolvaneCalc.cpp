@@ -13,22 +13,12 @@
 #include "Layout.h"
 #include "Screen.h"
 
+using Chart::AddItem;
+using Chart::AddSeparator;
 using Platform::Label;
 using Platform::ToQ;
 
 namespace {
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
-
-QAction* AddSeparator(QMenu* menu, const char* name) {
-    QAction* action = menu->addSeparator();
-    action->setObjectName(name);
-    return action;
-}
 
 // Sets the small "3" into the gap of its volume caption, after the length unit.
 void PlaceExponent(const Label* caption, Label* exponent) {

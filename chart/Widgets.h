@@ -2,6 +2,11 @@
 // by) and its place in twips.
 #pragma once
 
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QMenu>
 #include <QString>
 #include <QWidget>
 #include <utility>
@@ -18,6 +23,35 @@ W* Make(QWidget* parent, const QString& name, int left, int top, int width, int 
     widget->setObjectName(name);
     Platform::Place(widget, left, top, width, height);
     return widget;
+}
+
+// A frame of controls, opaque so that one shown over another hides it.
+inline QGroupBox* Frame(QWidget* parent, const QString& name, const char* caption, int l, int t, int w,
+                        int h) {
+    auto* frame = Make<QGroupBox>(parent, name, l, t, w, h, caption);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+// A result shown in a sunken white box.
+inline Platform::Label* ValueLabel(QWidget* parent, const QString& name, int l, int t, int w) {
+    auto* label = Make<Platform::Label>(parent, name, l, t, w, 255, "");
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->SetBackColor(0xFFFFFF);
+    return label;
+}
+
+inline QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (shortcut) action->setShortcut(QKeySequence(shortcut));
+    return action;
+}
+
+inline QAction* AddSeparator(QMenu* menu, const char* name) {
+    QAction* action = menu->addSeparator();
+    action->setObjectName(name);
+    return action;
 }
 
 // A number as the windows show it (see FormatValue for the digit counts).

@@ -14,6 +14,8 @@
 #include "PictureBox.h"
 #include "Widgets.h"
 
+using Chart::AddItem;
+using Chart::AddSeparator;
 using Chart::Make;
 using Platform::Label;
 using Platform::Place;
@@ -21,21 +23,6 @@ using Platform::Place;
 namespace {
 
 constexpr int ColumnWidth = 3690;  // the left column of frames; the chart takes the rest
-constexpr int32_t White = 0xFFFFFF;
-
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, int l, int t, int w, int h) {
-    auto* frame = Make<QGroupBox>(parent, name, l, t, w, h, caption);
-    // Opaque, so a frame shown over another hides it.
-    frame->setAutoFillBackground(true);
-    return frame;
-}
-
-Label* MakeValueLabel(QWidget* parent, const QString& name, int l, int t) {
-    auto* label = Make<Label>(parent, name, l, t, 855, 255, "");
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->SetBackColor(White);
-    return label;
-}
 
 QScrollBar* MakeHScroll(QWidget* parent, const char* name, int l, int t, int w, int h) {
     auto* bar = Make<QScrollBar>(parent, name, l, t, w, h, Qt::Horizontal);
@@ -61,23 +48,10 @@ void BuildPanelRows(QWidget* frame, std::initializer_list<PanelRow> rows) {
         *row.heading = Make<Label>(frame, row.headingName, 120, top, 1335, 255, row.caption);
         (*row.values)[0] = nullptr;
         for (int index = 1; index <= 2; ++index)
-            (*row.values)[index] = MakeValueLabel(frame, QString("%1(%2)").arg(row.valueName).arg(index),
-                                                  index == 1 ? 1440 : 2280, top);
+            (*row.values)[index] = Chart::ValueLabel(frame, QString("%1(%2)").arg(row.valueName).arg(index),
+                                                     index == 1 ? 1440 : 2280, top, 855);
         top += 240;
     }
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    if (shortcut) action->setShortcut(QKeySequence(shortcut));
-    return action;
-}
-
-QAction* AddSeparator(QMenu* menu, const char* name) {
-    QAction* action = menu->addSeparator();
-    action->setObjectName(name);
-    return action;
 }
 
 }  // namespace
@@ -116,7 +90,7 @@ frmZolvane::~frmZolvane() {
 }
 
 void frmZolvane::BuildInputFrame() {
-    frmInput = MakeFrame(centralWidget(), "frmInput", "Input", 120, 0, 3375, 3375);
+    frmInput = Chart::Frame(centralWidget(), "frmInput", "Input", 120, 0, 3375, 3375);
     struct Entry {
         QCheckBox** check;
         const char* checkName;
@@ -175,7 +149,7 @@ void frmZolvane::BuildInputFrame() {
 }
 
 void frmZolvane::BuildOutputFrame() {
-    frmOutput = MakeFrame(centralWidget(), "frmOutput", "Output", 120, 3360, 3375, 3135);
+    frmOutput = Chart::Frame(centralWidget(), "frmOutput", "Output", 120, 3360, 3375, 3135);
     BuildPanelRows(
         frmOutput,
         {
@@ -197,7 +171,7 @@ void frmZolvane::BuildOutputFrame() {
 }
 
 void frmZolvane::BuildProcessFrame() {
-    frmProcess = MakeFrame(centralWidget(), "frmProcess", "Process Lines", 120, 0, 3375, 3375);
+    frmProcess = Chart::Frame(centralWidget(), "frmProcess", "Process Lines", 120, 0, 3375, 3375);
     BuildPanelRows(
         frmProcess,
         {
@@ -218,7 +192,7 @@ void frmZolvane::BuildProcessFrame() {
 }
 
 void frmZolvane::BuildUnitsFrame() {
-    frmUnits = MakeFrame(centralWidget(), "frmUnits", "Units", 120, 0, 3375, 3375);
+    frmUnits = Chart::Frame(centralWidget(), "frmUnits", "Units", 120, 0, 3375, 3375);
     optUSUnits = Make<QRadioButton>(frmUnits, "optUSUnits", 360, 360, 2655, 300, "US Units");
     optUSUnits->setToolTip("Convert to US Units");
     optMetricUnits = Make<QRadioButton>(frmUnits, "optMetricUnits", 360, 720, 2655, 300, "Metric Units");
