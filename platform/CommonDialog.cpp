@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
