@@ -9,15 +9,6 @@ namespace Calc {
 
 using Global::ToFloat;
 
-namespace {
-
-// The vapour pressure (psia) of humidity ratio w at the current pressure.
-double VaporPressOf(float w) {
-    return Global::Press * static_cast<double>(w) / (w + 0.62198);
-}
-
-}  // namespace
-
 StraightLine LineThroughTrial(float t1, float w1, float h1, double r, float wTrial, bool throughTrial,
                               bool singlePrecision) {
     const float hTrial = ToFloat(h1 + (static_cast<double>(wTrial) - w1) * r);
@@ -42,7 +33,7 @@ void StoreOnProcessLine(const Global::StatePoint& known, double slope, double w)
 
 bool StoreDewPointOfHumidRatio() {
     using namespace Global;
-    VaporPress = ToFloat(VaporPressOf(HumidRatio));
+    VaporPress = ToFloat(VaporPressOf(HumidRatio, Press));
     if (!(VaporPress > 0)) return false;
     DewPoint = ToFloat(DewPointFromVaporPress(VaporPress));
     return true;
@@ -52,16 +43,17 @@ bool StoreOnProcessLineAtDewPoint(const Global::StatePoint& known, double slope,
     using namespace Global;
     DewPoint = dewPoint;
     VaporPress = CalcSatPress(DewPoint);
-    const double dryAir = static_cast<double>(Press) - VaporPress;
-    if (!(dryAir > 0)) return false;  // at or above the boiling point
-    StoreOnProcessLine(known, slope, 0.62198 * VaporPress / dryAir);
+    if (!(VaporPress < Press)) return false;  // at or above the boiling point
+    StoreOnProcessLine(known, slope, HumidRatioOf(VaporPress, Press));
     return HumidRatio > 0 && std::isfinite(HumidRatio);
 }
 
 SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float tStart, float& t) {
     float temp = tStart;
     float w = ToFloat(line.At(temp));
-    auto relHumidAt = [&] { return ToFloat(VaporPressOf(w) / Global::CalcSatPress(temp)); };
+    auto relHumidAt = [&] {
+        return ToFloat(Global::VaporPressOf(w, Global::Press) / Global::CalcSatPress(temp));
+    };
     float phi = relHumidAt();
     float d = rh - phi;
     for (int pass = 0;; ++pass) {
@@ -73,7 +65,7 @@ SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float tSt
         phi = std::min(relHumidAt(), 1.0f);
         d = rh - phi;
     }
-    Global::VaporPress = ToFloat(VaporPressOf(w));
+    Global::VaporPress = ToFloat(Global::VaporPressOf(w, Global::Press));
     t = temp;
     return SearchResult::Found;
 }

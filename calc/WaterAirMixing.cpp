@@ -67,10 +67,9 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             partner = Partner::RelHumid;
             SatPress = CalcSatPress(t1);
             VaporPress = ToFloat(static_cast<double>(SatPress) * RelHumid);
-            const double dryAir = static_cast<double>(Press) - VaporPress;
-            if (!(dryAir > 0)) return refuse();
+            if (!(VaporPress < Press)) return refuse();
             // The humidity ratio the inlet dry bulb would have at the wanted humidity.
-            const float wTrial = ToFloat(0.62198 * VaporPress / dryAir);
+            const float wTrial = ToFloat(HumidRatioOf(VaporPress, Press));
             const StraightLine line = LineThroughTrial(t1, w1, h1, hw, wTrial, false, false);
             float t = 0;
             if (FindDryBulbAtRelHumid(line, RelHumid, ToFloat(1.01 * t1), t) != SearchResult::Found)

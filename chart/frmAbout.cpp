@@ -83,8 +83,7 @@ void DrawChartPicture(Platform::Surface& s) {
     auto x = [&](double t) { return static_cast<float>(left + (t - MinT) / (MaxT - MinT) * (right - left)); };
     auto y = [&](double w) { return static_cast<float>(bottom - w / MaxW * (bottom - top)); };
     auto ratio = [](double t, double phi) {
-        const double pw = phi * Global::CalcSatPress(static_cast<float>(t));
-        return 0.62198 * pw / (Press - pw);
+        return Global::HumidRatioOf(phi * Global::CalcSatPress(static_cast<float>(t)), Press);
     };
     s.Cls();
     s.DrawStyle = 0;

@@ -29,14 +29,13 @@ constexpr double RankineOffset = 459.67;
 
 // R1: humidity ratio from a vapour pressure.
 double R1(double p) {
-    double rest = static_cast<double>(Press) - p;
-    if (!(rest > 0)) throw ArithmeticFault{};  // at or above the boiling point
-    return Checked(0.62198 * p / rest);
+    if (!(p < Press)) throw ArithmeticFault{};  // at or above the boiling point
+    return Checked(HumidRatioOf(p, Press));
 }
 
 // R2: vapour pressure from a humidity ratio.
 double R2(double w) {
-    return Checked(w * Press / (0.62198 + w));
+    return Checked(VaporPressOf(w, Press));
 }
 
 // R3: thermodynamic wet-bulb relation; reads HumidRatioSatWet of the wet bulb tw.
@@ -208,6 +207,14 @@ void RequireRelHumid() {
 constexpr float SaturatedRelHumid = 0.9999f;
 
 }  // namespace
+
+double HumidRatioOf(double p, double press) {
+    return 0.62198 * p / (press - p);
+}
+
+double VaporPressOf(double w, double press) {
+    return w * press / (0.62198 + w);
+}
 
 float CalcSatPress(float t) {
     const double T = t;

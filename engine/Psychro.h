@@ -14,6 +14,13 @@ float CalcSatPress(float t);
 // Dew point (R) of a vapour pressure pw > 0 psia; not a number for pw <= 0.
 double DewPointFromVaporPress(double pw);
 
+// Humidity ratio (lb/lb) of vapour pressure p at barometric pressure `press` (psia): not
+// finite, or negative, at or above the boiling point, which callers check.
+double HumidRatioOf(double p, double press);
+
+// Vapour pressure (psia) of humidity ratio w at barometric pressure `press`.
+double VaporPressOf(double w, double press);
+
 // Dry bulb (R) of moist air with enthalpy h (BTU/lb) and humidity ratio w (lb/lb).
 double TempFromEnthalpy(double h, double w);
 
