@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "SafeFile.h"
+
 namespace Chart {
 
 // A field longer than this is damage, not data; it also bounds the work on a huge line.
@@ -48,16 +50,5 @@ private:
 
 // Shortest text of at most 7 significant digits ("14.697", "29.92347", "1.5E-05").
 std::string FloatText(float value);
-
-// The whole of the regular file at `path`, or nothing when it is missing, is not a
-// regular file (a FIFO, a device), cannot be read or is larger than `maxBytes`.
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes);
-
-// Replaces the file at `path` by `content` through a uniquely named temporary file in
-// the same folder, renamed over the target, so a failed write leaves the old file as
-// it was. When the folder refuses a new file but the target itself is writable, the
-// target is rewritten in place instead. A target that is not writable is refused.
-// False on any failure.
-bool ReplaceFile(const std::string& path, const std::string& content);
 
 }  // namespace Chart

@@ -24,7 +24,7 @@ bool frmZolvane::OpenChartFile() {
     cmdlgChartColor->Filter = Chart::ChartFileFilter;
     if (!cmdlgChartColor->ShowOpen()) return false;
     Chart::ParsedChartFile parsed;
-    if (auto text = Chart::ReadWholeFile(cmdlgChartColor->FileName, Chart::MaxChartFileBytes))
+    if (auto text = Platform::ReadWholeFile(cmdlgChartColor->FileName, Chart::MaxChartFileBytes))
         parsed = Chart::ParseChartFile(*text);
     if (!parsed.data) {
         Global::ShowMessage(Chart::StageText(parsed.failed), Global::MsgIcon::None, Chart::ChartFileTitle);
@@ -72,6 +72,6 @@ void frmZolvane::mnuFileSave_Click() {
     data.ProcessDataPresent = Global::ProcessDataPresent;
     // With no calculator to ask, type 0 restores nothing but reads back.
     if (data.ProcessDataPresent && calculatorLink_) calculatorLink_->CollectCalcSection(data.Calc);
-    if (!Chart::ReplaceFile(path, Chart::ChartFileText(data)))
+    if (!Platform::ReplaceFile(path, Chart::ChartFileText(data)))
         Global::ShowMessage(Chart::SaveFailedText, Global::MsgIcon::Critical, Chart::ChartFileTitle);
 }

@@ -115,7 +115,7 @@ void WriteSettingsRecord(FieldWriter& out, const SettingsRecord& r) {
 }
 
 std::optional<SettingsRecord> LoadSettingsFile(const std::string& path) {
-    auto text = ReadWholeFile(path, MaxSettingsFileBytes);
+    auto text = Platform::ReadWholeFile(path, MaxSettingsFileBytes);
     if (!text) return std::nullopt;
     std::istringstream in(*text);
     FieldReader reader(in);
@@ -125,7 +125,7 @@ std::optional<SettingsRecord> LoadSettingsFile(const std::string& path) {
 bool SaveSettingsFile(const std::string& path, const SettingsRecord& record) {
     FieldWriter writer;
     WriteSettingsRecord(writer, record);
-    return ReplaceFile(path, writer.Text());
+    return Platform::ReplaceFile(path, writer.Text());
 }
 
 }  // namespace Chart
