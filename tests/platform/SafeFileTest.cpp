@@ -45,9 +45,19 @@ void PrintTo(const SaveRow& row, std::ostream* out) {
     *out << row.name;
 }
 
+// The bytes as runs ("100o "), so a failure says what the file held.
+std::string Runs(const std::string& text) {
+    std::string runs;
+    for (std::size_t i = 0, j = 0; i < text.size(); i = j) {
+        j = std::min(text.find_first_not_of(text[i], i), text.size());
+        runs += std::to_string(j - i) + text[i] + " ";
+    }
+    return runs;
+}
+
 std::string Contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
+    return Runs(std::string((std::istreambuf_iterator<char>(in)), {}));
 }
 
 class SafeFileTest : public ::testing::TestWithParam<SaveRow> {
@@ -96,7 +106,7 @@ TEST_P(SafeFileTest, SaveReplacesTheRealFileOrLeavesItAsItWas) {
     const bool saved = SaveAsUser(dir / row.target, fresh);
     fs::permissions(dir, fs::perms(0755));
     EXPECT_EQ(saved, row.saves);
-    EXPECT_EQ(Contents(real), row.saves ? fresh : old);
+    EXPECT_EQ(Contents(real), Runs(row.saves ? fresh : old));
     EXPECT_EQ(Listing(), after);
     std::error_code tooLong;
     EXPECT_EQ(fs::is_symlink(dir / row.target, tooLong), row.linkTo != nullptr);
