@@ -77,7 +77,8 @@ bool RewriteInPlace(const std::string& path, const std::string& content) {
     // write half-way, so that is refused as well; a partial reservation is given back.
     if (ok && size > info.st_size && ::posix_fallocate(fd, 0, size) != 0) {
         ok = false;
-        (void)::ftruncate(fd, info.st_size);
+        while (::ftruncate(fd, info.st_size) != 0 && errno == EINTR) {
+        }
     }
     ok = ok && WriteAll(fd, content, true) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
