@@ -13,14 +13,12 @@ namespace Platform {
 
 namespace {
 
-// Each pass writes something or gives up, so the loop ends.
-bool WriteAll(int fd, const std::string& content, bool fromStart) {
+// From the file's start, whatever its offset; each pass writes something or gives up.
+bool WriteAll(int fd, const std::string& content) {
     std::size_t done = 0;
     while (done < content.size()) {
-        const char* from = content.data() + done;
-        const std::size_t left = content.size() - done;
         const ssize_t n =
-            fromStart ? ::pwrite(fd, from, left, static_cast<off_t>(done)) : ::write(fd, from, left);
+            ::pwrite(fd, content.data() + done, content.size() - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
@@ -80,7 +78,7 @@ bool RewriteInPlace(const std::string& path, const std::string& content) {
         while (::ftruncate(fd, info.st_size) != 0 && errno == EINTR) {
         }
     }
-    ok = ok && WriteAll(fd, content, true) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
+    ok = ok && WriteAll(fd, content) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
     return ::close(fd) == 0 && ok;
 }
 
@@ -139,7 +137,7 @@ bool ReplaceFile(const std::string& path, const std::string& content) {
             return RewriteInPlace(real, content);
         return false;
     }
-    bool ok = WriteAll(fd, content, false);
+    bool ok = WriteAll(fd, content);
     if (ok && exists) ok = ::fchmod(fd, target.st_mode & 07777) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
