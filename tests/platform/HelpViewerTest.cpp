@@ -272,6 +272,19 @@ TEST(Manual, MessageListMatchesEveryMessageOfTheSources) {
             << "the manual lists a message the program cannot show: " << text.toStdString();
 }
 
+// On a 1600 x 1000 screen: beside the chart on its roomier side, overlapping only when
+// neither side has the least width.
+TEST(HelpViewerPlace, BesideTheChartOnTheRoomierSide) {
+    const QRect area(0, 0, 1600, 1000);
+    const std::pair<QRect, QRect> rows[] = {{{0, 0, 900, 760}, {900, 0, 700, 1000}},
+                                            {{700, 40, 900, 760}, {0, 0, 700, 1000}},
+                                            {{200, 0, 1200, 760}, {960, 0, 640, 1000}},
+                                            {{0, 0, 400, 300}, {400, 0, 980, 1000}}};
+    for (const auto& [chart, expected] : rows)
+        EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, 640), expected)
+            << chart.x() << "," << chart.width();
+}
+
 TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     Platform::CommonDialog dialog;
     dialog.HelpFile = "Zolvane.hlp";
@@ -286,16 +299,31 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
 
     ASSERT_TRUE(run(Platform::HelpSearch));  // the same window on the index, its filter focused
     EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->focusWidget() == viewer->txtIndexFilter);
-    QTest::keyClicks(viewer->txtIndexFilter, "DEW");
+    // Keywords that begin with the text first, then word starts; Down goes into the list.
+    const struct {
+        const char* typed;
+        int downs;
+        const char* opens;
+    } searches[] = {
+        {"sat", 0, "chart.html#saturation"},         {"sat", 2, "points.html#degree-of-saturation"},
+        {"color", 0, "options.html#color"},          {"colour", 1, "options.html#color"},
+        {"vapour", 0, "points.html#vapor-pressure"}, {"DEW", 0, "points.html#dew-point"}};
+    for (const auto& row : searches) {
+        viewer->txtIndexFilter->setFocus();
+        viewer->txtIndexFilter->clear();
+        QTest::keyClicks(viewer->txtIndexFilter, row.typed);
+        for (int i = 0; i < row.downs; ++i) QTest::keyClick(viewer->focusWidget(), Qt::Key_Down);
+        QTest::keyClick(viewer->focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(source(viewer).endsWith(row.opens))
+            << row.typed << " opened " << source(viewer).toStdString();
+    }
+    viewer->txtIndexFilter->setText("color");  // the keyword itself, then word starts
     QStringList shown;
     for (int i = 0; i < viewer->lstIndex->count(); ++i)
         if (!viewer->lstIndex->item(i)->isHidden()) shown << viewer->lstIndex->item(i)->text();
-    EXPECT_EQ(shown, QStringList{"dew point"});
-    QTest::keyClick(viewer->txtIndexFilter, Qt::Key_Return);
-    EXPECT_TRUE(source(viewer).endsWith("points.html#dew-point"));
-
+    EXPECT_EQ(shown.join('|').toStdString(), "color|colour (see color)|line colors");
     viewer->cmdBack->click();
-    EXPECT_EQ(source(viewer), Platform::ManualContents);
+    EXPECT_TRUE(source(viewer).endsWith("points.html#vapor-pressure"));
     viewer->cmdForward->click();
     EXPECT_TRUE(source(viewer).endsWith("points.html#dew-point"));
     viewer->txtFind->setText("saturation"), viewer->cmdFind->click();
