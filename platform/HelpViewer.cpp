@@ -133,7 +133,7 @@ HelpViewer::HelpViewer() {
     // still cut off shows whole as its tooltip.
     const int entries = lstContents->sizeHintForColumn(0) + 2 * lstContents->frameWidth() +
                         lstContents->verticalScrollBar()->sizeHint().width() + 16;
-    const int pane = std::min(entries, width() / 2);
+    const int pane = std::min(entries, width() * 2 / 5);
     split->setSizes({pane, width() - pane});
     txtIndexFilter->installEventFilter(this);
 
@@ -170,12 +170,21 @@ QRect HelpViewerPlace(const QRect& area, const QRect& chart, int wantedWidth, in
 }
 
 void HelpViewer::PlaceBesideChart() {
+    // The window that asked for help; without a window manager none may be active, and then
+    // the program's largest window stands for it.
     const QWidget* chart = QApplication::activeWindow();
+    if (!chart || chart == this) {
+        chart = nullptr;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w != this && w->isVisible() && w->windowType() != Qt::Popup &&
+                (!chart || w->width() * w->height() > chart->width() * chart->height()))
+                chart = w;
+    }
     const QScreen* screen = chart ? chart->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     const QRect place =
-        HelpViewerPlace(area, chart ? chart->frameGeometry() : QRect(area.topLeft(), QSize()), width(), 640);
+        HelpViewerPlace(area, chart ? chart->frameGeometry() : QRect(area.topLeft(), QSize()), width(), 720);
     // The frame (title bar and borders) stays within the area too.
     const QSize frame = frameGeometry().size() - size();
     move(place.topLeft());
