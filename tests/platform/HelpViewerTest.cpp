@@ -52,39 +52,30 @@ TEST(Manual, EveryLinkKeywordAndPictureResolves) {
     EXPECT_GE(Platform::PageLinks(pages.at("keywords.html")).size(), 40u);
 }
 
-// Index of the bracket closing the one at `open`, skipping string and character literals.
+// Index of the bracket or quote closing the one at `open`, skipping literals inside.
 int Closing(const QString& s, int open) {
-    int depth = 0;
-    for (int i = open; i < s.size(); ++i) {
-        const QChar c = s[i];
-        if (c == '"' || c == '\'') {
-            while (++i < s.size() && s[i] != c) i += s[i] == '\\';
-        } else if (c == '(' || c == '{' || c == '[') {
+    for (int i = open, depth = 0; i < s.size(); ++i) {
+        if (const QChar quote = s[i]; quote == '"' || quote == '\'') {
+            while (++i < s.size() && s[i] != quote) i += s[i] == '\\';
+            if (depth == 0) return i;
+        } else if (QStringLiteral("({[").contains(s[i])) {
             ++depth;
-        } else if ((c == ')' || c == '}' || c == ']') && --depth == 0) {
+        } else if (QStringLiteral(")}]").contains(s[i]) && --depth == 0) {
             return i;
         }
     }
     return static_cast<int>(s.size());
 }
 
-// The parts of `s` between the separators that stand outside brackets and literals.
+// The parts of `s` between the separators that stand outside brackets and literals ("::" is none).
 QStringList SplitTop(const QString& s, QChar separator) {
     QStringList parts{QString()};
     for (int i = 0; i < s.size(); ++i) {
-        const QChar c = s[i];
-        const bool scope = c == ':' && ((i + 1 < s.size() && s[i + 1] == ':') || (i > 0 && s[i - 1] == ':'));
-        if (c == separator && !scope) {
+        if (s[i] == separator && s.mid(i - 1, 3).count(':') < 2) {
             parts << QString();
             continue;
         }
-        const int end = QStringLiteral("({[\"'").contains(c) ? (c == '"' || c == '\'' ? [&] {
-            int j = i;
-            while (++j < s.size() && s[j] != c) j += s[j] == '\\';
-            return j;
-        }()
-                                                                                   : Closing(s, i))
-                                                        : i;
+        const int end = QStringLiteral("({[\"'").contains(s[i]) ? Closing(s, i) : i;
         parts.last() += s.mid(i, end - i + 1);
         i = end;
     }
@@ -226,27 +217,17 @@ private:
         }
     }
 
-    // Every brace list inside `block` whose member `index` of at most `count` is a literal or a
-    // name declared as a text.
+    // Every brace list inside `block` whose member `index` of at most `count` is a literal or a name.
     void Items(const QString& block, int index, int count) {
-        static const QRegularExpression literal(QStringLiteral(R"re(^"(?:[^"\\]|\\.)*"$)re")),
-            name(QStringLiteral(R"re(^[\w:]*\b([A-Za-z_]\w*)$)re"));
+        static const QRegularExpression plain(
+            QStringLiteral(R"re(^("(?:[^"\\]|\\.)*"|[\w:]*\b[A-Za-z_]\w*)$)re"));
         for (int open = static_cast<int>(block.indexOf('{')); open >= 0;
              open = static_cast<int>(block.indexOf('{', open + 1))) {
             const QString inside = block.mid(open + 1, Closing(block, open) - open - 1);
             const QStringList items = SplitTop(inside, ',');
             if (items.size() <= index || items.size() > count || SplitTop(inside, ';').size() > 1) continue;
-            const auto m = name.match(items[index]);
-            if (literal.match(items[index]).hasMatch() || (m.hasMatch() && IsTextName(m.captured(1))))
-                Expression(items[index]);
+            if (plain.match(items[index]).hasMatch()) Expression(items[index]);
         }
-    }
-
-    bool IsTextName(const QString& n) const {
-        const QRegularExpression declared(R"re((char\s*\*|string|QString)\s*(const\s*)?)re" + n +
-                                          R"re(\s*[={])re");
-        return std::any_of(sources.begin(), sources.end(),
-                           [&](const auto& file) { return declared.match(file.second).hasMatch(); });
     }
 
     std::set<QString> seen;
