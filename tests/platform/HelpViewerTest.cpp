@@ -277,6 +277,8 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     HelpViewer* viewer = HelpViewer::Current();
     EXPECT_TRUE(viewer->isVisible() && viewer->tabHelp->currentIndex() == 0 &&
                 viewer->lstContents->count() >= 40 && source(viewer) == Platform::ManualContents);
+    for (int i = 0; i < viewer->lstContents->count(); ++i)  // a cut-off entry shows whole on hover
+        EXPECT_EQ(viewer->lstContents->item(i)->toolTip(), viewer->lstContents->item(i)->text().trimmed());
 
     ASSERT_TRUE(run(Platform::HelpSearch));  // the same window on the index, its filter focused
     EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->focusWidget() == viewer->txtIndexFilter);
