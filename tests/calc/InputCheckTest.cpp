@@ -13,7 +13,8 @@ TEST_F(CalcWindowTest, HeatingBoxesAreCheckedAtTheirLimitsAndAsWholeNumbers) {
         {"txtHeatOutPoint", {{"", "Invalid Outlet Point"}}},
         // clang-format off
         {"txtHeatFlow", {{"0", Flow}, {"-5", Flow}, {"1e-50", Flow}, {"7e", Flow}, {"1,5", Flow}, {"1 2", Flow},
-                         {"0x10", Flow}, {"1e39", Bad}, {"12.5D+1", ""}}}};
+                         {"0x10", Flow}, {"1e39", Bad}, {"12.5D+1", ""}, {".5", ""}, {"5.", ""}, {"+.5e1", ""},
+                         {".", Flow}, {".e1", Flow}}}};
     // clang-format on
     for (const auto& [box, texts] : cases)
         for (const auto& [text, message] : texts) {
