@@ -46,17 +46,14 @@ TEST_F(CalcWindowTest, MetricFiguresMatchSIAndCaptionsAreWrittenOnLoadOnly) {
         EXPECT_NEAR(Text("txtDryBulb").toDouble(), ((h - 1061 * w) / (0.24 + 0.444 * w) - 32) / 1.8, 0.006);
     };
     // 60 + 40 kg/min read back through the factor as a float: "100.0", not "100.00".
-    auto out = calculate(
-        "cmdAirCalc",
-        {{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "60"}, {"txtAirInPoint2", "2"}, {"txtAirFlowIn2", "40"}});
+    CalcTypeAll({{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "60"}, {"txtAirInPoint2", "2"}});
+    auto out = calculate("cmdAirCalc", {{"txtAirFlowIn2", "40"}});
     EXPECT_EQ(CalcText("lblAirOutFlowVal"), "100.0");
     near("lblAirOutFlowCFMVal", 100 * out.SpVol * m3PerKg);
     // Water/air from point 2 at 50 kg/min with water of 42 kJ/kg: to a 17 C dew point, then 0.2 kg/min.
     Trigger("mnuOptProcWatAir");
-    out = calculate("cmdWatAirCalc", {{"txtWatAirInPoint", "2"},
-                                      {"txtWatAirInFlow", "50"},
-                                      {"txtWatAirEnt", "42"},
-                                      {"txtWatAirInput", "17"}});
+    CalcTypeAll({{"txtWatAirInPoint", "2"}, {"txtWatAirInFlow", "50"}, {"txtWatAirEnt", "42"}});
+    out = calculate("cmdWatAirCalc", {{"txtWatAirInput", "17"}});
     EXPECT_EQ(Text("txtDewPoint"), "17.00");
     near("lblWatAirWatFlowVal", 50 * (out.HumidRatio - p(2).HumidRatio));
     CalcPress("cmdWatAirInput"), CalcChoose("optWatAirWater"), CalcPress("cmdWatAirOutOK");
@@ -88,22 +85,24 @@ TEST_F(CalcWindowTest, MetricFiguresMatchSIAndCaptionsAreWrittenOnLoadOnly) {
     calculate("cmdHeatCalc", {{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "50"}});
     near("lblHeatQVal", -6.978e6);
     Trigger("mnuOptProcCool");
-    calculate(
-        "cmdCoolCalc",
-        {{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "2"}, {"txtCoolFlow", "50"}, {"txtCoolEnt", "42"}});
+    CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "2"}, {"txtCoolFlow", "50"}});
+    calculate("cmdCoolCalc", {{"txtCoolEnt", "42"}});
     near("lblCoolRateVal", 5.18181e6);
     EXPECT_EQ(CalcText("lblCoolWaterFlowVal"), "0.500");
-    // 100 m3/min at point 1 is 100 / 0.87399 = 114.42 kg/min, at point 2 123.22 kg/min.
-    CalcChoose("optHeatInPoint"), CalcChoose("optCoolOut"), CalcChoose("optAirIn1");
-    const char* sides[][5] = {
-        {"mnuOptProcHeat", "txtHeatVolFlow", "cmdHeatFlowOK", "lblHeatMassFlowVal", "114.4"},
-        {"mnuOptProcCool", "txtCoolVolFlow", "cmdCoolOK", "lblCoolMassFlowVal", "123.2"},
-        {"mnuOptProcAirAir", "txtAirVolFlow", "cmdAirOK", "lblAirMassFlowVal", "114.4"},
-        {"mnuOptProcWatAir", "txtWatAirVolFlow", "cmdWatAirFlowOK", "lblWatAirMassFlowCalcVal", "123.2"}};
-    for (const auto& [item, box, button, result, mass] : sides) {
+    // 100 m3/min at point 1 is 100 / 0.87399 = 114.42 kg/min, at point 2 123.22 kg/min; each
+    // side calculator shows it and writes it into its own calculator's flow box.
+    CalcChoose("optHeatInPoint"), CalcChoose("optCoolOut"), CalcChoose("optAirIn2");
+    const char* sides[][6] = {
+        {"mnuOptProcHeat", "txtHeatVolFlow", "cmdHeatFlowOK", "lblHeatMassFlowVal", "txtHeatFlow", "114.4"},
+        {"mnuOptProcCool", "txtCoolVolFlow", "cmdCoolOK", "lblCoolMassFlowVal", "txtCoolFlow", "123.2"},
+        {"mnuOptProcAirAir", "txtAirVolFlow", "cmdAirOK", "lblAirMassFlowVal", "txtAirFlowIn2", "123.2"},
+        {"mnuOptProcWatAir", "txtWatAirVolFlow", "cmdWatAirFlowOK", "lblWatAirMassFlowCalcVal",
+         "txtWatAirInFlow", "123.2"}};
+    for (const auto& [item, box, button, result, target, mass] : sides) {
         Trigger(item), CalcType(box, "100"), CalcPress(button);
-        EXPECT_EQ(CalcText(result), QString(mass)) << item;
+        EXPECT_EQ(CalcText(result) + " " + CalcText(target), QString(mass) + " " + mass) << item;
     }
+    EXPECT_EQ(CalcText("txtAirFlowIn1"), "60");
     EXPECT_TRUE(messages.empty());
 
     // Back to US units: the open calculator keeps its captions until it is opened again.
