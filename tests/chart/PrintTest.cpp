@@ -1,7 +1,10 @@
 // File > Print and Print Setup of the chart window, on a recorded page of 8 x 10.5
 // inches (11520 x 15120 twips; 10 twips a character per point, a line 24 per point).
+#include <QDir>
 #include <QProcess>
 #include <algorithm>
+#include <fstream>
+#include <iostream>
 
 #include "ChartWindowFixture.h"
 #include "PrinterSurface.h"
@@ -86,26 +89,76 @@ TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
     EXPECT_TRUE(Text("24.00") && messages.empty()) << "a cancelled set-up ends quietly, changing nothing";
 }
 
-TEST_F(PrintTest, PdfPageAndAnUnwritablePath) {
+// The real page: drawn into a private draft, then over the PDF file or to a printer of a
+// stand-in print service; whatever fails, the last good PDF stays and no draft is left.
+TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) {
     Platform::SetPrinterPage(nullptr);
+    auto owned = std::make_unique<Platform::ScriptedPrintService>();
+    Platform::ScriptedPrintService& service = *owned;
+    Platform::SetPrintService(std::move(owned));
+    const QString drafts = QDir::current().absoluteFilePath("drafts");
+    QDir().mkdir(drafts), qputenv("TMPDIR", drafts.toLocal8Bit());
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     const float plotX = Global::Points(1).PlotX;
     const std::string missing = (std::filesystem::current_path() / "no-such-folder" / "chart.pdf").string();
     Platform::SetPdfOutputPath(QString::fromStdString(missing));
     Trigger("mnuFilePrint");
-    EXPECT_EQ(Told(), std::vector<std::string>{"Printing could not be started (" + missing + ")."});
+    EXPECT_EQ(Told(), std::vector<std::string>{"Printing could not be finished (" + missing + ")."});
     EXPECT_EQ(Global::Points(1).PlotX, plotX) << "the screen chart is redrawn";
 
-    Platform::SetPdfOutputPath("Zolvane.pdf");
+    Platform::SetPdfOutputPath(QDir::current().absoluteFilePath("Zolvane.pdf"));
     Trigger("mnuFilePrint");
-    EXPECT_EQ(messages.size(), 1u);
     QProcess process;
     process.start("pdftotext", {"Zolvane.pdf", "-"});
     ASSERT_TRUE(process.waitForFinished(30000));
     const std::string text = process.readAllStandardOutput().toStdString();
     EXPECT_TRUE(text.find("Data Points") != std::string::npos && text.find("62.63") != std::string::npos)
         << text;
-    Platform::SetPdfOutputPath({});
+    const std::string good = ReadFile("Zolvane.pdf");
+
+    // A printer appears: the next page goes to it, titled; "PDF file" and the printer chosen in
+    // turn; then the printer refuses the job.
+    const auto print = [&](const std::string& setup) {
+        if (!setup.empty()) dialogs->AnswerPrinter(setup), Trigger("mnuFilePrintSetup");
+        messages.clear(), WriteFile("Zolvane.pdf", "last good");
+        Trigger("mnuFilePrint");
+        EXPECT_EQ(QDir(drafts).entryList(QDir::Files), QStringList()) << "no draft left";
+        return std::to_string(service.jobs.size()) + (ReadFile("Zolvane.pdf") == "last good" ? "" : " file") +
+               (messages.empty() ? "" : " " + messages.back().text);
+    };
+    service.printers = {"q", "r"};
+    EXPECT_EQ(print(""), "1");
+    EXPECT_EQ(std::make_pair(service.jobs[0].printer, service.jobs[0].title),
+              std::make_pair(QString("q"), QString("Zolvane")));
+    EXPECT_TRUE(service.jobs[0].pdf.startsWith("%PDF"));
+    EXPECT_EQ(print("PDF file"), "1 file");
+    EXPECT_EQ(print("r"), "2");
+    EXPECT_EQ(service.jobs[1].printer, "r");
+    service.printers.clear();
+    EXPECT_EQ(print(""), "2 file") << "no printer: the PDF stands in";
+    service.printers = {"r"};
+    EXPECT_EQ(print(""), "3") << "the printer is back";
+    service.accepting = false;
+    EXPECT_EQ(print(""), "3 Printing could not be finished (r).");
+
+    // A full disk under the PDF: the failure is told and the last good file stays.
+    const QString full = QDir::current().absoluteFilePath("full");
+    QDir().mkdir(full);
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", full}) != 0) {
+        std::cout << "full disk not tried: tmpfs cannot be mounted here\n";
+    } else {
+        const std::string pdf = (full + "/Zolvane.pdf").toStdString();
+        std::ofstream(pdf, std::ios::binary) << good;
+        std::ofstream(full.toStdString() + "/filler", std::ios::binary) << std::string(64 * 1024, 'x');
+        service.printers.clear(), Platform::SetPdfOutputPath(QString::fromStdString(pdf));
+        messages.clear(), Trigger("mnuFilePrint");
+        EXPECT_EQ(Told(), std::vector<std::string>{"Printing could not be finished (" + pdf + ")."});
+        EXPECT_TRUE(ReadFile("full/Zolvane.pdf") == good) << "the last good PDF, byte for byte";
+        EXPECT_EQ(QDir(full).entryList(QDir::Files), QStringList({"filler", "Zolvane.pdf"}));
+        QProcess::execute("umount", {full});
+    }
+    qunsetenv("TMPDIR"), Platform::SetPdfOutputPath({});
+    Platform::ChoosePrinter({}), Platform::SetPrintService(nullptr);
 }
 
 }  // namespace
