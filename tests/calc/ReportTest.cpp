@@ -44,6 +44,15 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
     // On screen the same figure, the duct's top wall 485 twips down.
     QApplication::processEvents();
     EXPECT_EQ(CalcFind<Platform::PictureBox>("picHeat")->imageSurface().Image().pixel(80, 32), qRgb(0, 0, 0));
+    // Each picture box at its figure's design size in twips, 15 to a pixel.
+    for (auto [box, twips] : {std::pair("picMoist", QSize(2655, 2295)),
+                              {"picCool", QSize(2775, 2295)},
+                              {"picHeat", QSize(2775, 2295)},
+                              {"picAirAir", QSize(2775, 2175)},
+                              {"picWatAir", QSize(2775, 2295)}})
+        EXPECT_EQ(std::pair(CalcFind<QWidget>(box)->width(), CalcFind<QWidget>(box)->height()),
+                  std::pair(twips.width() / 15, twips.height() / 15))
+            << box;
 }
 
 TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
@@ -98,6 +107,13 @@ TEST_F(ReportTest, MixingAndGainsReports) {
                      "Enthalpy @2000,684"}));
     EXPECT_EQ(report[13], "1150 @2100,1548");
     EXPECT_EQ(report[14].substr(0, 18), "Inlet Point No. = ");
+    // Twelve gains and the flow lines below them: the rows stop where the whole report still ends
+    // above the "Data Points" title (45 % down the page, 3804 below the report's top).
+    Global::NumMoistGains = 12, Global::MoistGains.ReDim(2, 12), Calc().HMInputKind = 1;
+    const auto cut = PrintReport();
+    ASSERT_GT(cut.size(), 20u);
+    EXPECT_EQ(cut[20], "... 6 more moisture gains @1000,2412");
+    EXPECT_EQ(cut.back().substr(cut.back().rfind(',')), ",3564") << "the last line, 234 high, ends at 3798";
 }
 
 }  // namespace

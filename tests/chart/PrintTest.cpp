@@ -59,6 +59,7 @@ TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
         "980>980,7998 1880>1880,7998 2780>2780,7998 3880>3880,7998 5280>5280,7998 6230>6230,7998 "
         "7530>7530,7998 8780>8780,7998 9930>9930,7998 11217.5>11217.5,7998");
     EXPECT_TRUE(Row(7326).ends_with("(psia)@7550       (%)@8800     (ft@9950 /lb)@10712.5")) << Row(7326);
+    EXPECT_EQ(Row(7326 - 234 / 4.0f), "3@10632.5") << "the 3 raised a quarter of the heading's height";
     EXPECT_EQ(Row(7566),
               "400>11217.5,7566 1@655 75.00@1225 62.63@2125 55.16@3125 50.00@4375 28.10@5550 0.0092@6630 "
               "0.215@7950 49.26@9150 13.68@10340");
@@ -71,6 +72,33 @@ TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
     EXPECT_EQ(Row(9408), "250>11217.5,9408") << "no row for the pending line";
     EXPECT_EQ(Global::Points(1).PlotX, plotX) << "the screen chart is back";
     EXPECT_TRUE(messages.empty());
+}
+
+// The rows that fit above the page foot, and the line table whole with a row or not at all:
+// "rules under data rows / line table title / rules under line rows".
+TEST_F(PrintTest, TablesStopAtThePageFoot) {
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
+    SetLines({{1, 2}, {2, 1}});
+    const auto rules = [&](float left) {
+        return std::ranges::count_if(page.records,
+                                     [&](const Record& r) {
+                                         return r.op == Op::Line && r.x1 == left && r.y1 == r.y2 &&
+                                                r.x2 > r.x1;
+                                     }) -
+               2;  // the top rule and the one under the headings
+    };
+    for (auto [points, printed] : {std::pair(28, "28 1 1"), {29, "29 0 -2"}, {35, "34 0 -2"}}) {
+        Global::Points.ReDim(points);
+        for (int p = 3; p <= points; ++p) Global::Points(p) = Global::Points(2);
+        Global::NumPoints = static_cast<int16_t>(points);
+        Print();
+        EXPECT_EQ(std::to_string(rules(400)) + " " +
+                      std::to_string(Text("Process Lines (Change in Properties)")) + " " +
+                      std::to_string(rules(250)),
+                  printed)
+            << points << " points";
+    }
 }
 
 TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
