@@ -117,8 +117,8 @@ TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
     EXPECT_TRUE(Text("24.00") && messages.empty()) << "a cancelled set-up ends quietly, changing nothing";
 }
 
-// The real page: drawn into a private draft, then over the PDF file or to a printer of a
-// stand-in print service; whatever fails, the last good PDF stays and no draft is left.
+// The real page: drawn into a private draft, then to a printer of a stand-in print service or
+// over the PDF file; whatever fails is told, the last good PDF stays and no draft is left.
 TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) {
     Platform::SetPrinterPage(nullptr);
     auto owned = std::make_unique<Platform::ScriptedPrintService>();
@@ -134,8 +134,19 @@ TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) 
     EXPECT_EQ(Told(), std::vector<std::string>{"Printing could not be finished (" + missing + ")."});
     EXPECT_EQ(Global::Points(1).PlotX, plotX) << "the screen chart is redrawn";
 
+    // Where each print goes: a job's printer and title, the file, or the message.
     Platform::SetPdfOutputPath(QDir::current().absoluteFilePath("Zolvane.pdf"));
-    Trigger("mnuFilePrint");
+    const auto print = [&](const std::string& setup) {
+        if (!setup.empty()) dialogs->AnswerPrinter(setup), Trigger("mnuFilePrintSetup");
+        const std::size_t jobs = service.jobs.size();
+        messages.clear(), WriteFile("Zolvane.pdf", "last good"), Trigger("mnuFilePrint");
+        EXPECT_EQ(QDir(drafts).entryList(QDir::Files), QStringList()) << "no draft left";
+        const auto* job = service.jobs.size() > jobs ? &service.jobs.back() : nullptr;
+        return (job ? (job->printer + " " + job->title + " " + job->pdf.left(4)).toStdString() : "") +
+               (ReadFile("Zolvane.pdf") == "last good" ? "" : "file") +
+               (messages.empty() ? "" : messages[0].text);
+    };
+    EXPECT_EQ(print(""), "file");
     QProcess process;
     process.start("pdftotext", {"Zolvane.pdf", "-"});
     ASSERT_TRUE(process.waitForFinished(30000));
@@ -143,31 +154,16 @@ TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) 
     EXPECT_TRUE(text.find("Data Points") != std::string::npos && text.find("62.63") != std::string::npos)
         << text;
     const std::string good = ReadFile("Zolvane.pdf");
-
-    // A printer appears: the next page goes to it, titled; "PDF file" and the printer chosen in
-    // turn; then the printer refuses the job.
-    const auto print = [&](const std::string& setup) {
-        if (!setup.empty()) dialogs->AnswerPrinter(setup), Trigger("mnuFilePrintSetup");
-        messages.clear(), WriteFile("Zolvane.pdf", "last good");
-        Trigger("mnuFilePrint");
-        EXPECT_EQ(QDir(drafts).entryList(QDir::Files), QStringList()) << "no draft left";
-        return std::to_string(service.jobs.size()) + (ReadFile("Zolvane.pdf") == "last good" ? "" : " file") +
-               (messages.empty() ? "" : " " + messages.back().text);
-    };
     service.printers = {"q", "r"};
-    EXPECT_EQ(print(""), "1");
-    EXPECT_EQ(std::make_pair(service.jobs[0].printer, service.jobs[0].title),
-              std::make_pair(QString("q"), QString("Zolvane")));
-    EXPECT_TRUE(service.jobs[0].pdf.startsWith("%PDF"));
-    EXPECT_EQ(print("PDF file"), "1 file");
-    EXPECT_EQ(print("r"), "2");
-    EXPECT_EQ(service.jobs[1].printer, "r");
+    EXPECT_EQ(print(""), "q Zolvane %PDF") << "a printer appears: the default one";
+    EXPECT_EQ(print("PDF file"), "file");
+    EXPECT_EQ(print("r"), "r Zolvane %PDF") << "the printer chosen again";
     service.printers.clear();
-    EXPECT_EQ(print(""), "2 file") << "no printer: the PDF stands in";
+    EXPECT_EQ(print(""), "file") << "no printer: the PDF stands in";
     service.printers = {"r"};
-    EXPECT_EQ(print(""), "3") << "the printer is back";
+    EXPECT_EQ(print(""), "r Zolvane %PDF") << "the printer is back";
     service.accepting = false;
-    EXPECT_EQ(print(""), "3 Printing could not be finished (r).");
+    EXPECT_EQ(print(""), "Printing could not be finished (r).");
 
     // A full disk under the PDF: the failure is told and the last good file stays.
     const QString full = QDir::current().absoluteFilePath("full");
