@@ -141,7 +141,7 @@ QDoubleSpinBox* AddMargin(QWidget* parent, const char* name, double millimetres)
     auto* box = new QDoubleSpinBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setRange(0, 50);
-    box->setDecimals(1);
+    box->setDecimals(2);  // a quarter inch is 6.35 mm
     box->setSuffix(QStringLiteral(" mm"));
     box->setValue(millimetres);
     return box;
