@@ -132,9 +132,8 @@ TEST(Schematics, EveryStrokeCircleAndLabelAtItsPlaceOnScreenAndPaper) {
                                             : r.drawStyle == 0 ? 's'
                                                                : '?',
                                             a, Point(r.x2 - x0, r.y2 - y0)));
-                const bool inBox = std::min({r.x1, r.y1, r.x2, r.y2}) >= 0 && r.x1 <= f.boxWidth &&
-                                   r.y1 <= f.boxHeight &&
-                                   (r.op == Op::Circle || (r.x2 <= f.boxWidth && r.y2 <= f.boxHeight));
+                const bool inBox = std::min({r.x1, r.y1, r.x2, r.y2}) >= 0 &&
+                                   std::max(r.x1, r.x2) <= f.boxWidth && std::max(r.y1, r.y2) <= f.boxHeight;
                 EXPECT_TRUE(mode == 1 || inBox) << "on screen inside the picture box: " << a;
             }
             std::sort(drawn.begin(), drawn.end());
