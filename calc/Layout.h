@@ -21,8 +21,8 @@ inline constexpr int FrameLeft = 120, FrameTop = 120, FrameWidth = 9840, FrameHe
 // Inputs and results: caption at the left, box or value in the second column.
 inline constexpr int CaptionLeft = 120, CaptionWidth = 2640, FieldLeft = 2880, FieldWidth = 1200;
 inline constexpr int ColumnWidth = 3960;  // buttons and frames of the left column
-// The schematic and the choosers that open over it.
-inline constexpr int PictureLeft = 4320, PictureTop = 360, PictureWidth = 5400, PictureHeight = 3900;
+// The schematic and the choosers that open over it; each figure has its box's own size.
+inline constexpr int PictureLeft = 4320, PictureTop = 360;
 inline constexpr int MassFlowTop = 4680;
 
 using Chart::Frame;
@@ -49,8 +49,8 @@ inline QRadioButton* Option(QWidget* parent, const QString& name, const char* ca
     return Make<QRadioButton>(parent, name, l, t, w, 300, caption);
 }
 
-inline Platform::PictureBox* Picture(QWidget* parent, const QString& name) {
-    return Make<Platform::PictureBox>(parent, name, PictureLeft, PictureTop, PictureWidth, PictureHeight);
+inline Platform::PictureBox* Picture(QWidget* parent, const QString& name, int width, int height) {
+    return Make<Platform::PictureBox>(parent, name, PictureLeft, PictureTop, width, height);
 }
 
 // The small "3" set in the gap of a volume caption such as "(ft  /min)".

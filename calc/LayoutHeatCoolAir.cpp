@@ -44,7 +44,7 @@ void frmZolvaneCalc::BuildHeatFrame() {
     lblHeatQVal = ResultRow(frmHeat, lblHeatQ, "lblHeatQ", "Heat rate q (BTU/hr) =", "lblHeatQVal", 2280);
     cmdHeatCalc = Button(frmHeat, "cmdHeatCalc", "Calculate", CaptionLeft, 2880, 1860);
     cmdHeatCancel = Button(frmHeat, "cmdHeatCancel", "Cancel", 2220, 2880, 1860);
-    picHeat = Picture(frmHeat, "picHeat");
+    picHeat = Picture(frmHeat, "picHeat", 2775, 2295);
     BuildMassFlowFrame(frmHeat, {{&frmHeatFlowCalc, "frmHeatFlowCalc"},
                                  {&lblHeatVolFlow, "lblHeatVolFlow"},
                                  "Volumetric Flow (ft  /min)",
@@ -78,7 +78,7 @@ void frmZolvaneCalc::BuildCoolFrame() {
         ResultRow(frmCool, lblCoolRate, "lblCoolRate", "Heat rate q (BTU/hr) =", "lblCoolRateVal", 3000);
     cmdCoolCalc = Button(frmCool, "cmdCoolCalc", "Calculate", CaptionLeft, 3540, 1860);
     cmdCoolCancel = Button(frmCool, "cmdCoolCancel", "Cancel", 2220, 3540, 1860);
-    picCool = Picture(frmCool, "picCool");
+    picCool = Picture(frmCool, "picCool", 2775, 2295);
     BuildMassFlowFrame(frmCool, {{&frmCoolMassFlow, "frmCoolMassFlow"},
                                  {&lblCoolVolFlow, "lblCoolVolFlow"},
                                  "Volumetric Flow (ft  /min)",
@@ -122,7 +122,7 @@ void frmZolvaneCalc::BuildAirAirFrame() {
 
     cmdAirCalc = Button(frmAirAir, "cmdAirCalc", "Calculate", CaptionLeft, 3960, 1860);
     cmdAirCancel = Button(frmAirAir, "cmdAirCancel", "Cancel", 2220, 3960, 1860);
-    picAirAir = Picture(frmAirAir, "picAirAir");
+    picAirAir = Picture(frmAirAir, "picAirAir", 2775, 2175);
     BuildMassFlowFrame(frmAirAir, {{&frmAirMassCalc, "frmAirMassCalc"},
                                    {&lblAirVolFlow, "lblAirVolFlow"},
                                    "Volumetric Flow (ft  /min)",

@@ -51,7 +51,7 @@ void frmZolvaneCalc::BuildWatAirFrame() {
                                     "Water Flow (lb/min) =", "lblWatAirWatFlowVal", 3360);
     cmdWatAirCalc = Button(frmWatAir, "cmdWatAirCalc", "Calculate", CaptionLeft, 3900, 1860);
     cmdWatAirCancel = Button(frmWatAir, "cmdWatAirCancel", "Cancel", 2220, 3900, 1860);
-    picWatAir = Picture(frmWatAir, "picWatAir");
+    picWatAir = Picture(frmWatAir, "picWatAir", 2775, 2295);
     frmWatAirInput = BuildChooser(frmWatAir, "frmWatAirInput", "Select Input Parameter",
                                   {{&optWatAirDry, "optWatAirDry", "Out. Dry Bulb"},
                                    {&optWatAirWet, "optWatAirWet", "Out. Wet Bulb"},
@@ -110,7 +110,7 @@ void frmZolvaneCalc::BuildHeatMoistFrame() {
 
     cmdHMCalc = Button(frmHeatMoist, "cmdHMCalc", "Calculate", CaptionLeft, 5760, 1860);
     cmdHMCancel = Button(frmHeatMoist, "cmdHMCancel", "Cancel", 2220, 5760, 1860);
-    picMoist = Picture(frmHeatMoist, "picMoist");
+    picMoist = Picture(frmHeatMoist, "picMoist", 2655, 2295);
     frmHMInputParam = BuildChooser(frmHeatMoist, "frmHMInputParam", "Select Input Parmater",
                                    {{&optHMInputDry, "optHMInputDry", "Outlet Dry Bulb (F)"},
                                     {&optHMInputWet, "optHMInputWet", "Outlet Wet Bulb (F)"},

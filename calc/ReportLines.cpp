@@ -1,6 +1,7 @@
 #include "ReportLines.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Format.h"
 #include "Global.h"
@@ -60,15 +61,24 @@ void PrintReportLines(Platform::Surface& page, const std::vector<ReportLine>& li
     }
 }
 
-void PrintMoistGainTable(Platform::Surface& page) {
+void PrintMoistGainTable(Platform::Surface& page, double limit, std::size_t linesAfter) {
     using namespace Global;
+    page.FontSize = TextSize;
+    const double below = static_cast<double>(linesAfter) * page.TextHeight("0");
     page.FontSize = TableSize;
     PrintPair(page, 900, "Mass", 2000, "Water");
     PrintPair(page, 900, "Flowrate", 2000, "Enthalpy");
     PrintPair(page, 900, "(" + MassUnit + "/hr)", 2000, "(" + EnthalpyUnit + ")");
-    const int n = std::min<int>(NumMoistGains, MoistGains.UBound(1));
-    if (MoistGains.UBound(0) >= 2) {
-        for (int i = 1; i <= n; ++i) PrintPair(page, 1000, GainText(1, i), 2100, GainText(2, i));
+    const int n = MoistGains.UBound(0) >= 2 ? std::min<int>(NumMoistGains, MoistGains.UBound(1)) : 0;
+    // The page is one page: what does not fit above the chart's tables is counted instead.
+    const double row = page.TextHeight("0");
+    const double room = limit - below - static_cast<double>(page.CurrentY);
+    int shown = n;
+    if (n * row > room) shown = std::clamp(static_cast<int>(std::floor(room / row)) - 1, 0, n);
+    for (int i = 1; i <= shown; ++i) PrintPair(page, 1000, GainText(1, i), 2100, GainText(2, i));
+    if (shown < n) {
+        page.CurrentX = 1000;
+        page.Print("... " + std::to_string(n - shown) + " more moisture gains");
     }
     page.FontSize = TextSize;
 }

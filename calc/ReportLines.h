@@ -35,6 +35,8 @@ void PrintReportLines(Platform::Surface& page, const std::vector<ReportLine>& li
 std::string GainText(int row, int gain);
 
 // The moisture gains' flows and enthalpies in display units under three heading lines.
-void PrintMoistGainTable(Platform::Surface& page);
+// Rows stop short of `limit` with room for `linesAfter` report lines below them; the
+// last line then tells how many gains were left out.
+void PrintMoistGainTable(Platform::Surface& page, double limit, std::size_t linesAfter);
 
 }  // namespace Calc

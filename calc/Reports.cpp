@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "Global.h"
 #include "PictureBox.h"
+#include "PrintTables.h"
 #include "PrinterSurface.h"
 #include "ReportLines.h"
 #include "Schematics.h"
@@ -127,12 +128,6 @@ void frmZolvaneCalc::PrintHeatMoist() {
     PrintReport(Calc::Schematic::HeatMoist, *picMoist,
                 {{Joined(TextOf(lblHeatMoistQ), TextOf(txtHeatMoistQ))}, {"Moisture Heat Gains"}});
     Platform::Surface& page = Platform::PrinterPage();
-    if (Global::NumMoistGains < 2) {
-        Calc::PrintReportLines(page, {{Joined(TextOf(lblMoistGainFlow), TextOf(txtMoistGainFlow)), 1000},
-                                      {Joined(TextOf(lblMoistGainEnt), TextOf(txtMoistGainEnt)), 1000}});
-    } else {
-        Calc::PrintMoistGainTable(page);
-    }
     const std::string end = optHeatMoistInlet->isChecked() ? "Inlet" : "Outlet";
     std::vector<ReportLine> lines{{end + " Point No. = " + TextOf(txtHeatMoistPoint)},
                                   {Joined(TextOf(lblHMInputParam), TextOf(txtHMInputParam))},
@@ -141,6 +136,12 @@ void frmZolvaneCalc::PrintHeatMoist() {
     if (HMInputKind != 5) {
         lines.push_back({Joined(TextOf(lblHMOutputFlow), TextOf(lblHMOutputFlowVal))});
         lines.push_back({"Outlet Air Flowrate(" + Global::LengthUnit, 500, "/min) = " + TextOf(lblOutCFM)});
+    }
+    if (Global::NumMoistGains < 2) {
+        Calc::PrintReportLines(page, {{Joined(TextOf(lblMoistGainFlow), TextOf(txtMoistGainFlow)), 1000},
+                                      {Joined(TextOf(lblMoistGainEnt), TextOf(txtMoistGainEnt)), 1000}});
+    } else {
+        Calc::PrintMoistGainTable(page, Chart::PointTableTop(page), lines.size());
     }
     Calc::PrintReportLines(page, lines);
 }

@@ -1,6 +1,7 @@
 #include "PrintTables.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -106,7 +107,7 @@ void EndTable(Surface& page, const Columns& columns, float top) {
 }
 
 void PrintPointTable(Surface& page) {
-    PrintTitle(page, "Data Points", 0.45 * page.Height());
+    PrintTitle(page, "Data Points", PointTableTop(page));
     const float top = page.CurrentY;
     const Columns columns = BeginTable(page, {400, 1000, 1900, 2800, 3900, 5300, 6250, 7550, 8800, 9950});
     const std::string& t = Global::TempUnit;
@@ -126,11 +127,23 @@ void PrintPointTable(Surface& page) {
     EndTable(page, columns, top);
 }
 
+// A table with no row under its headings tells the reader nothing: the title, both
+// heading rows and one row fit on the page, or none of them is printed.
 void PrintLineTable(Surface& page, int lines) {
     const std::string title = "Process Lines (Change in Properties)";
     page.FontBold = true;
     page.FontSize = TitleSize;
-    PrintTitle(page, title, static_cast<double>(page.CurrentY) + 1.5 * page.TextHeight(title));
+    const double titleTop = static_cast<double>(page.CurrentY) + 1.5 * page.TextHeight(title);
+    double bottom = titleTop + page.TextHeight(title);
+    page.FontBold = false;
+    page.FontSize = HeadingSize;
+    bottom += page.TextHeight(LastHeading);
+    // The volume heading ends at the whole size its raised 3 goes back to.
+    page.FontSize = std::nearbyint(HeadingSize);
+    bottom += page.TextHeight(LastHeading);
+    page.FontSize = RowSize;
+    if (bottom + page.TextHeight("0") > page.Height()) return;
+    PrintTitle(page, title, titleTop);
     const float top = page.CurrentY;
     const Columns columns =
         BeginTable(page, {250, 850, 1450, 2350, 3250, 4150, 5550, 6500, 7800, 9050, 9950});
@@ -151,6 +164,10 @@ void PrintLineTable(Surface& page, int lines) {
 }
 
 }  // namespace
+
+double PointTableTop(const Surface& page) {
+    return 0.45 * page.Height();
+}
 
 void PrintPoints(Surface& page) {
     const std::string font = page.FontName;

@@ -10,4 +10,7 @@ namespace Chart {
 // the page are left out. Leaves FontTransparent false and the line width 1.
 void PrintPoints(Platform::Surface& page);
 
+// Where the "Data Points" title begins: what is printed above it must end there.
+double PointTableTop(const Platform::Surface& page);
+
 }  // namespace Chart

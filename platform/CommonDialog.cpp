@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "Controls.h"
 #include "HelpViewer.h"
@@ -119,6 +118,13 @@ namespace {
 
 constexpr const char* PdfEntry = "PDF file";
 
+// A printer by its name, or the PDF file at `path` (the current one when blank).
+void ApplyPrinterChoice(const std::string& entry, const QString& path) {
+    if (entry != PdfEntry) return ChoosePrinter(ToQ(entry));
+    if (!path.trimmed().isEmpty()) SetPdfOutputPath(QFileInfo(path.trimmed()).absoluteFilePath());
+    ChoosePdfFile();
+}
+
 QComboBox* AddPaperSizes(QWidget* parent, QPageSize::PageSizeId current) {
     auto* paper = new QComboBox(parent);
     paper->setObjectName(QStringLiteral("cboPaper"));
@@ -135,7 +141,7 @@ QDoubleSpinBox* AddMargin(QWidget* parent, const char* name, double millimetres)
     auto* box = new QDoubleSpinBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setRange(0, 50);
-    box->setDecimals(1);
+    box->setDecimals(2);  // a quarter inch is 6.35 mm
     box->setSuffix(QStringLiteral(" mm"));
     box->setValue(millimetres);
     return box;
@@ -156,10 +162,10 @@ bool QtDialogBackend::SetUpPrinter(const CommonDialog& dialog) {
 
     auto* printers = new QComboBox(&box);
     printers->setObjectName(QStringLiteral("cboPrinter"));
-    if (!PdfOnly()) printers->addItems(QPrinterInfo::availablePrinterNames());
+    printers->addItems(PrintServiceInUse().Printers());
     printers->addItem(QLatin1String(PdfEntry));
-    printers->setCurrentText(printer.outputFormat() == QPrinter::PdfFormat ? QLatin1String(PdfEntry)
-                                                                           : printer.printerName());
+    const QString destination = Destination();
+    printers->setCurrentText(destination.isEmpty() ? QLatin1String(PdfEntry) : destination);
     form->addRow(QStringLiteral("Printer:"), printers);
     auto* file = new QLineEdit(PdfOutputPath(), &box);
     file->setMinimumWidth(360);
@@ -191,15 +197,7 @@ bool QtDialogBackend::SetUpPrinter(const CommonDialog& dialog) {
     form->addRow(buttons);
     if (box.exec() != QDialog::Accepted) return false;
 
-    if (printers->currentText() == PdfEntry) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString path = file->text().trimmed();
-        if (!path.isEmpty()) SetPdfOutputPath(QFileInfo(path).absoluteFilePath());
-        printer.setOutputFileName(PdfOutputPath());
-    } else {
-        printer.setOutputFormat(QPrinter::NativeFormat);
-        printer.setPrinterName(printers->currentText());
-    }
+    ApplyPrinterChoice(FromQ(printers->currentText()), file->text());
     const auto id = static_cast<QPageSize::PageSizeId>(paper->currentData().toInt());
     printer.setPageLayout(QPageLayout(
         QPageSize(id), orientation->currentIndex() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait,
@@ -270,8 +268,11 @@ std::optional<int32_t> ScriptedDialogBackend::ChooseColor(const CommonDialog& di
     return std::nullopt;
 }
 
+// A text answer is the entry picked in the printer list.
 bool ScriptedDialogBackend::SetUpPrinter(const CommonDialog& dialog) {
-    return std::holds_alternative<Accept>(Next(DialogKind::Printer, dialog));
+    const Answer answer = Next(DialogKind::Printer, dialog);
+    if (const auto* entry = std::get_if<std::string>(&answer)) ApplyPrinterChoice(*entry, {});
+    return !std::holds_alternative<Cancel>(answer);
 }
 
 bool ScriptedDialogBackend::Help(const CommonDialog& dialog) {

@@ -96,6 +96,8 @@ public:
     void AnswerPath(std::string path) { answers.emplace_back(std::move(path)); }
     void AnswerColor(int32_t color) { answers.emplace_back(color); }
     void AnswerAccept() { answers.emplace_back(Accept{}); }
+    // Print Setup's printer list: a printer's name or "PDF file".
+    void AnswerPrinter(std::string entry) { answers.emplace_back(std::move(entry)); }
     void AnswerCancel() { answers.emplace_back(Cancel{}); }
 
     std::optional<std::string> ChooseOpenFile(const CommonDialog& dialog) override;

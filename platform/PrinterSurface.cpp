@@ -1,18 +1,26 @@
 #include "PrinterSurface.h"
 
+#include <cups/cups.h>
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <algorithm>
 
 #include "Controls.h"
 #include "Message.h"
+#include "SafeFile.h"
 
 namespace Platform {
 
 namespace {
+
+const QString JobTitle = QStringLiteral("Zolvane");
+// Far beyond any one-page chart; a bound on what is read back.
+constexpr std::size_t MaxPdfBytes = std::size_t{1} << 28;
 
 QString& PdfPathSetting() {
     static QString path;
@@ -24,13 +32,20 @@ QString& LastPath() {
     return path;
 }
 
-void RouteToPdfIfNeeded(QPrinter& printer) {
-    if (PdfOnly()) printer.setOutputFormat(QPrinter::PdfFormat);
-    if (printer.outputFormat() == QPrinter::PdfFormat) printer.setOutputFileName(PdfOutputPath());
+// The printer chosen in Print Setup, or empty for the default one.
+QString& ChosenPrinter() {
+    static QString name;
+    return name;
 }
 
-QString OutputName(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
+bool& PdfChosen() {
+    static bool chosen = false;
+    return chosen;
+}
+
+std::unique_ptr<PrintService>& ServiceSlot() {
+    static std::unique_ptr<PrintService> service;
+    return service;
 }
 
 // A PDF cut short (a full disk) lacks its closing marker.
@@ -48,21 +63,63 @@ Surface*& PageOverride() {
 
 }  // namespace
 
-bool PdfOnly() {
+QStringList SystemPrintService::Printers() {
     const QString platform = QGuiApplication::platformName();
     // Headless runs must never reach a real print queue.
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return true;
-    return QPrinterInfo::availablePrinters().isEmpty();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return {};
+    QStringList names = QPrinterInfo::availablePrinterNames();
+    const QString preferred = QPrinterInfo::defaultPrinterName();
+    if (names.removeOne(preferred)) names.prepend(preferred);
+    return names;
+}
+
+// The job id is the service's own answer: 0 when it refused the job.
+bool SystemPrintService::Submit(const QString& printer, const QString& pdfPath, const QString& title) {
+    return cupsPrintFile(printer.toLocal8Bit().constData(), QFile::encodeName(pdfPath).constData(),
+                         title.toUtf8().constData(), 0, nullptr) > 0;
+}
+
+bool ScriptedPrintService::Submit(const QString& printer, const QString& pdfPath, const QString& title) {
+    if (!accepting || !printers.contains(printer)) return false;
+    QFile file(pdfPath);
+    jobs.push_back({printer, title, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
+    return true;
+}
+
+PrintService& PrintServiceInUse() {
+    static SystemPrintService system;
+    if (PrintService* service = ServiceSlot().get()) return *service;
+    return system;
+}
+
+void SetPrintService(std::unique_ptr<PrintService> service) {
+    ServiceSlot() = std::move(service);
+}
+
+void ChoosePrinter(const QString& name) {
+    ChosenPrinter() = name;
+    PdfChosen() = false;
+}
+
+void ChoosePdfFile() {
+    PdfChosen() = true;
+}
+
+// Asked anew for every document, so a printer that appears later is used at once.
+QString Destination() {
+    if (PdfChosen()) return {};
+    const QStringList printers = PrintServiceInUse().Printers();
+    if (printers.contains(ChosenPrinter())) return ChosenPrinter();
+    return printers.isEmpty() ? QString() : printers.front();
 }
 
 QPrinter& Printer() {
     // Never destroyed: it must outlive every window, and QApplication with it.
     static QPrinter* printer = [] {
         auto* p = new QPrinter(QPrinter::HighResolution);
-        RouteToPdfIfNeeded(*p);
+        p->setOutputFormat(QPrinter::PdfFormat);
         // A PDF page has no unprintable edge; keep the quarter inch a printer would.
-        if (p->pageLayout().margins(QPageLayout::Millimeter).isNull())
-            p->setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
+        p->setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
         return p;
     }();
     return *printer;
@@ -81,9 +138,7 @@ QString LastOutputPath() {
     return LastPath();
 }
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer) {
-    RouteToPdfIfNeeded(printer_);
-}
+PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer) {}
 
 PrinterSurface::~PrinterSurface() {
     if (painter_.isActive()) painter_.end();
@@ -102,28 +157,51 @@ void PrinterSurface::Cls() {
     CurrentY = 0;
 }
 
+QString PrinterSurface::OutputName() const {
+    return destination_.isEmpty() ? PdfOutputPath() : destination_;
+}
+
+// Only a complete page leaves the draft: to the printer, or over the PDF file through
+// the one save routine, so a failure keeps the last good file as it was.
+bool PrinterSurface::Deliver() {
+    const QString draft = draft_->fileName();
+    if (!PdfComplete(draft)) return false;
+    if (!destination_.isEmpty()) return PrintServiceInUse().Submit(destination_, draft, JobTitle);
+    const std::optional<std::string> bytes = ReadWholeFile(FromQ(draft), MaxPdfBytes);
+    return bytes && ReplaceFile(FromQ(PdfOutputPath()), *bytes);
+}
+
 void PrinterSurface::EndDoc() {
     failed_ = false;
     if (!painter_.isActive()) return;
-    bool done = painter_.end();
+    const bool done = painter_.end() && Deliver();
     ForgetPainterState();
-    if (done && printer_.outputFormat() == QPrinter::PdfFormat) done = PdfComplete(printer_.outputFileName());
+    draft_.reset();
     if (!done) {
-        Global::ShowMessage("Printing could not be finished (" + FromQ(OutputName(printer_)) + ").");
+        Global::ShowMessage("Printing could not be finished (" + FromQ(OutputName()) + ").");
         return;
     }
-    LastPath() = OutputName(printer_);
+    LastPath() = OutputName();
 }
 
 QPainter* PrinterSurface::ActivePainter() {
     if (painter_.isActive()) return &painter_;
     if (failed_) return nullptr;
-    RouteToPdfIfNeeded(printer_);
-    // The set-up dialog may have chosen a printer of another resolution.
+    destination_ = Destination();
+    draft_ = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("Zolvane-XXXXXX.pdf")));
+    // The page's size and resolution may have changed in Print Setup.
     ForgetFont();
-    if (!painter_.begin(&printer_)) {
+    const bool opened = draft_->open();
+    if (opened) {
+        draft_->close();
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(draft_->fileName());
+        printer_.setDocName(JobTitle);
+    }
+    if (!opened || !painter_.begin(&printer_)) {
         failed_ = true;
-        Global::ShowMessage("Printing could not be started (" + FromQ(OutputName(printer_)) + ").");
+        draft_.reset();
+        Global::ShowMessage("Printing could not be started (" + FromQ(OutputName()) + ").");
         return nullptr;
     }
     ForgetPainterState();

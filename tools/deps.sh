@@ -1,5 +1,5 @@
 # Debian packages the build, the tests and the program need; installed when missing.
-packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev
+packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev qt6-base-dev libgl-dev libcups2-dev
           poppler-utils fonts-dejavu-core fonts-liberation2 locales)
 
 install_missing_packages() {

@@ -44,6 +44,13 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
     // On screen the same figure, the duct's top wall 485 twips down.
     QApplication::processEvents();
     EXPECT_EQ(CalcFind<Platform::PictureBox>("picHeat")->imageSurface().Image().pixel(80, 32), qRgb(0, 0, 0));
+    std::string twips;  // each picture box at its figure's design size, 15 twips a pixel
+    for (const char* box : {"picMoist", "picCool", "picHeat", "picAirAir", "picWatAir"})
+        twips += QString("%1x%2 ")
+                     .arg(CalcFind<QWidget>(box)->width() * 15)
+                     .arg(CalcFind<QWidget>(box)->height() * 15)
+                     .toStdString();
+    EXPECT_EQ(twips, "2655x2295 2775x2295 2775x2295 2775x2175 2775x2295 ");
 }
 
 TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
@@ -98,6 +105,13 @@ TEST_F(ReportTest, MixingAndGainsReports) {
                      "Enthalpy @2000,684"}));
     EXPECT_EQ(report[13], "1150 @2100,1548");
     EXPECT_EQ(report[14].substr(0, 18), "Inlet Point No. = ");
+    // Twelve gains and the flow lines below them: the rows stop where the whole report still ends
+    // above the "Data Points" title (45 % down the page, 3804 below the report's top).
+    Global::NumMoistGains = 12, Global::MoistGains.ReDim(2, 12), Calc().HMInputKind = 1;
+    const auto cut = PrintReport();
+    ASSERT_GT(cut.size(), 20u);
+    EXPECT_EQ(cut[20], "... 6 more moisture gains @1000,2412");
+    EXPECT_EQ(cut.back().substr(cut.back().rfind(',')), ",3564") << "the last line, 234 high, ends at 3798";
 }
 
 }  // namespace

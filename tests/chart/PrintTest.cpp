@@ -1,7 +1,9 @@
 // File > Print and Print Setup of the chart window, on a recorded page of 8 x 10.5
 // inches (11520 x 15120 twips; 10 twips a character per point, a line 24 per point).
+#include <QDir>
 #include <QProcess>
 #include <algorithm>
+#include <iostream>
 
 #include "ChartWindowFixture.h"
 #include "PrinterSurface.h"
@@ -56,6 +58,7 @@ TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
         "980>980,7998 1880>1880,7998 2780>2780,7998 3880>3880,7998 5280>5280,7998 6230>6230,7998 "
         "7530>7530,7998 8780>8780,7998 9930>9930,7998 11217.5>11217.5,7998");
     EXPECT_TRUE(Row(7326).ends_with("(psia)@7550       (%)@8800     (ft@9950 /lb)@10712.5")) << Row(7326);
+    EXPECT_EQ(Row(7326 - 234 / 4.0f), "3@10632.5") << "the 3 raised a quarter of the heading's height";
     EXPECT_EQ(Row(7566),
               "400>11217.5,7566 1@655 75.00@1225 62.63@2125 55.16@3125 50.00@4375 28.10@5550 0.0092@6630 "
               "0.215@7950 49.26@9150 13.68@10340");
@@ -68,6 +71,30 @@ TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
     EXPECT_EQ(Row(9408), "250>11217.5,9408") << "no row for the pending line";
     EXPECT_EQ(Global::Points(1).PlotX, plotX) << "the screen chart is back";
     EXPECT_TRUE(messages.empty());
+}
+
+// The rows that fit above the page foot, and the line table whole with a row or not at all:
+// "rules under data rows / line table title / rules under line rows".
+TEST_F(PrintTest, TablesStopAtThePageFoot) {
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
+    SetLines({{1, 2}, {2, 1}});
+    const auto rules = [&](float left) {  // less the top rule and the one under the headings
+        const auto rule = [&](const Record& r) {
+            return r.op == Op::Line && r.x1 == left && r.y1 == r.y2 && r.x2 > r.x1;
+        };
+        return std::to_string(std::ranges::count_if(page.records, rule) - 2);
+    };
+    for (auto [points, printed] : {std::pair(28, "28 1 1"), {29, "29 0 -2"}, {35, "34 0 -2"}}) {
+        Global::Points.ReDim(points);
+        for (int p = 3; p <= points; ++p) Global::Points(p) = Global::Points(2);
+        Global::NumPoints = static_cast<int16_t>(points);
+        Print();
+        EXPECT_EQ(rules(400) + " " + std::to_string(Text("Process Lines (Change in Properties)")) + " " +
+                      rules(250),
+                  printed)
+            << points;
+    }
 }
 
 TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
@@ -86,26 +113,58 @@ TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
     EXPECT_TRUE(Text("24.00") && messages.empty()) << "a cancelled set-up ends quietly, changing nothing";
 }
 
-TEST_F(PrintTest, PdfPageAndAnUnwritablePath) {
+// The real page: drawn into a private draft, then to a printer of a stand-in print service or
+// over the PDF file; whatever fails is told, the last good PDF stays and no draft is left.
+TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) {
     Platform::SetPrinterPage(nullptr);
+    auto owned = std::make_unique<Platform::ScriptedPrintService>();
+    Platform::ScriptedPrintService& service = *owned;
+    Platform::SetPrintService(std::move(owned));
+    const QString drafts = QDir::current().absoluteFilePath("drafts");
+    QDir().mkdir(drafts), qputenv("TMPDIR", drafts.toLocal8Bit());
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     const float plotX = Global::Points(1).PlotX;
-    const std::string missing = (std::filesystem::current_path() / "no-such-folder" / "chart.pdf").string();
-    Platform::SetPdfOutputPath(QString::fromStdString(missing));
-    Trigger("mnuFilePrint");
-    EXPECT_EQ(Told(), std::vector<std::string>{"Printing could not be started (" + missing + ")."});
-    EXPECT_EQ(Global::Points(1).PlotX, plotX) << "the screen chart is redrawn";
-
-    Platform::SetPdfOutputPath("Zolvane.pdf");
-    Trigger("mnuFilePrint");
-    EXPECT_EQ(messages.size(), 1u);
+    // Where each print goes: a job's printer and title, the file, or the message.
+    const auto print = [&](const std::string& setup, const std::string& pdf = "Zolvane.pdf") {
+        if (!setup.empty()) dialogs->AnswerPrinter(setup), Trigger("mnuFilePrintSetup");
+        const std::size_t jobs = service.jobs.size();
+        Platform::SetPdfOutputPath(QDir::current().absoluteFilePath(QString::fromStdString(pdf)));
+        messages.clear(), WriteFile(pdf, "last good"), Trigger("mnuFilePrint");
+        EXPECT_EQ(QDir(drafts).entryList(QDir::Files), QStringList()) << "no draft left";
+        const auto* job = service.jobs.size() > jobs ? &service.jobs.back() : nullptr;
+        return (job ? (job->printer + " " + job->title + " " + job->pdf.left(4)).toStdString() : "") +
+               (ReadFile(pdf) == "last good" ? "" : "file") + (messages.empty() ? "" : messages[0].text);
+    };
+    EXPECT_EQ(print(""), "file");
     QProcess process;
     process.start("pdftotext", {"Zolvane.pdf", "-"});
     ASSERT_TRUE(process.waitForFinished(30000));
     const std::string text = process.readAllStandardOutput().toStdString();
     EXPECT_TRUE(text.find("Data Points") != std::string::npos && text.find("62.63") != std::string::npos)
         << text;
-    Platform::SetPdfOutputPath({});
+    service.printers = {"q", "r"};
+    EXPECT_EQ(print(""), "q Zolvane %PDF") << "a printer appears: the default one";
+    EXPECT_EQ(print("PDF file"), "file");
+    EXPECT_EQ(print("r"), "r Zolvane %PDF") << "the printer chosen again";
+    service.printers.clear();
+    EXPECT_EQ(print(""), "file") << "no printer: the PDF stands in";
+    service.printers = {"r"};
+    EXPECT_EQ(print(""), "r Zolvane %PDF") << "the printer is back";
+    service.accepting = false;
+    EXPECT_EQ(print(""), "Printing could not be finished (r).");
+    EXPECT_EQ(Global::Points(1).PlotX, plotX) << "the screen chart is redrawn";
+    // A full disk under the PDF (a tiny tmpfs with room for the last good file only).
+    service.printers.clear(), QDir().mkdir("full");
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", "full"}) != 0) {
+        std::cout << "full disk not tried: tmpfs cannot be mounted here\n";
+    } else {
+        WriteFile("full/filler", std::string(60 * 1024, 'x'));
+        const std::string pdf = QDir::current().absoluteFilePath("full/Zolvane.pdf").toStdString();
+        EXPECT_EQ(print("", "full/Zolvane.pdf"), "Printing could not be finished (" + pdf + ").");
+        QProcess::execute("umount", {"full"});
+    }
+    qunsetenv("TMPDIR"), Platform::SetPdfOutputPath({});
+    Platform::ChoosePrinter({}), Platform::SetPrintService(nullptr);
 }
 
 }  // namespace

@@ -3,12 +3,16 @@
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "PrinterSurface.h"
 #include "QtSurface.h"
 
 // What a page shows, and the shared page, are checked through the chart's printout; here the page itself.
 TEST(PrinterSurfaceTest, PageInTwipsWithScreenSizedTextWrittenAtEndDoc) {
+    // A quarter inch on every side of the page unless Print Setup changes it.
+    const QMarginsF m = Platform::Printer().pageLayout().margins(QPageLayout::Millimeter);
+    EXPECT_EQ(std::tuple(m.left(), m.top(), m.right(), m.bottom()), std::tuple(6.35, 6.35, 6.35, 6.35));
     QTemporaryDir dir;
     const QString pdf = dir.filePath("page.pdf");
     Platform::SetPdfOutputPath(pdf);
