@@ -14,7 +14,6 @@ namespace Calc {
 
 namespace {
 
-
 struct Refusal {};
 
 }  // namespace
@@ -117,12 +116,8 @@ bool HandOffState(frmZolvane& chart, Partner partner) {
 bool AppendProcessLines(frmZolvane& chart, std::initializer_list<std::pair<int16_t, int16_t>> lines) {
     using Global::ProcLines;
     chart.EndPendingLine();
+    if (!chart.RoomForLines(static_cast<int>(lines.size()))) return false;
     const int n = std::max(0, ProcLines.UBound(1));
-    if (n + static_cast<int>(lines.size()) > Global::MaxCount) {
-        Global::ShowMessage(
-            "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.");
-        return false;
-    }
     ProcLines.ReDim(2, n + static_cast<int>(lines.size()));
     int k = n;
     for (const auto& [from, to] : lines) {
