@@ -1,7 +1,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "ChartTables.h"
 #include "ChartWindowFixture.h"
+#include "PrinterSurface.h"
+#include "RecordingSurface.h"
 #include "Screen.h"
 
 namespace {
@@ -72,6 +75,39 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
     Move(x, y);  // back onto the point: the picture is as it was
     EXPECT_EQ(Picture()->imageSurface().Image(), before);
     EXPECT_EQ(Picture()->surface().DrawMode, Platform::DrawModes::Copy);
+
+    // A redraw wipes the band; the next one starts afresh rather than inverting the old back in.
+    Platform::RecordingSurface page{11520, 15120};
+    Platform::SetPrinterPage(&page);
+    const std::function<void()> redraws[] = {[&] { Window().PlotChartPoints(Chart::ModeScreen); },
+                                             [&] { Picture()->Refresh(); }, [&] { Trigger("mnuFilePrint"); }};
+    for (const auto& redraw : redraws) {
+        Move(x + 3000, y - 2000);
+        redraw();
+        const QImage clean = Picture()->imageSurface().Image().copy();
+        Move(x + 1000, y - 2500);
+        Move(x, y);
+        EXPECT_EQ(Picture()->imageSurface().Image(), clean) << &redraw - redraws;
+    }
+    Platform::SetPrinterPage(nullptr);
+}
+
+// The mouse makes no line past the most a chart file holds, and says so as the calculators do.
+TEST_F(MouseTest, LinesStopAtTheMostAChartHolds) {
+    Tick("chkLines");
+    for (int held : {32766, 32767}) {
+        SetLines(LineList(held, {1, 2}));
+        messages.clear();
+        RightClickOn(3);
+        RightClickOn(4);
+        const bool room = held < Global::MaxCount;
+        EXPECT_EQ(Lines().size(), 32767u);
+        EXPECT_EQ(Lines().back(), room ? std::make_pair(3, 4) : std::make_pair(1, 2));
+        EXPECT_EQ(Told(), std::vector<std::string>(room ? 0 : 2,
+                                                   "The chart already holds 32767 process lines, "
+                                                   "the most it can hold. Delete lines to add more."));
+    }
+    EXPECT_EQ(Global::SelProcLine, 32767);
 }
 
 TEST_F(MouseTest, CrosshairOnlyInsideTheInnerArea) {
