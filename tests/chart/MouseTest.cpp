@@ -9,6 +9,8 @@
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
 class MouseTest : public ChartWindowTest {
 protected:
     void SetUp() override {
@@ -79,15 +81,15 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
     // A redraw wipes the band; the next one starts afresh rather than inverting the old back in.
     Platform::RecordingSurface page{11520, 15120};
     Platform::SetPrinterPage(&page);
-    const std::function<void()> redraws[] = {[&] { Window().PlotChartPoints(Chart::ModeScreen); },
-                                             [&] { Picture()->Refresh(); }, [&] { Trigger("mnuFilePrint"); }};
-    for (const auto& redraw : redraws) {
+    for (int redraw = 0; redraw < 3; ++redraw) {
         Move(x + 3000, y - 2000);
-        redraw();
+        redraw == 0   ? Window().PlotChartPoints(Chart::ModeScreen)
+        : redraw == 1 ? Picture()->Refresh()
+                      : Trigger("mnuFilePrint");
         const QImage clean = Picture()->imageSurface().Image().copy();
         Move(x + 1000, y - 2500);
         Move(x, y);
-        EXPECT_EQ(Picture()->imageSurface().Image(), clean) << &redraw - redraws;
+        EXPECT_EQ(Picture()->imageSurface().Image(), clean) << redraw;
     }
     Platform::SetPrinterPage(nullptr);
 }
@@ -96,17 +98,14 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
 TEST_F(MouseTest, LinesStopAtTheMostAChartHolds) {
     Tick("chkLines");
     for (int held : {32766, 32767}) {
-        SetLines(LineList(held, {1, 2}));
-        messages.clear();
-        RightClickOn(3);
-        RightClickOn(4);
-        const bool room = held < Global::MaxCount;
-        EXPECT_EQ(Lines().size(), 32767u);
-        EXPECT_EQ(Lines().back(), room ? std::make_pair(3, 4) : std::make_pair(1, 2));
-        EXPECT_EQ(Told(), std::vector<std::string>(room ? 0 : 2,
-                                                   "The chart already holds 32767 process lines, "
-                                                   "the most it can hold. Delete lines to add more."));
+        SetLines(LineList(held, {1, 2})), messages.clear();
+        RightClickOn(3), RightClickOn(4);
+        EXPECT_EQ(Lines().back(), held == 32766 ? std::make_pair(3, 4) : std::make_pair(1, 2));
+        EXPECT_EQ(Told(), Texts(held == 32766 ? 0 : 2,
+                                "The chart already holds 32767 process lines, the most it can hold. Delete "
+                                "lines to add more."));
     }
+    EXPECT_EQ(Lines().size(), 32767u);
     EXPECT_EQ(Global::SelProcLine, 32767);
 }
 
