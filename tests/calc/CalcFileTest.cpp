@@ -120,9 +120,8 @@ TEST_F(CalcFileTest, CalculatorFileMenu) {
     for (int round = 0; round < 150; ++round) {
         const std::string text = MutatedText(ReadFile(round % 2 ? "plain.zlv" : "calc.zlv"), random);
         const auto parsed = Chart::ParseChartFile(text);
-        WriteFile("m.zlv", text);
         const std::string before = WholeState();
-        messages.clear();
+        WriteFile("m.zlv", text), messages.clear();
         File("mnuFileOpen", "m.zlv", CalcLoaded() && round % 3 == 0);
         if (parsed.data) continue;
         EXPECT_EQ(Told(), Texts{Chart::StageText(parsed.failed)});
