@@ -113,7 +113,7 @@ TEST_F(CalcFileTest, CalculatorFileMenu) {
     File("mnuFileOpen", "bad.zlv", true);
     EXPECT_TRUE(CalcText("txtCoolFlow") == "40" && messages.size() == 1u) << "the input stays";
     // Mutated files opened through either window: a refused Open changes nothing at all.
-    Global::ProcessDataPresent = true;
+    Global::ProcessDataPresent = true, SetLines({{1, 1}});
     File("mnuFileSave", "calc", true);
     std::mt19937 random(5);
     int refused = 0;
