@@ -8,6 +8,7 @@
 #include "CalcShared.h"
 #include "Global.h"
 #include "OutletSearch.h"
+#include "Psychro.h"
 #include "frmZolvane.h"
 #include "frmZolvaneCalc.h"
 
@@ -46,13 +47,19 @@ void frmZolvaneCalc::cmdAirCalc_Click() {
                     (static_cast<double>(m1) + m2));
         DryBulb = MixedDryBulb(a, m1, b, m2, HumidRatio);
         if (!StoreDewPointOfHumidRatio() || !std::isfinite(DryBulb) || !std::isfinite(DewPoint)) Refuse();
+        // Whatever will be shown must be a number before the point is made: the total
+        // flow, and the volume flow at the mixed state (the hand-off's two-decimal texts
+        // move its specific volume by far less than the 1 % allowed for here).
+        const double flow = static_cast<double>(m1) + m2, cubic = std::pow(LengthFactor, 3);
+        const QString shownFlow = ShownOrRefuse(flow * MassFactor);
+        ShownOrRefuse(1.01 * cubic * SpVolOf(DryBulb, HumidRatio, PressInHg) * flow);
+        if (!RoomForProcessLines(2)) return;
         if (!HandOffState(chart_, Partner::DewPoint)) return;  // the chart window has said why
 
         const int16_t mixed = NumPoints;
-        const double flow = static_cast<double>(m1) + m2;
         lblAirOutPointVal->setText(Chart::Shown(mixed, 0));
-        lblAirOutFlowVal->setText(ShownOrRefuse(flow * MassFactor));
-        lblAirOutFlowCFMVal->setText(ShownOrRefuse(std::pow(LengthFactor, 3) * Points(mixed).SpVol * flow));
+        lblAirOutFlowVal->setText(shownFlow);
+        lblAirOutFlowCFMVal->setText(ShownOrEmpty(cubic * Points(mixed).SpVol * flow));
         for (QWidget* caption : AirResultCaptions()) caption->setEnabled(true);
         grey.Dismiss();
         AppendProcessLines(chart_, {{p1, mixed}, {p2, mixed}});

@@ -74,6 +74,7 @@ void frmZolvaneCalc::DrawWatAir(int16_t Mode) {
 // The visible calculator's schematic and report, then the chart and its tables, as
 // one document.
 void frmZolvaneCalc::mnuFilePrint_Click() {
+    StorePendingGainEdit();  // a gain typed but not yet left is printed too
     if (!frmHeatMoist->isHidden()) PrintHeatMoist();
     if (!frmHeat->isHidden()) PrintHeat();
     if (!frmCool->isHidden()) PrintCool();

@@ -1,7 +1,5 @@
 // Edit > Delete Points, Delete Lines and Clear All.
 #include <QAction>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -20,30 +18,12 @@ int16_t SelectedPoint() {
     return NumPoints;
 }
 
-// A text box claims Ctrl+A for its own select-all; Clear All's shortcut wins instead,
-// as Ctrl+P and Ctrl+L do.
-class ClearAllKeyFirst : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::ShortcutOverride) return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->keyCombination() != QKeyCombination(Qt::ControlModifier, Qt::Key_A)) return false;
-        event->ignore();
-        return true;
-    }
-};
-
 }  // namespace
 
 void frmZolvane::ConnectEditHandlers() {
     connect(mnuEditDeletePoints, &QAction::triggered, this, [this] { mnuEditDeletePoints_Click(); });
     connect(mnuEditDeleteLines, &QAction::triggered, this, [this] { mnuEditDeleteLines_Click(); });
     connect(mnuEditClear, &QAction::triggered, this, [this] { mnuEditClear_Click(); });
-    auto* clearAllFirst = new ClearAllKeyFirst(this);
-    for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(clearAllFirst);
 }
 
 void frmZolvane::mnuEditDeleteLines_Click() {

@@ -163,7 +163,7 @@ public:
     // count as a line to point 0.
     void EndPendingLine();
     // False, after saying so, when `added` more lines would pass the most a chart holds.
-    bool RoomForLines(int added);
+    static bool RoomForLines(int added);
 
     // Pressure and altitude.
     void mnuOptPress_Click();

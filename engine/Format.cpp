@@ -1,11 +1,11 @@
 #include "Format.h"
 
 #include <cctype>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <limits>
-#include <system_error>
 #include <string>
+#include <system_error>
 
 namespace Global {
 
@@ -54,8 +54,7 @@ double Val(std::string_view text) {
         bool take = false;
         if (std::isdigit(static_cast<unsigned char>(c))) {
             take = digits = true;
-        } else if ((c == '+' || c == '-') &&
-                   (number.empty() || number.back() == 'e')) {
+        } else if ((c == '+' || c == '-') && (number.empty() || number.back() == 'e')) {
             take = true;
         } else if (c == '.' && !point && !exponent) {
             take = point = true;
@@ -96,11 +95,13 @@ std::optional<double> StrictVal(std::string_view text) {
         return i > start;
     };
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    if (!digits()) return std::nullopt;
+    // Digits before or after the point, or both: "5", "5.", ".5", "5.25"; never "." alone.
+    bool mantissa = digits();
     if (i < text.size() && text[i] == '.') {
         ++i;
-        if (!digits()) return std::nullopt;
+        mantissa = digits() || mantissa;
     }
+    if (!mantissa) return std::nullopt;
     if (i < text.size() && std::string_view("eEdD").find(text[i]) != std::string_view::npos) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;

@@ -22,9 +22,9 @@ float PointDistance(float x1, float y1, float x2, float y2);
 double Val(std::string_view text);
 
 // The number a whole text stands for, read strictly: after trimming blanks only
-// [sign] digits [. digits] [e|E|d|D [sign] digits]; nothing for any other text (no
-// trailing letters, inner blanks, comma, "inf", "nan" or hex). Too large reads as
-// +-infinity, too small as 0.
+// [sign] (digits [. [digits]] | . digits) [e|E|d|D [sign] digits]; nothing for any
+// other text (no trailing letters, inner blanks, comma, "inf", "nan" or hex). Too
+// large reads as +-infinity, too small as 0.
 std::optional<double> StrictVal(std::string_view text);
 
 // A double as a 32-bit float holds it: beyond the float range it is +-infinity.

@@ -58,7 +58,7 @@ double R5(double mu, float t) {
 // R7 and R8 at the current DryBulb and HumidRatio.
 void StoreVolumeAndEnthalpy() {
     double t = static_cast<double>(DryBulb) - RankineOffset;
-    Store(SpVol, 0.7543 * DryBulb * (1 + 1.6078 * HumidRatio) / PressInHg);
+    Store(SpVol, SpVolOf(DryBulb, HumidRatio, PressInHg));
     Store(Enthalpy, 0.24 * t + HumidRatio * (1061 + 0.444 * t));
 }
 
@@ -242,6 +242,10 @@ double TempFromEnthalpy(double h, double w) {
     return (h - 1061 * w) / (0.24 + 0.444 * w) + RankineOffset;
 }
 
+double SpVolOf(double t, double w, double pressInHg) {
+    return 0.7543 * t * (1 + 1.6078 * w) / pressInHg;
+}
+
 bool CalcDryBulbWetBulb() {
     return Guarded(
         [] {
@@ -279,8 +283,10 @@ bool CalcDryBulbDewPoint() {
             StoreVolumeAndEnthalpy();
             return true;
         }
-        // A boiling dry bulb is out of range, not a search that failed.
+        // A boiling dry bulb, or a dew point above the dry bulb by more than the
+        // correlation's slack, is out of range, not a search that failed.
         if (!(CalcSatPress(DryBulb) < Press)) throw ArithmeticFault{};
+        if (DewPoint > static_cast<double>(DryBulb) + DewPointOvershoot) throw ArithmeticFault{};
         const GainSearch search{0.001f, 50, 200, true, 190, MsgFailureToConverge, true};
         double x = DryBulb;
         auto evaluate = [](double tw) {

@@ -24,6 +24,10 @@ double VaporPressOf(double w, double press);
 // Dry bulb (R) of moist air with enthalpy h (BTU/lb) and humidity ratio w (lb/lb).
 double TempFromEnthalpy(double h, double w);
 
+// Specific volume (ft3 per lb of dry air) at dry bulb t (R), humidity ratio w (lb/lb)
+// and barometric pressure pressInHg (inches of mercury).
+double SpVolOf(double t, double w, double pressInHg);
+
 bool CalcDryBulbWetBulb();
 bool CalcDryBulbDewPoint();
 bool CalcDryBulbRelHumid();

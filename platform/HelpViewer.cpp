@@ -1,8 +1,9 @@
 #include "HelpViewer.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -44,6 +46,8 @@ void FillList(QListWidget* list, const std::string& page) {
         const QString indent(4 * std::max(0, link.depth - 1), QLatin1Char(' '));
         auto* item = new QListWidgetItem(indent + ToQ(link.text), list);
         item->setData(Qt::UserRole, ToQ(link.target));
+        item->setData(Qt::UserRole + 1, list->count());  // the page's order, for the filter
+        item->setToolTip(ToQ(link.text));
     }
 }
 
@@ -78,11 +82,6 @@ HelpViewer::HelpViewer() {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Zolvane Help"));
     resize(980, 680);
-    // Beside the chart window rather than over its middle.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.right() - width() + 1, area.top());
-    }
 
     auto* split = new QSplitter(this);
     tabHelp = new QTabWidget(split);
@@ -124,12 +123,19 @@ HelpViewer::HelpViewer() {
     pageLayout->addLayout(bar);
     pageLayout->addWidget(txtPage);
     split->setStretchFactor(1, 1);
-    split->setSizes({260, 700});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(split);
 
     FillList(lstContents, "index.html");
     FillList(lstIndex, "keywords.html");
+    PlaceBesideChart();
+    // The contents as wide as their longest entry, leaving the page the larger part; an entry
+    // still cut off shows whole as its tooltip.
+    const int entries = lstContents->sizeHintForColumn(0) + 2 * lstContents->frameWidth() +
+                        lstContents->verticalScrollBar()->sizeHint().width() + 16;
+    const int pane = std::min(entries, width() * 2 / 5);
+    split->setSizes({pane, width() - pane});
+    txtIndexFilter->installEventFilter(this);
 
     cmdBack->setEnabled(false);
     cmdForward->setEnabled(false);
@@ -154,6 +160,37 @@ HelpViewer::HelpViewer() {
     OpenViewer() = this;
 }
 
+QRect HelpViewerPlace(const QRect& area, const QRect& chart, int wantedWidth, int minWidth) {
+    const int right = area.right() - chart.right(), left = chart.left() - area.left();
+    const int room = std::max(left, right);
+    const int width = std::min(area.width(), std::clamp(room, minWidth, std::max(minWidth, wantedWidth)));
+    const int x = right >= left ? std::min(chart.right() + 1, area.right() + 1 - width)
+                                : std::max(chart.left() - width, area.left());
+    return {x, area.top(), width, area.height()};
+}
+
+void HelpViewer::PlaceBesideChart() {
+    // The window that asked for help; without a window manager none may be active, and then
+    // the program's largest window stands for it.
+    const QWidget* chart = QApplication::activeWindow();
+    if (!chart || chart == this) {
+        chart = nullptr;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w != this && w->isVisible() && w->windowType() != Qt::Popup &&
+                (!chart || w->width() * w->height() > chart->width() * chart->height()))
+                chart = w;
+    }
+    const QScreen* screen = chart ? chart->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect place =
+        HelpViewerPlace(area, chart ? chart->frameGeometry() : QRect(area.topLeft(), QSize()), width(), 720);
+    // The frame (title bar and borders) stays within the area too.
+    const QSize frame = frameGeometry().size() - size();
+    move(place.topLeft());
+    resize(place.size() - frame);
+}
+
 HelpViewer* HelpViewer::Current() {
     return OpenViewer();
 }
@@ -170,16 +207,41 @@ void HelpViewer::ShowIndex() {
     txtIndexFilter->selectAll();
 }
 
+// Keywords that begin with the typed text come first, then those with a word that begins with
+// it, then those that hold it anywhere; each group in the page's order.
 void HelpViewer::FilterIndex(const QString& text) {
     const QString wanted = text.trimmed();
-    QListWidgetItem* first = nullptr;
-    for (int i = 0; i < lstIndex->count(); ++i) {
-        QListWidgetItem* item = lstIndex->item(i);
-        const bool shown = item->text().contains(wanted, Qt::CaseInsensitive);
-        item->setHidden(!shown);
-        if (shown && !first) first = item;
+    const QRegularExpression wordStart("\\b" + QRegularExpression::escape(wanted),
+                                       QRegularExpression::CaseInsensitiveOption);
+    std::vector<std::pair<int, QListWidgetItem*>> ranked;
+    while (lstIndex->count() > 0) {
+        QListWidgetItem* item = lstIndex->takeItem(0);
+        const QString keyword = item->text();
+        const int rank = keyword.startsWith(wanted, Qt::CaseInsensitive) ? 0
+                         : wordStart.match(keyword).hasMatch()           ? 1
+                         : keyword.contains(wanted, Qt::CaseInsensitive) ? 2
+                                                                         : 3;
+        ranked.emplace_back(rank * 10000 + item->data(Qt::UserRole + 1).toInt(), item);
     }
-    lstIndex->setCurrentItem(first);
+    std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [rank, item] : ranked) {
+        lstIndex->addItem(item);
+        item->setHidden(rank >= 30000);
+    }
+    lstIndex->setCurrentItem(!ranked.empty() && ranked.front().first < 30000 ? ranked.front().second
+                                                                             : nullptr);
+}
+
+// Down in the filter box goes on into the list, at the highlighted keyword, where Enter opens it.
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtIndexFilter && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+        lstIndex->setFocus();
+        if (!lstIndex->currentItem() && lstIndex->count() > 0 && !lstIndex->item(0)->isHidden())
+            lstIndex->setCurrentRow(0);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpViewer::OpenLink(const QString& target) {

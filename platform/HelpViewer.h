@@ -3,6 +3,7 @@
 // and find. The common dialog's help commands open, switch and close it.
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ std::string ReadManualPage(const std::string& page);
 // The links of a page in their order, their texts without markup.
 std::vector<HelpLink> PageLinks(const std::string& html);
 
+// Where the viewer goes on the screen `area` beside `chart`: on the side with more room, as wide
+// as that room (from `minWidth` up to `wantedWidth`), so it covers as little of the chart as it can.
+QRect HelpViewerPlace(const QRect& area, const QRect& chart, int wantedWidth, int minWidth);
+
 class HelpViewer : public QWidget {
 public:
     HelpViewer();
@@ -54,7 +59,9 @@ public:
     QTextBrowser* txtPage;
 
 private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void FilterIndex(const QString& text);
+    void PlaceBesideChart();
     void OpenLink(const QString& target);
     void FindInPage();
 };

@@ -5,28 +5,91 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <random>
 
 namespace Platform {
 
 namespace {
 
-// Each pass writes something or gives up, so the loop ends.
+// From the file's start, whatever its offset; each pass writes something or gives up.
 bool WriteAll(int fd, const std::string& content) {
     std::size_t done = 0;
     while (done < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        const ssize_t n =
+            ::pwrite(fd, content.data() + done, content.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
     return true;
 }
 
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a save really replaces: links are followed, also one whose file does not exist
+// yet, so the link stays and its file is written. Empty for a chain that loops or cannot
+// be read.
+std::string RealFile(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+        std::string to(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), to.data(), to.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= to.size()) return {};
+        to.resize(static_cast<std::size_t>(n));
+        path = to.front() == '/' ? to : FolderOf(path) + "/" + to;
+    }
+    return {};
+}
+
+// A short name of our own, so a target whose name is near the folder's limit still saves.
+// Made with the usual creation mode rather than mkstemp's 0600, so a new file gets the mode
+// (umask, default ACL) any other new file in that folder gets.
+int CreateTemporary(const std::string& folder, std::string& temp) {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = folder + "/.zlv-";
+        for (int i = 0; i < 6; ++i) temp += letters[random() % (sizeof letters - 1)];
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Only for a folder that refuses new files. Nothing is cut before the new text is in:
+// the room is reserved first, and a failure to reserve leaves the old bytes as they were.
 bool RewriteInPlace(const std::string& path, const std::string& content) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
-    const bool written = WriteAll(fd, content);
-    return ::close(fd) == 0 && written;
+    struct stat info {};
+    const auto size = static_cast<off_t>(content.size());
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // Without a reservation (not even the C library's emulation) a full disk would stop the
+    // write half-way, so that is refused as well; a partial reservation is given back.
+    if (ok && size > info.st_size && ::posix_fallocate(fd, 0, size) != 0) {
+        ok = false;
+        while (::ftruncate(fd, info.st_size) != 0 && errno == EINTR) {
+        }
+    }
+    ok = ok && WriteAll(fd, content) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+// Makes the rename last through a crash. A folder we may not read, or a file system that
+// cannot sync folders, gives no way to do so; the rename stands all the same.
+bool SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return ok;
 }
 
 }  // namespace
@@ -39,13 +102,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
         static_cast<std::size_t>(info.st_size) <= maxBytes) {
-        // Read one byte past the cap, so a file that grew since fstat is still refused.
-        std::string text(maxBytes + 1, '\0');
+        // One byte more than fstat gave: a file that grew meanwhile is caught mid-write and refused.
+        const auto size = static_cast<std::size_t>(info.st_size);
+        std::string text(size + 1, '\0');
         std::size_t got = 0;
         ssize_t n = 0;
-        while (got < text.size() && (n = ::read(fd, text.data() + got, text.size() - got)) > 0)
-            got += static_cast<std::size_t>(n);
-        if (n >= 0 && got <= maxBytes) {
+        while (got < text.size() && (n = ::read(fd, text.data() + got, text.size() - got)) != 0) {
+            if (n < 0 && errno != EINTR) break;
+            if (n > 0) got += static_cast<std::size_t>(n);
+        }
+        if (n >= 0 && got <= size) {
             text.resize(got);
             result = std::move(text);
         }
@@ -55,32 +121,31 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
 }
 
 bool ReplaceFile(const std::string& path, const std::string& content) {
+    const std::string real = RealFile(path);
+    if (real.empty()) return false;
     struct stat target {};
-    const bool exists = ::stat(path.c_str(), &target) == 0;
-    // A file the user made read-only is not ours to replace.
-    if (exists && ::access(path.c_str(), W_OK) != 0) return false;
-    // A name of our own next to the target: never one a user's file may already have.
+    const bool exists = ::stat(real.c_str(), &target) == 0;
+    // A file the user made read-only is not ours to replace, nor is a device or a FIFO.
+    if (exists && (::access(real.c_str(), W_OK) != 0 || !S_ISREG(target.st_mode))) return false;
+    const std::string folder = FolderOf(real);
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = path + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
+    const int fd = CreateTemporary(folder, temp);
     if (fd < 0) {
-        // A read-only folder with a writable file in it: keep the settings rather than lose them.
-        if (exists && S_ISREG(target.st_mode)) return RewriteInPlace(path, content);
+        // A folder that refuses new files but holds a writable file: keep the user's data
+        // rather than lose it. A full disk or any other failure leaves the old file alone.
+        if (exists && (errno == EACCES || errno == EPERM || errno == EROFS))
+            return RewriteInPlace(real, content);
         return false;
     }
     bool ok = WriteAll(fd, content);
     if (ok && exists) ok = ::fchmod(fd, target.st_mode & 07777) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!ok || std::rename(temp.c_str(), real.c_str()) != 0) {
         std::remove(temp.c_str());
         return false;
     }
-    return true;
+    return SyncFolder(folder);
 }
 
 }  // namespace Platform

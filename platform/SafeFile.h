@@ -8,14 +8,16 @@
 namespace Platform {
 
 // The whole of the regular file at `path`, or nothing when it is missing, is not a
-// regular file (a FIFO, a device), cannot be read or is larger than `maxBytes`.
+// regular file (a FIFO, a device), cannot be read, is larger than `maxBytes` or grows
+// while it is read.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes);
 
-// Replaces the file at `path` by `content` through a uniquely named temporary file in
-// the same folder, renamed over the target, so a failed write leaves the old file as
-// it was. When the folder refuses a new file but the target itself is writable, the
-// target is rewritten in place instead. A target that is not writable is refused.
-// False on any failure.
+// Replaces the file at `path` (the file a link points to, keeping the link) by `content`:
+// written to a short temporary name in the same folder, synced, renamed over the target,
+// the folder synced, so a failed save leaves the old file byte for byte. Only when the folder
+// refuses a new file and the target is a writable regular file is the target rewritten in
+// place, with the room reserved before anything is overwritten. A target that is not
+// writable is refused. False on any failure.
 bool ReplaceFile(const std::string& path, const std::string& content);
 
 }  // namespace Platform

@@ -36,15 +36,6 @@ TEST_F(CalcWindowTest, EachSideCalculatorWritesItsOwnFlowBox) {
     CalcChoose("optAirIn2"), CalcPress("cmdAirOK");
     EXPECT_EQ(Told(), (Texts{"Invalid input", "No point is provided for point 1"}));
     EXPECT_EQ(CalcTexts({"txtAirFlowIn1", "txtAirFlowIn2"}), QStringList({"7", "73.11"}));
-
-    Trigger("mnuOptProcWatAir");
-    CalcTypeAll({{"txtWatAirInPoint", "1"}, {"txtWatAirVolFlow", "1000"}});
-    CalcPress("cmdWatAirFlowOK");
-    EXPECT_EQ(CalcText("txtWatAirInFlow"), "73.11");
-    Trigger("mnuOptProcCool");
-    CalcTypeAll({{"txtCoolOutPoint", "1"}, {"txtCoolVolFlow", "2000"}});
-    CalcChoose("optCoolOut"), CalcPress("cmdCoolOK");
-    EXPECT_EQ(CalcText("txtCoolFlow"), "146.2");
 }
 
 // Each box takes every text while the others hold "1": no crash, hang or shown non-number.

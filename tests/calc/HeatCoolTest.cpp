@@ -28,11 +28,8 @@ TEST_F(HeatCoolTest, HeatingRateBetweenTwoChartPoints) {
     Heat("2", "1", "100");
     EXPECT_TRUE(CalcEnabled("lblHeatQ") && CalcText("lblHeatQVal") == "-29264");
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {2, 1}}));
-
-    Global::Points(1).Enthalpy = 20;
-    Global::Points(2).Enthalpy = 30;
-    Heat("1", "2", "200");
-    EXPECT_EQ(CalcText("lblHeatQVal"), "1.20e+05");
+    Heat("1.5", "2.5", "100");  // halves go to the even point
+    EXPECT_EQ(Lines().back(), std::pair(2, 2));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -63,13 +60,22 @@ TEST_F(HeatCoolTest, ACalculatorLineEndsAPendingMouseLineAndTheTableHasALimit) {
     Window().picZolvane_MouseDown(2, 0, p1.PlotX, p1.PlotY);
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 1}}));
 
-    // At 32767 lines nothing more is appended, with a message.
-    Global::ProcLines.ReDim(2, 32767);
-    for (int k = 3; k <= 32767; ++k) Global::ProcLines(1, k) = Global::ProcLines(2, k) = 1;
+    // The 32767th line is appended; past it nothing is, with a message (air/air before its point).
+    Global::ProcLines.ReDim(2, 32766);
+    for (int k = 3; k <= 32766; ++k) Global::ProcLines(1, k) = Global::ProcLines(2, k) = 1;
+    OpenCalculator("mnuOptProcAirAir");
+    CalcTypeAll(
+        {{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "5"}, {"txtAirInPoint2", "2"}, {"txtAirFlowIn2", "5"}});
+    CalcPress("cmdAirCalc");
+    Trigger("mnuOptProcHeat");
     Heat("1", "3", "100");
-    EXPECT_TRUE(Global::ProcLines.UBound(1) == 32767 && CalcText("lblHeatQVal") == "29264");
-    EXPECT_EQ(Told(), std::vector<std::string>{"The chart already holds 32767 process lines, the most it "
-                                               "can hold. Delete lines to add more."});
+    EXPECT_EQ(Global::ProcLines.UBound(1), 32767);
+    Heat("3", "1", "100");
+    EXPECT_TRUE(Global::ProcLines.UBound(1) == 32767 && Global::NumPoints == 3);
+    EXPECT_EQ(CalcText("lblHeatQVal"), "-32590");
+    const std::string full =
+        "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.";
+    EXPECT_EQ(Told(), (Texts{full, full}));
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include "CalcWindowFixture.h"
+#include "PrinterSurface.h"
+#include "RecordingSurface.h"
 
 namespace {
 
@@ -113,6 +115,11 @@ TEST_F(HeatMoistureTest, TableAppendsFillsGapsCompactsAndEditsTheGainShown) {
         CalcPress("cmdHMMoistCancel");
     }
     EXPECT_TRUE(Global::MoistGains(1, 5) == 50 && Global::MoistGains(1, 4) == 4);
+    // Print, as Calculate and Save do, first stores the gain still in its box.
+    Platform::RecordingSurface page{11520, 15120};
+    CalcFind<QWidget>("txtMoistGainFlow")->setFocus(), CalcType("txtMoistGainFlow", "99");
+    Platform::SetPrinterPage(&page), CalcTrigger("mnuFilePrint"), Platform::SetPrinterPage(nullptr);
+    EXPECT_EQ(Global::MoistGains(1, 1), 99);
     EXPECT_TRUE(messages.empty());
 }
 

@@ -13,7 +13,8 @@ TEST_F(CalcWindowTest, HeatingBoxesAreCheckedAtTheirLimitsAndAsWholeNumbers) {
         {"txtHeatOutPoint", {{"", "Invalid Outlet Point"}}},
         // clang-format off
         {"txtHeatFlow", {{"0", Flow}, {"-5", Flow}, {"1e-50", Flow}, {"7e", Flow}, {"1,5", Flow}, {"1 2", Flow},
-                         {"0x10", Flow}, {"1e39", Bad}, {"12.5D+1", ""}}}};
+                         {"0x10", Flow}, {"1e39", Bad}, {"12.5D+1", ""}, {".5", ""}, {"5.", ""}, {"+.5e1", ""},
+                         {".", Flow}, {".e1", Flow}}}};
     // clang-format on
     for (const auto& [box, texts] : cases)
         for (const auto& [text, message] : texts) {
@@ -48,7 +49,8 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
     // clang-format off
     const std::tuple<int32_t, QString, std::string> cases[] = {
         {2, "-200", T}, {0, "-199.99", ""}, {1, "500.01", T}, {3, "100", ""}, {3, "0", "Invalid Relative Humidity"},
-        {4, "1", "Invalid Humidity Ratio"}, {4, "0.0099", ""}, {5, "0", Flow}, {5, "150", ""}, {9, "abc", ""}};
+        {4, "1", "Invalid Humidity Ratio"}, {4, "0.0099", ""}, {5, "0", Flow}, {5, "150", ""}, {9, "abc", ""},
+        {0, ".", T}, {1, "-.5", ""}};
     // clang-format on
     for (const auto& [kind, text, message] : cases) {
         calc.HMInputKind = kind;

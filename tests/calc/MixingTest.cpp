@@ -1,4 +1,5 @@
 #include "CalcWindowFixture.h"
+#include "Psychro.h"
 
 namespace {
 
@@ -47,7 +48,13 @@ TEST_F(MixingTest, AirAirMakesTheMixedPointJoinedToBothInlets) {
     AddPoint({{"DryBulb", "40"}, {"RelHumid", "100"}});
     AddPoint({{"DryBulb", "100"}, {"RelHumid", "100"}});
     MixAir("5", "100", "6", "100");
-    EXPECT_TRUE(messages.size() == 1 && Global::NumPoints == 6 && Lines().size() == 4u);
+    EXPECT_EQ(Told(), Texts{Global::MsgOutOfRange});
+    // A total flow, or volume flow, no float holds: refused before the point is made.
+    for (const char* flow : {"3e38", "1e38"}) {
+        MixAir("1", flow, "2", flow);
+        EXPECT_EQ(Told(), Texts{"Invalid Input"}) << flow;
+    }
+    EXPECT_TRUE(Global::NumPoints == 6 && Lines().size() == 4u);
     EXPECT_EQ(CalcText("lblAirOutPointVal"), "4");
     EXPECT_TRUE(!resultsEnabled() && Platform::MousePointer() == 0);
 }

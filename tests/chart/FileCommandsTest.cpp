@@ -84,18 +84,6 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     EXPECT_EQ(ReadFile("third.zlv"), ReadFile("again.zlv"));
 }
 
-TEST_F(FileCommandsTest, ReadOnlyFolderAndFileAreRefusedWithTheOldFileIntact) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-    WriteFile("old.zlv", "old");
-    std::filesystem::permissions("old.zlv", std::filesystem::perms::owner_read);
-    std::filesystem::permissions(".", std::filesystem::perms(0500));
-    const std::string said = Choose("mnuFileSave", "old");
-    std::filesystem::permissions(".", std::filesystem::perms::owner_all);
-    EXPECT_EQ(said, "Error saving data|1|Viduvaduderoru\n");
-    EXPECT_EQ(ReadFile("old.zlv"), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // no temporary file left
-}
-
 TEST_F(FileCommandsTest, ClearAllEndsAsOneByOneDeletion) {
     std::string ends[2];
     Window();

@@ -33,22 +33,45 @@ TEST_F(ChartWindowTest, HelpMenuRunsContentsAndSearchAndExitQuits) {
     EXPECT_FALSE(dialogs->helpOpen);
 }
 
+// Each panel line as the user reads it: text, size, bold, italic, colour; drawn twice over the same
+// lines, one under another, and all within the box.
 TEST(AboutPanels, TextsSizesStylesAndColoursAsDrawnTwice) {
-    Platform::RecordingSurface page(6720, 2520);
-    for (int paint = 1; paint <= 2; ++paint)  // drawn on every paint, over the same lines
-        Chart::DrawTitlePanel(page, "Zolvane", "Dazureduzerer Uzirez", "Version 5.7");
-    std::vector<Platform::RecordingSurface::Record> lines;
-    for (const auto& r : page.records)
-        if (r.op == Platform::RecordingSurface::Op::Print) lines.push_back(r);
-    ASSERT_EQ(lines.size(), 16u);
-    EXPECT_EQ(lines[0].text + "|" + lines[2].text, "Zolvane|Version 5.7");
-    EXPECT_TRUE(lines[0].color == 255 && lines[0].fontBold && lines[0].fontItalic) << "red, bold italic";
-    for (size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(lines[i].fontSize, i <= 3 ? 15 : 10) << i;
-        EXPECT_TRUE((i != 1 && i != 2) || (lines[i].color == 0x00FFFF && !lines[i].fontBold))
-            << "yellow " << i;
-        EXPECT_TRUE(i == 0 || lines[i].y1 > lines[i - 1].y1) << "one line under another";
-        EXPECT_EQ(lines[i + 8].y1, lines[i].y1) << lines[i].text;
+    using Platform::RecordingSurface;
+    const std::string red = "|255", yellow = "|65535", cyan = "|16776960";
+    const std::pair<void (*)(Platform::Surface&), std::vector<std::string>> panels[] = {
+        {[](Platform::Surface& s) {
+             Chart::DrawTitlePanel(s, "Zolvane", "Dazureduzerer Uzirez", "Version 5.7");
+         },
+         {"Zolvane|15|BI" + red, "Dazureduzerer Uzirez|15|" + yellow, "Version 5.7|15|" + yellow,
+          "|15|" + yellow, "Moist-air chart and air-conditioning process calculations|10|" + yellow,
+          "|10|" + yellow, "For help with the program, choose Contents or Search Help|10|" + yellow,
+          "on the Help menu of the chart window.|10|" + yellow}},
+        {Chart::DrawPublisherPanel,
+         {"Zolvane Project|15|I" + cyan, "12 Sample Street|10|" + cyan, "Exampleton EX 55501|10|" + cyan,
+          "Web: www.example.org/zolvane|10|" + cyan, "Sales: sales@example.org|10|" + cyan,
+          "Support: support@example.org|10|" + cyan, "Fax: (555) 555-0142|10|" + cyan,
+          "Phone: (555) 555-0143|10|" + cyan}}};
+    frmAbout about;
+    const float heights[] = {about.Picture2->surface().Height(), about.Picture1->surface().Height()};
+    for (size_t p = 0; p < 2; ++p) {
+        RecordingSurface page(6720, 2520);
+        for (int paint = 1; paint <= 2; ++paint) panels[p].first(page);
+        std::vector<RecordingSurface::Record> lines;
+        for (const auto& r : page.records)
+            if (r.op == RecordingSurface::Op::Print) lines.push_back(r);
+        ASSERT_EQ(lines.size(), 16u);
+        for (size_t i = 0; i < 8; ++i) {
+            const auto& r = lines[i];
+            EXPECT_EQ(r.text + "|" + std::to_string(static_cast<int>(r.fontSize)) + "|" +
+                          (r.fontBold ? "B" : "") + (r.fontItalic ? "I" : "") + "|" + std::to_string(r.color),
+                      panels[p].second[i]);
+            EXPECT_TRUE(i == 0 || r.y1 > lines[i - 1].y1) << "one line under another";
+            EXPECT_EQ(lines[i + 8].y1, r.y1) << r.text;
+        }
+        // The last line fits on the screen's panel, in the screen's own font.
+        Platform::Surface& screen = p == 0 ? about.Picture2->surface() : about.Picture1->surface();
+        panels[p].first(screen);
+        EXPECT_LE(screen.CurrentY, heights[p]) << lines[7].text << " runs off the box";
     }
 }
 

@@ -81,11 +81,16 @@ TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
     ASSERT_EQ(Global::LineState, 2);
     Trigger("mnuEditDeletePoints");
     EXPECT_TRUE(Global::LineState == 1 && Global::ProcLines.UBound(1) == 0 && Global::NumPoints == 2);
-    SetLines({{1, 2}, {2, 1}});  // Ctrl+A in a text box clears all
+    // Ctrl+A in a text box selects its text; anywhere else it clears all.
+    SetLines({{1, 2}, {2, 1}});
     Window().activateWindow();
     auto* box = Find<QLineEdit>("txtDryBulb");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(box->selectedText(), box->text());
+    EXPECT_EQ(Global::Points.UBound() + Global::ProcLines.UBound(1), 4);
+    Find<QWidget>("chkLines")->setFocus();
+    QTest::keyClick(Find<QWidget>("chkLines"), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(Global::Points.UBound() + Global::ProcLines.UBound(1), 0);
 }
 

@@ -52,6 +52,7 @@ TEST_F(SolverTest, SaturatedShortCuts) {
         EXPECT_TRUE(Solve(CalcWetBulbRelHumid, t, 1) && DryBulb == t && DewPoint == t &&
                     one(HumidRatio / HumidRatioSat));
         EXPECT_TRUE(Solve(CalcDryBulbDewPoint, t, t) && WetBulb == t && RelHumid == 1);
+        EXPECT_TRUE(Solve(CalcDryBulbDewPoint, t, t + 0.03f));  // within the correlation's slack
         EXPECT_TRUE(Solve(CalcWetBulbDewPoint, t, t) && DryBulb == t && one(RelHumid));
         // Dry and wet bulb count as equal within 0.0001 R.
         EXPECT_TRUE(Solve(CalcDryBulbWetBulb, t, std::nextafter(t, 0.0f)) && RelHumid == 1 && DewPoint == t);
@@ -100,13 +101,13 @@ TEST_F(SolverTest, ImpossibleStatesAreRefused) {
     const char *converge = "Error-Data does not converge", *out = MsgOutOfRange;
     // clang-format off
     const struct { bool (*solve)(); double a, b; const char* text; } cases[] = {
-        {CalcDryBulbDewPoint, 70, Rankine(80), "Error - Failure to converge iteration"},
         {CalcWetBulbDewPoint, 60, Rankine(65), MsgDewPointAboveWetBulb},
         {CalcDryBulbRelHumid, 0, 0.001, converge},  // drier than the wet-bulb search's 5e-5 lb/lb stop
         {CalcDewPointRelHumid, -62.84, 0.05, converge},  // -20 F at 5 %, but the search passes boiling
-        // No water, or a dew point above the dry bulb within the search's tolerance: out of range.
+        // No water, or a dew point above the dry bulb by more than 0.1 R: out of range, before any search.
         {CalcDryBulbRelHumid, -95, 0.5, out}, {CalcWetBulbRelHumid, -200, 0.01, out}, {CalcDryBulbRelHumid, 70, 1.5, out},
         {CalcDryBulbRelHumid, -328, 0.5, out}, {CalcDryBulbDewPoint, -40, Rankine(-33.1), out},
+        {CalcDryBulbDewPoint, 100, Rankine(150), out}, {CalcDryBulbDewPoint, 70, Rankine(70.12), out},
         // Boiling, and a 2833 F dry bulb.
         {CalcDryBulbDewPoint, 250, Rankine(50), out}, {CalcWetBulbDewPoint, 180, Rankine(35), out}};  // clang-format on
     for (const auto& c : cases) {

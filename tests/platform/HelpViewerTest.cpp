@@ -52,48 +52,218 @@ TEST(Manual, EveryLinkKeywordAndPictureResolves) {
     EXPECT_GE(Platform::PageLinks(pages.at("keywords.html")).size(), 40u);
 }
 
-// Literals of calls to ...Message(...), of names Msg*/Invalid*/Error* and "Invalid ..." check-table rows;
-// a failure here wants the text added to the manual's message list.
-std::set<QString> SourceMessages() {
-    const QString literal = QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re");
-    const QRegularExpression comment(QStringLiteral(R"re((^|[ \t])//[^\n]*)re"),
-                                     QRegularExpression::MultilineOption),
-        joined(QStringLiteral(R"re("\s*\n\s*")re")), text(literal),
-        call(QStringLiteral(R"re(\w*Message\(([^;]*);)re")),
-        named(QStringLiteral(R"re(\b(Msg|Invalid|Error)\w*\s*=\s*)re") + literal),
-        row(QStringLiteral(R"re(\{[^{}"]*"(Invalid [^"\n]*)"\s*\})re"));
-    std::set<QString> messages;
-    for (const char* folder : {"/engine", "/chart", "/calc", "/platform", "/app"}) {
-        QDirIterator files(ZOLVANE_SOURCE_DIR + QString(folder), {"*.cpp", "*.h"}, QDir::Files,
-                           QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            QFile file(files.next());
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-            const QString src =
-                QString(file.readAll()).replace(comment, QString()).replace(joined, QString());
-            for (const auto& m : call.globalMatch(src))
-                for (const auto& l : text.globalMatch(m.captured(1)))
-                    messages.insert(l.captured(1).simplified());
-            for (const auto& m : named.globalMatch(src)) messages.insert(m.captured(2).simplified());
-            for (const auto& m : row.globalMatch(src)) messages.insert(m.captured(1).simplified());
+// Index of the bracket or quote closing the one at `open`, skipping literals inside.
+int Closing(const QString& s, int open) {
+    for (int i = open, depth = 0; i < s.size(); ++i) {
+        if (const QChar quote = s[i]; quote == '"' || quote == '\'') {
+            while (++i < s.size() && s[i] != quote) i += s[i] == '\\';
+            if (depth == 0) return i;
+        } else if (QStringLiteral("({[").contains(s[i])) {
+            ++depth;
+        } else if (QStringLiteral(")}]").contains(s[i]) && --depth == 0) {
+            return i;
         }
     }
-    return messages;
+    return static_cast<int>(s.size());
 }
 
-TEST(Manual, MessageListHoldsEveryMessageOfTheSources) {
-    const QString list =
-        QTextDocumentFragment::fromHtml(QString::fromStdString(Platform::ReadManualPage("messages.html")))
-            .toPlainText()
-            .simplified();
-    const std::set<QString> messages = SourceMessages();
-    for (const char* known : {"No Data to Select", "Error-Data does not converge", "Invalid Dry Bulb",
-                              "Invalid Flowrate, Flow must be Greater than 0"})
-        EXPECT_TRUE(messages.count(known)) << "the collector missed " << known;
-    EXPECT_GE(messages.size(), 25u);
-    for (const QString& text : messages)
-        EXPECT_TRUE(!text.contains(QRegularExpression("[A-Za-z]")) || list.contains(text))
-            << "not in the manual's message list: \"" << text.toStdString() << "\"";
+// The parts of `s` between the separators that stand outside brackets and literals ("::" is none).
+QStringList SplitTop(const QString& s, QChar separator) {
+    QStringList parts{QString()};
+    for (int i = 0; i < s.size(); ++i) {
+        if (s[i] == separator && s.mid(i - 1, 3).count(':') < 2) {
+            parts << QString();
+            continue;
+        }
+        const int end = QStringLiteral("({[\"'").contains(s[i]) ? Closing(s, i) : i;
+        parts.last() += s.mid(i, end - i + 1);
+        i = end;
+    }
+    for (QString& part : parts) part = part.trimmed();
+    return parts;
+}
+
+// Follows every text handed to ShowMessage back to where it is written: literals in the call,
+// named constants, the returns of functions, and the rows of tables whose text member is passed.
+// Each text becomes a pattern; a part only known at run time matches anything.
+class MessageCollector {
+public:
+    MessageCollector() {
+        const QRegularExpression comment(QStringLiteral(R"re((^|[ \t])//[^\n]*)re"),
+                                         QRegularExpression::MultilineOption),
+            joined(QStringLiteral(R"re("\s*\n\s*")re"));
+        for (const char* folder : {"/engine", "/chart", "/calc", "/platform", "/app"}) {
+            QDirIterator files(ZOLVANE_SOURCE_DIR + QString(folder), {"*.cpp", "*.h"}, QDir::Files,
+                               QDirIterator::Subdirectories);
+            while (files.hasNext()) {
+                QFile file(files.next());
+                EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+                sources[file.fileName()] =
+                    QString(file.readAll()).replace(comment, QString()).replace(joined, QString());
+            }
+        }
+        static const QRegularExpression sink(
+            QStringLiteral(R"re((?<!void )(?<!void Global::)\bShowMessage\s*\()re"));
+        for (const auto& [name, src] : sources)
+            for (const auto& m : sink.globalMatch(src)) {
+                const int open = static_cast<int>(m.capturedEnd()) - 1;
+                Expression(SplitTop(src.mid(open + 1, Closing(src, open) - open - 1), ',').first());
+            }
+    }
+
+    std::map<QString, QString> sources;
+    std::set<QString> patterns;
+
+private:
+    static bool IsLiteral(const QString& e) { return e.size() >= 2 && e.startsWith('"') && e.endsWith('"'); }
+
+    void Expression(QString e) {
+        while (e.startsWith('(') && Closing(e, 0) == e.size() - 1) e = e.mid(1, e.size() - 2).trimmed();
+        if (const QStringList choice = SplitTop(e, '?'); choice.size() == 2) {
+            for (const QString& branch : SplitTop(choice[1], ':')) Expression(branch);
+            return;
+        }
+        const QStringList parts = SplitTop(e, '+');
+        if (parts.size() == 1 && !IsLiteral(e)) {
+            static const QRegularExpression name(QStringLiteral(R"re((\w+)\s*$)re"));
+            const QString head = e.contains('(') ? e.left(e.indexOf('(')) : e;
+            if (const auto m = name.match(head); m.hasMatch()) Resolve(m.captured(1));
+            return;
+        }
+        QString pattern;
+        for (const QString& part : parts)
+            pattern += IsLiteral(part)
+                           ? QRegularExpression::escape(part.mid(1, part.size() - 2)
+                                                            .replace("\\\"", "\"")
+                                                            .replace(QRegularExpression("\\s+"), " "))
+                           : QStringLiteral(".+");
+        patterns.insert('^' + pattern + '$');
+    }
+
+    void Resolve(const QString& n) {
+        if (!seen.insert(n).second) return;
+        const QRegularExpression assigned("\\b" + n + R"re(\s*=(?!=))re"),
+            function(R"re((char|string|QString)\W[^;{}()]*\b)re" + n + R"re(\s*\()re"),
+            member("\\b" + n + R"re(\s*(=.*)?$)re");
+        static const QRegularExpression text(QStringLiteral(R"re((char|string|QString)\W)re"));
+        for (const auto& [file, src] : sources) {
+            for (const auto& m : assigned.globalMatch(src)) {
+                const QString rest = src.mid(m.capturedEnd());
+                const QString value = SplitTop(rest.left(rest.indexOf(';')), ',').first();
+                value.startsWith('[') ? Returns(value) : Expression(value);
+            }
+            for (const auto& m : function.globalMatch(src)) {
+                const int close = Closing(src, static_cast<int>(m.capturedEnd()) - 1);
+                const int body = static_cast<int>(src.indexOf('{', close));
+                if (src.mid(close + 1, body - close - 1).contains(';')) continue;  // a declaration
+                Returns(src.mid(body, Closing(src, body) - body + 1));
+            }
+            for (const auto& [type, members] : Records(src))
+                for (int i = 0; i < members.size(); ++i)
+                    if (member.match(members[i]).hasMatch() && text.match(members[i]).hasMatch())
+                        Rows(file.endsWith(".h") ? QString() : file, type, i,
+                             static_cast<int>(members.size()));
+        }
+    }
+
+    // The structs of a source with their members.
+    static std::vector<std::pair<QString, QStringList>> Records(const QString& src) {
+        static const QRegularExpression record(QStringLiteral(R"re(\bstruct\s+(\w+)\s*\{)re"));
+        std::vector<std::pair<QString, QStringList>> records;
+        for (const auto& m : record.globalMatch(src)) {
+            const int open = static_cast<int>(m.capturedEnd()) - 1;
+            QStringList members = SplitTop(src.mid(open + 1, Closing(src, open) - open - 1), ';');
+            members.removeAll(QString());
+            records.emplace_back(m.captured(1), members);
+        }
+        return records;
+    }
+
+    void Returns(const QString& body) {
+        static const QRegularExpression ret(QStringLiteral(R"re(\breturn\s+([^;]*);)re"));
+        for (const auto& m : ret.globalMatch(body)) Expression(m.captured(1));
+    }
+
+    // The brace lists that build a `type` (in `only`, or everywhere when empty): its initialisers,
+    // the arguments of functions taking it, and the rows of structs that hold it.
+    void Rows(const QString& only, const QString& type, int index, int count, int depth = 0) {
+        const QRegularExpression use("(?<!struct )\\b" + type + "\\b");
+        for (const auto& [file, src] : sources) {
+            if ((!only.isEmpty() && file != only) || depth > 3) continue;
+            for (const auto& m : use.globalMatch(src)) {
+                int i = static_cast<int>(m.capturedEnd()), parens = 0;
+                for (; i < src.size() && !(src[i] == ';' || src[i] == '{' || (src[i] == ')' && parens == 0));
+                     ++i)
+                    parens += (src[i] == '(') - (src[i] == ')');
+                if (i >= src.size()) continue;
+                if (src[i] == '{') {
+                    Items(src.mid(i, Closing(src, i) - i + 1), index, count);
+                } else if (src[i] == ')') {  // a parameter: the calls' arguments
+                    static const QRegularExpression callee(QStringLiteral(R"re((\w+)\s*\([^()]*$)re"));
+                    const QString callName = callee.match(src.left(m.capturedStart())).captured(1);
+                    if (callName.isEmpty() || callName == "for") continue;
+                    for (const auto& [other, text] : sources)
+                        for (const auto& c :
+                             QRegularExpression("\\b" + callName + "\\s*\\(").globalMatch(text)) {
+                            const int open = static_cast<int>(c.capturedEnd()) - 1;
+                            Items(text.mid(open, Closing(text, open) - open + 1), index, count);
+                        }
+                } else {
+                    for (const auto& [holder, members] : Records(src))
+                        if (members.filter(QRegularExpression("\\b" + type + "\\b")).size())
+                            Rows(file.endsWith(".h") ? QString() : file, holder, index, count, depth + 1);
+                }
+            }
+        }
+    }
+
+    // Every brace list inside `block` whose member `index` of at most `count` is a literal or a name.
+    void Items(const QString& block, int index, int count) {
+        static const QRegularExpression plain(
+            QStringLiteral(R"re(^("(?:[^"\\]|\\.)*"|[\w:]*\b[A-Za-z_]\w*)$)re"));
+        for (int open = static_cast<int>(block.indexOf('{')); open >= 0;
+             open = static_cast<int>(block.indexOf('{', open + 1))) {
+            const QString inside = block.mid(open + 1, Closing(block, open) - open - 1);
+            const QStringList items = SplitTop(inside, ',');
+            if (items.size() <= index || items.size() > count || SplitTop(inside, ';').size() > 1) continue;
+            if (plain.match(items[index]).hasMatch()) Expression(items[index]);
+        }
+    }
+
+    std::set<QString> seen;
+};
+
+// Both ways: every text the sources can show is listed, and every listed one can still be shown.
+TEST(Manual, MessageListMatchesEveryMessageOfTheSources) {
+    static const QRegularExpression term(QStringLiteral("<dt>(.*?)</dt>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    QStringList listed;
+    for (const auto& m : term.globalMatch(QString::fromStdString(Platform::ReadManualPage("messages.html"))))
+        listed << QTextDocumentFragment::fromHtml(m.captured(1)).toPlainText().simplified();
+    const MessageCollector collector;
+    ASSERT_GE(collector.patterns.size(), 50u);
+    for (const QString& pattern : collector.patterns)
+        EXPECT_TRUE(!pattern.contains(QRegularExpression("[A-Za-z]")) ||
+                    listed.indexOf(QRegularExpression(pattern)) >= 0)
+            << "not in the manual's message list: " << pattern.toStdString();
+    for (const QString& text : listed)
+        EXPECT_TRUE(
+            std::any_of(collector.patterns.begin(), collector.patterns.end(),
+                        [&](const QString& p) { return QRegularExpression(p).match(text).hasMatch(); }))
+            << "the manual lists a message the program cannot show: " << text.toStdString();
+}
+
+// On a 1600 x 1000 screen: beside the chart on its roomier side, overlapping only when
+// neither side has the least width.
+TEST(HelpViewerPlace, BesideTheChartOnTheRoomierSide) {
+    const QRect area(0, 0, 1600, 1000);
+    const std::pair<QRect, QRect> rows[] = {{{0, 0, 900, 760}, {900, 0, 700, 1000}},
+                                            {{700, 40, 900, 760}, {0, 0, 700, 1000}},
+                                            {{200, 0, 1200, 760}, {960, 0, 640, 1000}},
+                                            {{0, 0, 400, 300}, {400, 0, 980, 1000}}};
+    for (const auto& [chart, expected] : rows)
+        EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, 640), expected)
+            << chart.x() << "," << chart.width();
 }
 
 TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
@@ -107,19 +277,36 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     HelpViewer* viewer = HelpViewer::Current();
     EXPECT_TRUE(viewer->isVisible() && viewer->tabHelp->currentIndex() == 0 &&
                 viewer->lstContents->count() >= 40 && source(viewer) == Platform::ManualContents);
+    for (int i = 0; i < viewer->lstContents->count(); ++i)  // a cut-off entry shows whole on hover
+        EXPECT_EQ(viewer->lstContents->item(i)->toolTip(), viewer->lstContents->item(i)->text().trimmed());
 
     ASSERT_TRUE(run(Platform::HelpSearch));  // the same window on the index, its filter focused
     EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->focusWidget() == viewer->txtIndexFilter);
-    QTest::keyClicks(viewer->txtIndexFilter, "DEW");
+    // Keywords that begin with the text first, then word starts; Down goes into the list.
+    const struct {
+        const char* typed;
+        int downs;
+        const char* opens;
+    } searches[] = {
+        {"sat", 0, "chart.html#saturation"},         {"sat", 2, "points.html#degree-of-saturation"},
+        {"color", 0, "options.html#color"},          {"colour", 1, "options.html#color"},
+        {"vapour", 0, "points.html#vapor-pressure"}, {"DEW", 0, "points.html#dew-point"}};
+    for (const auto& row : searches) {
+        viewer->txtIndexFilter->setFocus();
+        viewer->txtIndexFilter->clear();
+        QTest::keyClicks(viewer->txtIndexFilter, row.typed);
+        for (int i = 0; i < row.downs; ++i) QTest::keyClick(viewer->focusWidget(), Qt::Key_Down);
+        QTest::keyClick(viewer->focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(source(viewer).endsWith(row.opens))
+            << row.typed << " opened " << source(viewer).toStdString();
+    }
+    viewer->txtIndexFilter->setText("color");  // the keyword itself, then word starts
     QStringList shown;
     for (int i = 0; i < viewer->lstIndex->count(); ++i)
         if (!viewer->lstIndex->item(i)->isHidden()) shown << viewer->lstIndex->item(i)->text();
-    EXPECT_EQ(shown, QStringList{"dew point"});
-    QTest::keyClick(viewer->txtIndexFilter, Qt::Key_Return);
-    EXPECT_TRUE(source(viewer).endsWith("points.html#dew-point"));
-
+    EXPECT_EQ(shown.join('|').toStdString(), "color|colour (see color)|line colors");
     viewer->cmdBack->click();
-    EXPECT_EQ(source(viewer), Platform::ManualContents);
+    EXPECT_TRUE(source(viewer).endsWith("points.html#vapor-pressure"));
     viewer->cmdForward->click();
     EXPECT_TRUE(source(viewer).endsWith("points.html#dew-point"));
     viewer->txtFind->setText("saturation"), viewer->cmdFind->click();

@@ -173,6 +173,18 @@ TEST(ImageSurface, BatchedThinLinesFollowTheLinesDrawnOneByOne) {
         return inked > 200 && strays == 0;
     };
     EXPECT_TRUE(near(batch.Image(), single.Image()) && near(single.Image(), batch.Image()));
+    // Slope one third from a pixel's centre: every third pixel's centre lies on an edge
+    // in the arithmetic used, and takes the next row (or column).
+    ImageSurface flat(320, 110), steep(110, 320);
+    const Platform::Segment thirds[] = {{7.5, 0, 4507.5, 1500}, {0, 7.5, 1500, 4507.5}};
+    flat.Lines({thirds, 1}, Red), steep.Lines({thirds + 1, 1}, Red);
+    int off = -1;
+    for (int a = 0; a < 300 && off < 0; ++a)
+        if (flat.Image().pixel(a, a / 3) != steep.Image().pixel(a / 3, a) ||
+            Count(flat.Image(), {a, a / 3, 1, 1}, Red) == 0)
+            off = a;
+    EXPECT_EQ(off, -1) << "the first column off its row";
+    EXPECT_EQ(Count(flat.Image(), {0, 0, 320, 110}, Red) + Count(steep.Image(), {0, 0, 110, 320}, Red), 600);
     ImageSurface dashed(100, 100), dashedOne(100, 100);
     dashed.DrawStyle = dashedOne.DrawStyle = 1;  // dashes are left to the painter
     dashed.Lines(segments, Red);

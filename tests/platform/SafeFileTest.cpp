@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "SafeFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each row saves 8192 bytes over `target` in a folder of its own, as a user whom modes bind.
+struct SaveRow {
+    const char* name;
+    int tmpfsInodes;  // a tmpfs on the folder holding one more file, which with 8 inodes takes all room left
+    bool refuseNewFiles, saves;
+    std::string target;
+    const char* linkTo;      // the target is a link to this
+    int oldBytes, fileMode;  // oldBytes -1: the real file does not exist yet
+    friend void PrintTo(const SaveRow& row, std::ostream* out) { *out << row.name; }
+};
+
+const SaveRow Rows[] = {{"NoSpace", 8, false, false, "a.zlv", nullptr, 100, 0644},
+                        {"NoInodes", 3, false, false, "a.zlv", nullptr, 100, 0644},
+                        {"NameTooLong", 0, false, false, std::string(NAME_MAX + 1, 'z'), nullptr, -1, 0},
+                        {"LongName", 0, false, true, std::string(250, 'z'), nullptr, -1, 0},
+                        {"ReadOnlyFile", 0, false, false, "a.zlv", nullptr, 100, 0444},
+                        {"FolderRefusesNewFiles", 0, true, true, "a.zlv", nullptr, 100, 0644},
+                        {"FolderRefusesShorter", 0, true, true, "a.zlv", nullptr, 10000, 0644},
+                        {"FolderRefusesNoSpace", 8, true, false, "a.zlv", nullptr, 100, 0644},
+                        {"Link", 0, false, true, "a.zlv", "real/b.zlv", 100, 0640},
+                        {"LinkToNewFile", 0, false, true, "a.zlv", "real/b.zlv", -1, 0}};
+
+// The bytes as runs ("100o "), so a failure says what the file held.
+std::string Runs(const std::string& text) {
+    std::string runs;
+    for (std::size_t i = 0, j = 0; i < text.size(); runs += std::to_string(j - i) + text[i] + " ", i = j)
+        j = std::min(text.find_first_not_of(text[i], i), text.size());
+    return runs;
+}
+
+class SafeFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override {
+        if (root && (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0)) std::abort();
+        if (mounted) ::umount2(dir.c_str(), MNT_DETACH);
+        fs::remove_all(dir);
+    }
+    long Files() { return std::distance(fs::recursive_directory_iterator(dir), {}); }
+
+    const fs::path dir = fs::temp_directory_path() / ("zolvane-save-" + std::to_string(::getpid()));
+    const bool root = ::geteuid() == 0;
+    bool mounted = false;
+};
+class SaveTest : public SafeFileTest, public ::testing::WithParamInterface<SaveRow> {};
+
+TEST_F(SafeFileTest, OnlyASmallRegularFileIsRead) {
+    const fs::path path = dir / "a.zlv", fifo = dir / "fifo";
+    EXPECT_EQ(Platform::ReadWholeFile(path, 4), std::nullopt);
+    std::ofstream(path) << "abcd";
+    EXPECT_EQ(Platform::ReadWholeFile(path, 4), "abcd");
+    EXPECT_EQ(Platform::ReadWholeFile(path, 3), std::nullopt);
+    // Neither a device nor a FIFO stalls or exhausts the reader.
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& other : {fs::path("/dev/zero"), fifo, dir})
+        EXPECT_EQ(Platform::ReadWholeFile(other, 4), std::nullopt) << other;
+}
+
+// Whatever stops a save, the old file stays byte for byte and no temporary file is left.
+TEST_P(SaveTest, SaveReplacesTheRealFileOrLeavesItAsItWas) {
+    const SaveRow& row = GetParam();
+    const std::string tmpfs = "size=64k,nr_inodes=" + std::to_string(row.tmpfsInodes);
+    if (row.tmpfsInodes && !(mounted = ::mount("tmpfs", dir.c_str(), "tmpfs", 0, tmpfs.c_str()) == 0))
+        GTEST_SKIP() << "no tmpfs may be mounted here: " << std::strerror(errno);
+    // Root works as nobody, with the way back kept.
+    if (root && (::chown(dir.c_str(), 65534, 65534) != 0 || ::setresgid(65534, 65534, 0) != 0 ||
+                 ::setresuid(65534, 65534, 0) != 0))
+        std::abort();
+    const fs::path real = dir / (row.linkTo ? row.linkTo : row.target.c_str());
+    const std::string old(std::max(row.oldBytes, 0), 'o'), fresh(8192, 'n');
+    fs::create_directories(real.parent_path());
+    if (row.oldBytes >= 0) std::ofstream(real) << old, fs::permissions(real, fs::perms(row.fileMode));
+    if (row.linkTo) fs::create_symlink(row.linkTo, dir / row.target);
+    for (std::ofstream filler(dir / "filler"); row.tmpfsInodes > 3 && filler << std::string(4096, 'f');)
+        filler.flush();
+    const long files = Files() + (row.saves && row.oldBytes < 0);
+    fs::permissions(dir, fs::perms(row.refuseNewFiles ? 0555 : 0755));
+    EXPECT_EQ(Platform::ReplaceFile(dir / row.target, fresh), row.saves);
+    fs::permissions(dir, fs::perms(0755));
+    EXPECT_EQ(Runs(Platform::ReadWholeFile(real, fresh.size() * 2).value_or("")),
+              Runs(row.saves ? fresh : old));
+    EXPECT_EQ(Files(), files);
+    std::error_code tooLong;
+    EXPECT_EQ(fs::is_symlink(dir / row.target, tooLong), row.linkTo != nullptr);
+    if (row.oldBytes >= 0) {
+        EXPECT_EQ(fs::status(real).permissions(), fs::perms(row.fileMode));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SaveTest, ::testing::ValuesIn(Rows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
