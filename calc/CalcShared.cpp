@@ -114,10 +114,7 @@ bool HandOffState(frmZolvane& chart, Partner partner) {
 }
 
 bool RoomForProcessLines(int count) {
-    if (std::max(0, Global::ProcLines.UBound(1)) + count <= Global::MaxCount) return true;
-    Global::ShowMessage(
-        "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.");
-    return false;
+    return frmZolvane::RoomForLines(count);  // one bound and one message with the mouse
 }
 
 bool AppendProcessLines(frmZolvane& chart, std::initializer_list<std::pair<int16_t, int16_t>> lines) {

@@ -76,6 +76,19 @@ constexpr float Global::StatePoint::*PointFields[] = {
     &Global::StatePoint::VaporPress,  &Global::StatePoint::SatDegree, &Global::StatePoint::SpVol,
     &Global::StatePoint::MarkerColor, &Global::StatePoint::PlotX,     &Global::StatePoint::PlotY};
 
+// What the solvers can leave in a point: absolute temperatures above 0 R, water not
+// below none, a relative humidity of at most 1 but for rounding, except where a wet
+// bulb above the dry bulb was asked for (that air holds more than saturated air).
+bool IsStatePoint(const Global::StatePoint& p) {
+    const bool aboveSaturation = p.WetBulb > p.DryBulb;
+    return p.DryBulb > 0 && p.WetBulb > 0 && p.DewPoint > 0 && p.HumidRatio >= 0 && p.RelHumid >= 0 &&
+           (p.RelHumid <= 1.00001f || aboveSaturation);
+}
+
+bool IsCount(std::size_t n) {
+    return n <= static_cast<std::size_t>(Global::MaxCount);
+}
+
 std::optional<CalcSection> ReadCalcSection(FieldReader& in) {
     CalcSection section;
     auto type = in.ReadInt(INT16_MIN, INT16_MAX);
@@ -204,6 +217,7 @@ ParsedChartFile ParseChartFile(std::string_view text) {
             if (!v) return result;
             point.*field = *v;
         }
+        if (!IsStatePoint(point)) return result;
     }
 
     result.failed = ChartFileStage::Lines;
@@ -220,6 +234,18 @@ ParsedChartFile ParseChartFile(std::string_view text) {
     }
     result.data = std::move(data);
     return result;
+}
+
+bool FitsChartFile(const ChartFileData& data) {
+    if (!IsCount(data.Points.size()) || !IsCount(data.Lines.size())) return false;
+    // Missing gains are written as 0; a negative count is not a count.
+    if (data.ProcessDataPresent && data.Calc.CalcType == 1 && data.Calc.NumMoistGains < 0) return false;
+    const auto isPoint = [&](int16_t n) {
+        return n >= 1 && static_cast<std::size_t>(n) <= data.Points.size();
+    };
+    return std::ranges::all_of(data.Lines,
+                               [&](const auto& line) { return isPoint(line[0]) && isPoint(line[1]); }) &&
+           std::ranges::all_of(data.Points, IsStatePoint);
 }
 
 std::string ChartFileText(const ChartFileData& data) {

@@ -64,9 +64,13 @@ struct ParsedChartFile {
     ChartFileStage failed = ChartFileStage::Opening;  // when there is no data
 };
 
-// Every count must be 0..32767 and every line's ends 1..point count; a last line whose
-// To is 0 (a half-drawn line) is dropped.
+// Every count must be 0..32767, every point a state the solvers can leave and every
+// line's ends 1..point count; a last line whose To is 0 (a half-drawn line) is dropped.
 ParsedChartFile ParseChartFile(std::string_view text);
+
+// Whether the reader would take the data back: counts of 0..32767 (gains too), every
+// line's ends among the points, every point a state the solvers can leave.
+bool FitsChartFile(const ChartFileData& data);
 
 std::string ChartFileText(const ChartFileData& data);
 

@@ -25,6 +25,7 @@ void frmZolvane::BuildChartTables(int16_t Mode) {
 void frmZolvane::PlotChartPoints(int16_t Mode) {
     if (Mode == Chart::ModeScreen && drawingDeferred_) return;
     Chart::PlotChartPoints(TargetFor(Mode, *picZolvane), Mode);
+    if (Mode == Chart::ModeScreen) RestartRubberBand();
 }
 
 void frmZolvane::picZolvane_Paint() {

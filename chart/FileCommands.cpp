@@ -38,6 +38,11 @@ void frmZolvane::ApplyChartFile(const Chart::ChartFileData& data) {
     using namespace Global;
     EndPendingLine();
     Chart::ApplySettings(data.Settings);
+    // The calculator texts are in the file's units, so those come first (a calculator window
+    // the Open creates shows them too). Selecting the option applies the other unit system
+    // only when it changes.
+    (data.Settings.usUnits ? optUSUnits : optMetricUnits)->setChecked(true);
+    SetUnitCaptions();
     ProcessDataPresent = data.ProcessDataPresent;
     if (ProcessDataPresent && calculatorLink_) calculatorLink_->ApplyCalcSection(data.Calc);
 
@@ -53,9 +58,6 @@ void frmZolvane::ApplyChartFile(const Chart::ChartFileData& data) {
         ProcLines(2, k) = data.Lines[static_cast<std::size_t>(k - 1)][1];
     }
 
-    // Selecting the option applies the other unit system only when it changes.
-    (data.Settings.usUnits ? optUSUnits : optMetricUnits)->setChecked(true);
-    SetUnitCaptions();
     // The file's pressure and the limits now in force need tables of their own.
     BuildChartTables(Chart::ModeScreen);
     ShowPointState(NumPoints);
@@ -72,6 +74,7 @@ void frmZolvane::mnuFileSave_Click() {
     data.ProcessDataPresent = Global::ProcessDataPresent;
     // With no calculator to ask, type 0 restores nothing but reads back.
     if (data.ProcessDataPresent && calculatorLink_) calculatorLink_->CollectCalcSection(data.Calc);
-    if (!Platform::ReplaceFile(path, Chart::ChartFileText(data)))
+    // A chart the reader would refuse is not saved as if it were one.
+    if (!Chart::FitsChartFile(data) || !Platform::ReplaceFile(path, Chart::ChartFileText(data)))
         Global::ShowMessage(Chart::SaveFailedText, Global::MsgIcon::Critical, Chart::ChartFileTitle);
 }

@@ -1,6 +1,7 @@
 // The mouse on the chart: picking points, drawing process lines, the rubber band
 // and the pointer over the chart.
 #include <QCheckBox>
+#include <algorithm>
 #include <cmath>
 
 #include "ChartTables.h"
@@ -41,6 +42,25 @@ void frmZolvane::EndPendingLine() {
     LineState = 1;
 }
 
+bool frmZolvane::RoomForLines(int added) {
+    if (std::max(Global::ProcLines.UBound(1), 0) + added <= Global::MaxCount) return true;
+    Global::ShowMessage(
+        "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.");
+    return false;
+}
+
+// A redraw wipes the band; inverting its old place again would draw it back. The next
+// move starts it afresh from the From point where this drawing put it.
+void frmZolvane::RestartRubberBand() {
+    using namespace Global;
+    const int n = ProcLines.UBound(1);
+    if (LineState != 2 || n < 1) return;
+    const int from = ProcLines(1, n);
+    if (from < 1 || from > NumPoints) return;
+    RubberX = Points(from).PlotX;
+    RubberY = Points(from).PlotY;
+}
+
 void frmZolvane::chkLines_Click() {
     // Clearing the box leaves a pending line pending (unseen while the box is clear);
     // ticking it again drops it, so the next click starts a new line.
@@ -59,7 +79,9 @@ void frmZolvane::picZolvane_MouseDown(int16_t Button, int16_t, float X, float Y)
     const int16_t p = FindNearestPoint(X, Y);
     if (chkLines->isChecked() && p != -1) {
         const int n = ProcLines.UBound(1);
-        if (LineState == 1) {
+        // No pending line that would be one past the most a chart file holds; the point
+        // is still selected.
+        if (LineState == 1 && RoomForLines(1)) {
             ProcLines.ReDim(2, n + 1);
             ProcLines(1, n + 1) = p;
             RubberX = Points(p).PlotX;

@@ -162,6 +162,8 @@ public:
     // Drops a process line whose To point is not picked yet, so it can never
     // count as a line to point 0.
     void EndPendingLine();
+    // False, after saying so, when `added` more lines would pass the most a chart holds.
+    static bool RoomForLines(int added);
 
     // Pressure and altitude.
     void mnuOptPress_Click();
@@ -249,6 +251,7 @@ private:
     void PrintPoints();
     void ConnectFileHandlers();
     void ApplyChartFile(const Chart::ChartFileData& data);
+    void RestartRubberBand();
     void ConnectHelpHandlers();
     void ConnectCalculatorHandlers();
     void ShowCalculator(int16_t Frame);

@@ -1,5 +1,8 @@
+#include <sstream>
+
 #include "CalcWindowFixture.h"
 #include "ChartFile.h"
+#include "ChartFileMutation.h"
 
 namespace {
 
@@ -31,6 +34,24 @@ protected:
             EXPECT_TRUE(!last || CalcFind<QRadioButton>(last)->isChecked()) << last;
         }
     }
+    // What an Open could change: the chart as a file holds it, limits, units, gains, the
+    // mouse's line, and every control of both windows.
+    std::string WholeState() {
+        using namespace Global;
+        std::ostringstream out;
+        out << Chart::ChartFileText(Chart::CurrentChart(Chart::CurrentSettings(TempUnit == "F"))) << TempUnit
+            << ProcessDataPresent << LineState << ChartMinDry << ChartMaxDry << ChartMaxW << NumMoistGains;
+        for (int i = 1; i <= MoistGains.UBound(1); ++i)
+            out << ',' << MoistGains(1, i) << ',' << MoistGains(2, i);
+        QList<QWidget*> controls = Window().findChildren<QWidget*>();
+        if (CalcLoaded()) controls += Calc().findChildren<QWidget*>();
+        for (const QWidget* c : controls)
+            out << '\n'
+                << c->objectName().toStdString() << c->property("text").toString().toStdString()
+                << c->property("checked").toBool() << c->property("value").toInt() << c->isHidden()
+                << c->isEnabled();
+        return out.str();
+    }
 };
 
 TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
@@ -58,16 +79,21 @@ TEST_F(CalcFileTest, MoistureGainsAndUnknownTypes) {
     Global::MoistGains.ReDim(2, 3);
     for (int i = 1; i <= 3; ++i) Global::MoistGains(1, i) = i, Global::MoistGains(2, i) = 1000 + i;
     File("mnuFileSave", "three.zlv");
-    CalcTypeAll({{"txtMoistGainFlow", "5"}, {"txtMoistGainEnt", "1100"}});
+    UseUnits(false);
+    CalcTypeAll({{"txtMoistGainFlow", "10"}, {"txtMoistGainEnt", "100"}});
     Global::NumMoistGains = 1;
     File("mnuFileSave", "one.zlv");
     CalcTrigger("mnuFileExit");
     File("mnuFileOpen", "three.zlv");
     ASSERT_EQ(Global::NumMoistGains, 3);
     EXPECT_TRUE(Global::MoistGains(1, 3) == 3.0f && Global::MoistGains(2, 2) == 1002.0f);
-    File("mnuFileOpen", "one.zlv");  // the one gain is taken from its two boxes
-    EXPECT_TRUE(Global::NumMoistGains == 1 && Global::MoistGains(1, 1) == 5.0f &&
-                Global::MoistGains(2, 1) == 1100.0f);
+    // The one gain is taken from its two boxes, in the file's units, here metric under US ones.
+    CalcTrigger("mnuFileExit");
+    File("mnuFileOpen", "one.zlv");
+    ASSERT_EQ(Global::NumMoistGains, 1);
+    EXPECT_NEAR(Global::MoistGains(1, 1), 10 / 0.45359237, 1e-4);      // kg/hr in lb/hr
+    EXPECT_NEAR(Global::MoistGains(2, 1), 100 / 2.326 + 7.684, 1e-4);  // shown as (h - 7.684) x 2.326
+    EXPECT_EQ(CalcText("lblMoistGainFlow"), "Mass Flowrate (kg/hr)");
 
     // A type the program does not know shows the window and restores nothing.
     CalcTrigger("mnuFileExit");
@@ -86,6 +112,23 @@ TEST_F(CalcFileTest, CalculatorFileMenu) {
     WriteFile("bad.zlv", "damaged");
     File("mnuFileOpen", "bad.zlv", true);
     EXPECT_TRUE(CalcText("txtCoolFlow") == "40" && messages.size() == 1u) << "the input stays";
+    // Mutated files opened through either window: a refused Open changes nothing at all.
+    Global::ProcessDataPresent = true, SetLines({{1, 1}});
+    File("mnuFileSave", "calc", true);
+    std::mt19937 random(5);
+    int refused = 0;
+    for (int round = 0; round < 100; ++round) {
+        const std::string text = MutatedText(ReadFile(round % 2 ? "plain.zlv" : "calc.zlv"), random);
+        const auto parsed = Chart::ParseChartFile(text);
+        const std::string before = WholeState();
+        WriteFile("m.zlv", text), messages.clear();
+        File("mnuFileOpen", "m.zlv", CalcLoaded() && round % 3 == 0);
+        if (parsed.data) continue;
+        EXPECT_EQ(Told(), Texts{Chart::StageText(parsed.failed)});
+        ASSERT_EQ(WholeState(), before) << text;
+        ++refused;
+    }
+    EXPECT_GT(refused, 60);
     File("mnuFileOpen", "plain.zlv", true);
     EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <regex>
 
 #include "ChartFile.h"
+#include "ChartFileMutation.h"
 
 namespace {
 
@@ -61,34 +61,55 @@ TEST(ChartFile, WritesTheKnownBytesAndReadsEverySectionBack) {
 }
 
 TEST(ChartFile, DamageIsReportedByStage) {
+    // One point: dry bulb, wet bulb, dew point, RH, enthalpy, W, then a tiny vapour pressure and
+    // a degree of saturation of 2, as a wet bulb above the dry bulb gives.
+    auto one = [](const char* fields) {
+        return Head + "#FALSE#,0\r\n1\r\n" + fields + ",1E-10,2,13,255,0,0\r\n";
+    };
     // Damaged texts by the stage that refuses them: opening, points, lines.
     const std::vector<std::string> damaged[] = {
         {"", "#TRUE#,#MAYBE#" + Head.substr(13), Head.substr(0, 48) + "5" + Head.substr(49),  // a style of 5
          Head + "#FALSE#,-1\r\n0\r\n", Head + "#FALSE#,0\r\n32768\r\n", Head + "#FALSE#,40000\r\n0\r\n",
+         Head + "#FALSE#,32768\r\n0\r\n",
          Head + "#TRUE#,0\r\n1\r\n\"1\",\"2\",\"3\",#TRUE#,#FALSE#,\"4\"\r\nxx"},
-        {Head + "#FALSE#,0\r\n2\r\n" + Point + "535.67,520.1\r\n"},
+        {Head + "#FALSE#,0\r\n2\r\n" + Point + "535.67,520.1\r\n", one("0,520,510,.5,28,.009"),
+         one("535,-1,510,.5,28,.009"), one("535,520,-5,.5,28,.009"), one("535,520,510,1.01,28,.009"),
+         one("535,520,510,-.01,28,.009"), one("535,520,510,.5,28,-1E-06")},
         {TwoLines + "1,2\r\n1,99\r\n", TwoLines + "1,0\r\n1,2\r\n", TwoLines + "1,2\r\n"}};
     for (int stage = 0; stage < 3; ++stage)
         for (const std::string& text : damaged[stage])
             EXPECT_EQ(Resaved(text), "refused at " + std::to_string(stage)) << text;
+    // Values the solvers leave: RH rounded above 1, more above a wet bulb above the dry bulb,
+    // enthalpy below 0, no water.
+    for (const char* kept :
+         {"535,520,510,1.000001,28,.009", "535,600,510,1.5,28,.009", "535,520,510,.5,-48,0"})
+        EXPECT_TRUE(ParseChartFile(one(kept)).data) << kept;
     // A half-drawn last line, as older writers left it, is dropped.
     EXPECT_EQ(Resaved(TwoLines + "1,2\r\n2,0\r\n"), ChartFileText(TwoPoints()));
+}
+
+// The writer takes only what the reader takes back: counts, line ends, points, gains.
+TEST(ChartFile, WriterTakesOnlyWhatTheReaderTakesBack) {
+    for (int edit = 0; edit < 8; ++edit) {
+        ChartFileData d = TwoPoints(1);
+        if (edit == 1 || edit == 2) d.Lines.assign(32766 + edit, {2, 1});
+        if (edit == 3) d.Points.resize(32768, d.Points[0]);
+        if (edit == 4 || edit == 5) d.Lines[0][edit - 4] = static_cast<int16_t>(3 * (edit - 4));  // 0, 3
+        if (edit == 6) d.Points[1].HumidRatio = -1e-6f;
+        if (edit == 7) d.Calc.NumMoistGains = -1;
+        EXPECT_EQ(FitsChartFile(d), edit < 2) << edit;
+        EXPECT_EQ(ParseChartFile(ChartFileText(d)).data.has_value(), edit < 2) << edit;
+    }
 }
 
 // Mutated valid files never crash or hang, and whatever is read is a chart the window
 // can take whole: it saves and reads back alike (a line end out of range would not).
 TEST(ChartFile, MutatedFilesAreReadWholeOrRefused) {
     std::mt19937 random(11);
-    const std::string alphabet = "0123456789,.-+E#\"\r\n TRUEFALS";
     int accepted = 0;
     for (int round = 0; round < 10000; ++round) {
-        std::string text = ChartFileText(TwoPoints(static_cast<int16_t>(random() % 7)));
-        for (int edits = 1 + random() % 4; edits > 0 && !text.empty(); --edits) {
-            const std::size_t at = random() % text.size(), how = random() % 4;
-            // Cut a run, cut the rest, replace or insert a character.
-            text.erase(at, how == 0 ? 1 + random() % 8 : how == 1 ? std::string::npos : how == 2 ? 1 : 0);
-            if (how >= 2) text.insert(at, 1, alphabet[random() % alphabet.size()]);
-        }
+        const std::string text =
+            MutatedText(ChartFileText(TwoPoints(static_cast<int16_t>(random() % 7))), random);
         auto parsed = ParseChartFile(text);
         if (!parsed.data) continue;
         const std::string saved = ChartFileText(*parsed.data);

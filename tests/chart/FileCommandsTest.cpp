@@ -66,8 +66,15 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     EXPECT_EQ(open(good.substr(0, good.find("\r\n3\r\n") + 5) + "1,2"),
               "Error Reading data|0|Viduvaduderoru\n");
     EXPECT_EQ(open(good.substr(0, good.rfind("1,2"))), "Error Reading Process Lines|0|Viduvaduderoru\n");
+    // One line more than a file holds is not saved as if it were a chart.
+    SetLines(LineList(32768, {1, 1}));
+    EXPECT_EQ(Choose("mnuFileSave", "big"), "Error saving data|1|Viduvaduderoru\n");
+    EXPECT_FALSE(FileExists("big.zlv"));
 
+    SetLines({}), Window().picZolvane_MouseDown(2, 0, 0, 0);  // a pending line, which the Open ends
+    ASSERT_EQ(Global::LineState, 2);
     EXPECT_EQ(Choose("mnuFileOpen", "plant.zlv"), "");
+    EXPECT_EQ(Global::LineState, 1);
     EXPECT_EQ(State(), before);
     EXPECT_EQ(Global::ChartMaxW, maxW);  // the tables are built anew for the file's units
     // Marker places and the selected point's colour follow the redraw: the second save is fixed.

@@ -2,6 +2,8 @@
 #include <QTabWidget>
 
 #include "ChartWindowFixture.h"
+#include "PrinterSurface.h"
+#include "RecordingSurface.h"
 #include "Screen.h"
 
 namespace {
@@ -72,6 +74,30 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
     Move(x, y);  // back onto the point: the picture is as it was
     EXPECT_EQ(Picture()->imageSurface().Image(), before);
     EXPECT_EQ(Picture()->surface().DrawMode, Platform::DrawModes::Copy);
+
+    // A print redraws the chart, which wipes the band: the next band starts afresh rather than
+    // inverting the old one back in, so moving back onto the point leaves the clean picture.
+    Platform::RecordingSurface page{11520, 15120};
+    Platform::SetPrinterPage(&page);
+    Move(x + 3000, y - 2000), Trigger("mnuFilePrint");
+    const QImage clean = Picture()->imageSurface().Image().copy();
+    Move(x + 1000, y - 2500), Move(x, y);
+    EXPECT_EQ(Picture()->imageSurface().Image(), clean);
+    Platform::SetPrinterPage(nullptr);
+}
+
+// The mouse makes no line past the most a chart file holds, and says so as the calculators do.
+TEST_F(MouseTest, LinesStopAtTheMostAChartHolds) {
+    Tick("chkLines");
+    for (int held : {32766, 32767}) {
+        SetLines(LineList(held, {1, 2})), messages.clear();
+        RightClickOn(3), RightClickOn(4);
+        EXPECT_EQ(Lines().back(), held == 32766 ? std::make_pair(3, 4) : std::make_pair(1, 2));
+    }
+    EXPECT_EQ(Lines().size(), 32767u);
+    EXPECT_EQ(Told(), std::vector<std::string>(2,
+                                               "The chart already holds 32767 process lines, the most it can "
+                                               "hold. Delete lines to add more."));
 }
 
 TEST_F(MouseTest, CrosshairOnlyInsideTheInnerArea) {
