@@ -83,9 +83,20 @@ QStringList SplitTop(const QString& s, QChar separator) {
     return parts;
 }
 
-// Follows every text handed to ShowMessage back to where it is written: literals in the call,
-// named constants, the returns of functions, and the rows of tables whose text member is passed.
-// Each text becomes a pattern; a part only known at run time matches anything.
+// The inside of the bracket that ends each match of `re` in `src`.
+QStringList Inside(const QString& src, const QString& re) {
+    QStringList found;
+    for (const auto& m : QRegularExpression(re).globalMatch(src)) {
+        const int open = static_cast<int>(m.capturedEnd()) - 1;
+        found << src.mid(open + 1, Closing(src, open) - open - 1);
+    }
+    return found;
+}
+
+// Every text the sources can hand to ShowMessage, as a pattern in which a part known only at run
+// time matches anything. A name stands for all that is written into it: its assignments, the
+// returns of a function so named, and, for a struct's text member, that place in the brace lists
+// of the struct's file (of every file, for a header).
 class MessageCollector {
 public:
     MessageCollector() {
@@ -102,16 +113,11 @@ public:
                     QString(file.readAll()).replace(comment, QString()).replace(joined, QString());
             }
         }
-        static const QRegularExpression sink(
-            QStringLiteral(R"re((?<!void )(?<!void Global::)\bShowMessage\s*\()re"));
-        for (const auto& [name, src] : sources)
-            for (const auto& m : sink.globalMatch(src)) {
-                const int open = static_cast<int>(m.capturedEnd()) - 1;
-                Expression(SplitTop(src.mid(open + 1, Closing(src, open) - open - 1), ',').first());
-            }
+        for (const auto& [file, src] : sources)
+            for (const QString& args : Inside(src, R"re((?<!void )(?<!void Global::)\bShowMessage\s*\()re"))
+                Expression(SplitTop(args, ',').first());
     }
 
-    std::map<QString, QString> sources;
     std::set<QString> patterns;
 
 private:
@@ -124,10 +130,9 @@ private:
             return;
         }
         const QStringList parts = SplitTop(e, '+');
-        if (parts.size() == 1 && !IsLiteral(e)) {
-            static const QRegularExpression name(QStringLiteral(R"re((\w+)\s*$)re"));
-            const QString head = e.contains('(') ? e.left(e.indexOf('(')) : e;
-            if (const auto m = name.match(head); m.hasMatch()) Resolve(m.captured(1));
+        if (parts.size() == 1 && !IsLiteral(e)) {  // a name, or a call of one
+            static const QRegularExpression name(QStringLiteral(R"re((\w+)\s*(\(.*)?$)re"));
+            if (const auto m = name.match(e); m.hasMatch()) Resolve(m.captured(1));
             return;
         }
         QString pattern;
@@ -142,94 +147,33 @@ private:
 
     void Resolve(const QString& n) {
         if (!seen.insert(n).second) return;
-        const QRegularExpression assigned("\\b" + n + R"re(\s*=(?!=))re"),
-            function(R"re((char|string|QString)\W[^;{}()]*\b)re" + n + R"re(\s*\()re"),
-            member("\\b" + n + R"re(\s*(=.*)?$)re");
-        static const QRegularExpression text(QStringLiteral(R"re((char|string|QString)\W)re"));
+        static const QRegularExpression ret(QStringLiteral(R"re(\breturn\s+([^;]*);)re")),
+            record(QStringLiteral(R"re(\bstruct\s+\w+\s*\{)re"));
+        const QRegularExpression member("\\b" + n + R"re(\s*(=.*)?$)re");
         for (const auto& [file, src] : sources) {
-            for (const auto& m : assigned.globalMatch(src)) {
-                const QString rest = src.mid(m.capturedEnd());
-                const QString value = SplitTop(rest.left(rest.indexOf(';')), ',').first();
-                value.startsWith('[') ? Returns(value) : Expression(value);
-            }
-            for (const auto& m : function.globalMatch(src)) {
-                const int close = Closing(src, static_cast<int>(m.capturedEnd()) - 1);
-                const int body = static_cast<int>(src.indexOf('{', close));
-                if (src.mid(close + 1, body - close - 1).contains(';')) continue;  // a declaration
-                Returns(src.mid(body, Closing(src, body) - body + 1));
-            }
-            for (const auto& [type, members] : Records(src))
+            for (const auto& m : QRegularExpression("\\b" + n + R"re(\s*=(?!=)([^;]*))re").globalMatch(src))
+                Expression(SplitTop(m.captured(1), ',').first());
+            for (const QString& body : Inside(src, "\\b" + n + R"re(\s*\([^;{}()]*\)\s*(const\s*)?\{)re"))
+                for (const auto& m : ret.globalMatch(body)) Expression(m.captured(1));
+            for (const auto& r : record.globalMatch(src)) {
+                const int open = static_cast<int>(r.capturedEnd()) - 1, close = Closing(src, open);
+                QStringList members = SplitTop(src.mid(open + 1, close - open - 1), ';');
+                members.removeAll(QString());
                 for (int i = 0; i < members.size(); ++i)
-                    if (member.match(members[i]).hasMatch() && text.match(members[i]).hasMatch())
-                        Rows(file.endsWith(".h") ? QString() : file, type, i,
-                             static_cast<int>(members.size()));
-        }
-    }
-
-    // The structs of a source with their members.
-    static std::vector<std::pair<QString, QStringList>> Records(const QString& src) {
-        static const QRegularExpression record(QStringLiteral(R"re(\bstruct\s+(\w+)\s*\{)re"));
-        std::vector<std::pair<QString, QStringList>> records;
-        for (const auto& m : record.globalMatch(src)) {
-            const int open = static_cast<int>(m.capturedEnd()) - 1;
-            QStringList members = SplitTop(src.mid(open + 1, Closing(src, open) - open - 1), ';');
-            members.removeAll(QString());
-            records.emplace_back(m.captured(1), members);
-        }
-        return records;
-    }
-
-    void Returns(const QString& body) {
-        static const QRegularExpression ret(QStringLiteral(R"re(\breturn\s+([^;]*);)re"));
-        for (const auto& m : ret.globalMatch(body)) Expression(m.captured(1));
-    }
-
-    // The brace lists that build a `type` (in `only`, or everywhere when empty): its initialisers,
-    // the arguments of functions taking it, and the rows of structs that hold it.
-    void Rows(const QString& only, const QString& type, int index, int count, int depth = 0) {
-        const QRegularExpression use("(?<!struct )\\b" + type + "\\b");
-        for (const auto& [file, src] : sources) {
-            if ((!only.isEmpty() && file != only) || depth > 3) continue;
-            for (const auto& m : use.globalMatch(src)) {
-                int i = static_cast<int>(m.capturedEnd()), parens = 0;
-                for (; i < src.size() && !(src[i] == ';' || src[i] == '{' || (src[i] == ')' && parens == 0));
-                     ++i)
-                    parens += (src[i] == '(') - (src[i] == ')');
-                if (i >= src.size()) continue;
-                if (src[i] == '{') {
-                    Items(src.mid(i, Closing(src, i) - i + 1), index, count);
-                } else if (src[i] == ')') {  // a parameter: the calls' arguments
-                    static const QRegularExpression callee(QStringLiteral(R"re((\w+)\s*\([^()]*$)re"));
-                    const QString callName = callee.match(src.left(m.capturedStart())).captured(1);
-                    if (callName.isEmpty() || callName == "for") continue;
-                    for (const auto& [other, text] : sources)
-                        for (const auto& c :
-                             QRegularExpression("\\b" + callName + "\\s*\\(").globalMatch(text)) {
-                            const int open = static_cast<int>(c.capturedEnd()) - 1;
-                            Items(text.mid(open, Closing(text, open) - open + 1), index, count);
-                        }
-                } else {
-                    for (const auto& [holder, members] : Records(src))
-                        if (members.filter(QRegularExpression("\\b" + type + "\\b")).size())
-                            Rows(file.endsWith(".h") ? QString() : file, holder, index, count, depth + 1);
-                }
+                    if (member.match(members[i]).hasMatch())
+                        for (const auto& [other, text] : sources)
+                            if (other == file || file.endsWith(".h"))
+                                for (const QString& list :
+                                     Inside(other == file ? src.mid(close) : text, "\\{")) {
+                                    const QStringList items = SplitTop(list, ',');
+                                    if (items.size() > i && items.size() <= members.size())
+                                        Expression(items[i]);
+                                }
             }
         }
     }
 
-    // Every brace list inside `block` whose member `index` of at most `count` is a literal or a name.
-    void Items(const QString& block, int index, int count) {
-        static const QRegularExpression plain(
-            QStringLiteral(R"re(^("(?:[^"\\]|\\.)*"|[\w:]*\b[A-Za-z_]\w*)$)re"));
-        for (int open = static_cast<int>(block.indexOf('{')); open >= 0;
-             open = static_cast<int>(block.indexOf('{', open + 1))) {
-            const QString inside = block.mid(open + 1, Closing(block, open) - open - 1);
-            const QStringList items = SplitTop(inside, ',');
-            if (items.size() <= index || items.size() > count || SplitTop(inside, ';').size() > 1) continue;
-            if (plain.match(items[index]).hasMatch()) Expression(items[index]);
-        }
-    }
-
+    std::map<QString, QString> sources;
     std::set<QString> seen;
 };
 
