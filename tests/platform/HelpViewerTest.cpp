@@ -227,22 +227,17 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     ASSERT_TRUE(run(Platform::HelpSearch));  // the same window on the index, its filter focused
     EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->focusWidget() == viewer->txtIndexFilter);
     // Keywords that begin with the text first, then word starts; Down goes into the list.
-    const struct {
-        const char* typed;
-        int downs;
-        const char* opens;
-    } searches[] = {
+    const std::tuple<const char*, int, const char*> searches[] = {
         {"sat", 0, "chart.html#saturation"},         {"sat", 2, "points.html#degree-of-saturation"},
         {"color", 0, "options.html#color"},          {"colour", 1, "options.html#color"},
         {"vapour", 0, "points.html#vapor-pressure"}, {"DEW", 0, "points.html#dew-point"}};
-    for (const auto& row : searches) {
+    for (const auto& [typed, downs, opens] : searches) {
         viewer->txtIndexFilter->setFocus();
         viewer->txtIndexFilter->clear();
-        QTest::keyClicks(viewer->txtIndexFilter, row.typed);
-        for (int i = 0; i < row.downs; ++i) QTest::keyClick(viewer->focusWidget(), Qt::Key_Down);
+        QTest::keyClicks(viewer->txtIndexFilter, typed);
+        for (int i = 0; i < downs; ++i) QTest::keyClick(viewer->focusWidget(), Qt::Key_Down);
         QTest::keyClick(viewer->focusWidget(), Qt::Key_Return);
-        EXPECT_TRUE(source(viewer).endsWith(row.opens))
-            << row.typed << " opened " << source(viewer).toStdString();
+        EXPECT_TRUE(source(viewer).endsWith(opens)) << typed << " opened " << source(viewer).toStdString();
     }
     viewer->txtIndexFilter->setText("color");  // the keyword itself, then word starts
     QStringList shown;
