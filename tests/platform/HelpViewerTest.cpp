@@ -55,14 +55,11 @@ TEST(Manual, EveryLinkKeywordAndPictureResolves) {
 // Index of the bracket or quote closing the one at `open`, skipping literals inside.
 int Closing(const QString& s, int open) {
     for (int i = open, depth = 0; i < s.size(); ++i) {
-        if (const QChar quote = s[i]; quote == '"' || quote == '\'') {
-            while (++i < s.size() && s[i] != quote) i += s[i] == '\\';
-            if (depth == 0) return i;
-        } else if (QStringLiteral("({[").contains(s[i])) {
-            ++depth;
-        } else if (QStringLiteral(")}]").contains(s[i]) && --depth == 0) {
-            return i;
-        }
+        if (s[i] == '"' || s[i] == '\'')
+            for (const QChar quote = s[i]; ++i < s.size() && s[i] != quote;) i += s[i] == '\\';
+        else
+            depth += QStringLiteral("({[").contains(s[i]) - QStringLiteral(")}]").contains(s[i]);
+        if (depth == 0) return i;
     }
     return static_cast<int>(s.size());
 }
@@ -73,11 +70,10 @@ QStringList SplitTop(const QString& s, QChar separator) {
     for (int i = 0; i < s.size(); ++i) {
         if (s[i] == separator && s.mid(i - 1, 3).count(':') < 2) {
             parts << QString();
-            continue;
+        } else {
+            const int end = Closing(s, i);  // a whole literal or bracket at once
+            parts.last() += s.mid(i, end - i + 1), i = end;
         }
-        const int end = QStringLiteral("({[\"'").contains(s[i]) ? Closing(s, i) : i;
-        parts.last() += s.mid(i, end - i + 1);
-        i = end;
     }
     for (QString& part : parts) part = part.trimmed();
     return parts;
@@ -97,8 +93,7 @@ QStringList Inside(const QString& src, const QString& re) {
 // time matches anything. A name stands for all that is written into it: its assignments, the
 // returns of a function so named, and, for a struct's text member, that place in the brace lists
 // of the struct's file (of every file, for a header).
-class MessageCollector {
-public:
+struct MessageCollector {
     MessageCollector() {
         const QRegularExpression comment(QStringLiteral(R"re((^|[ \t])//[^\n]*)re"),
                                          QRegularExpression::MultilineOption),
@@ -119,8 +114,6 @@ public:
     }
 
     std::set<QString> patterns;
-
-private:
     static bool IsLiteral(const QString& e) { return e.size() >= 2 && e.startsWith('"') && e.endsWith('"'); }
 
     void Expression(QString e) {
