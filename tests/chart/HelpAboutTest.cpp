@@ -48,7 +48,6 @@ TEST(AboutPanels, TextsSizesStylesAndColoursAsDrawnTwice) {
           "Support: support@example.org|10|" + cyan, "Fax: (555) 555-0142|10|" + cyan,
           "Phone: (555) 555-0143|10|" + cyan}}};
     frmAbout about;
-    const float heights[] = {about.Picture2->surface().Height(), about.Picture1->surface().Height()};
     for (size_t p = 0; p < 2; ++p) {
         RecordingSurface page(6720, 2520);
         for (int paint = 1; paint <= 2; ++paint) panels[p].first(page);
@@ -65,9 +64,9 @@ TEST(AboutPanels, TextsSizesStylesAndColoursAsDrawnTwice) {
             EXPECT_EQ(lines[i + 8].y1, r.y1) << r.text;
         }
         // The last line fits on the screen's panel, in the screen's own font.
-        Platform::Surface& screen = p == 0 ? about.Picture2->surface() : about.Picture1->surface();
+        Platform::Surface& screen = (p == 0 ? about.Picture2 : about.Picture1)->surface();
         panels[p].first(screen);
-        EXPECT_LE(screen.CurrentY, heights[p]) << lines[7].text << " runs off the box";
+        EXPECT_LE(screen.CurrentY, screen.Height()) << lines[7].text << " runs off the box";
     }
 }
 

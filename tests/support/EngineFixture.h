@@ -49,11 +49,11 @@ protected:
             if (s.solve == solve) *s.first = static_cast<float>(a), *s.second = static_cast<float>(b);
         return solve();
     }
-    // A refusal shows exactly one critical message under the program's title.
-    void ExpectOneMessage(const std::string& text) {
+    // A refusal shows exactly one critical message under the program's title: `text`, when given.
+    void ExpectOneMessage(const std::string& text = "") {
         ASSERT_EQ(sink.messages.size(), 1u);
         const auto& m = sink.messages[0];
-        EXPECT_EQ(m.text + "|" + m.title, text + "|Zolvane");
+        EXPECT_EQ((text.empty() ? "" : m.text) + "|" + m.title, text + "|Zolvane");
         EXPECT_EQ(m.icon, Global::MsgIcon::Critical) << m.text;
         sink.messages.clear();
     }
