@@ -94,7 +94,7 @@ TEST(PictureBox, MouseEventsArriveInTwips) {
 
 TEST(Controls, ColoursTwipsAndLabels) {
     // Program colours have red in the low byte.
-    EXPECT_EQ(Platform::ToQColor(0x123456).name().toStdString(), "#563412");  // red in the low byte
+    EXPECT_EQ(Platform::ToQColor(0x123456).name().toStdString(), "#563412");
     for (int32_t c : {0, 1, 256, 65536, 0x123456, 0xFFFFFF})
         EXPECT_EQ(Platform::FromQColor(Platform::ToQColor(c)), c);
     QWidget parent;
