@@ -118,24 +118,22 @@ struct MessageCollector {
 
     void Expression(QString e) {
         while (e.startsWith('(') && Closing(e, 0) == e.size() - 1) e = e.mid(1, e.size() - 2).trimmed();
-        if (const QStringList choice = SplitTop(e, '?'); choice.size() == 2) {
+        const QStringList choice = SplitTop(e, '?'), parts = SplitTop(e, '+');
+        if (choice.size() == 2) {
             for (const QString& branch : SplitTop(choice[1], ':')) Expression(branch);
-            return;
-        }
-        const QStringList parts = SplitTop(e, '+');
-        if (parts.size() == 1 && !IsLiteral(e)) {  // a name, or a call of one
+        } else if (parts.size() == 1 && !IsLiteral(e)) {  // a name, or a call of one
             static const QRegularExpression name(QStringLiteral(R"re((\w+)\s*(\(.*)?$)re"));
             if (const auto m = name.match(e); m.hasMatch()) Resolve(m.captured(1));
-            return;
+        } else {
+            QString pattern;
+            for (const QString& part : parts)
+                pattern += IsLiteral(part)
+                               ? QRegularExpression::escape(part.mid(1, part.size() - 2)
+                                                                .replace("\\\"", "\"")
+                                                                .replace(QRegularExpression("\\s+"), " "))
+                               : QStringLiteral(".+");
+            patterns.insert('^' + pattern + '$');
         }
-        QString pattern;
-        for (const QString& part : parts)
-            pattern += IsLiteral(part)
-                           ? QRegularExpression::escape(part.mid(1, part.size() - 2)
-                                                            .replace("\\\"", "\"")
-                                                            .replace(QRegularExpression("\\s+"), " "))
-                           : QStringLiteral(".+");
-        patterns.insert('^' + pattern + '$');
     }
 
     void Resolve(const QString& n) {
