@@ -185,6 +185,7 @@ TEST(ImageSurface, NumbersAndSmallDotsLookAsDrawnDirectly) {
     s.FontTransparent = false, s.BackColor = Cyan, s.ForeColor = Blue;
     s.CurrentX = 150, s.CurrentY = 157;  // a fraction of a pixel below the row
     s.Print("1234.5", false);
+    EXPECT_FLOAT_EQ(s.CurrentX, 150 + s.TextWidth("1234.5")) << "numbers sum their own advances";
     s.FillStyle = Platform::FillSolid, s.ForeColor = s.FillColor = Red;
     s.Circle(1507.5, 307.5, 35);
 
