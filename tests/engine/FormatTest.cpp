@@ -2,10 +2,11 @@
 
 #include <clocale>
 #include <cmath>
-#include <limits>
+#include <stdexcept>
 #include <string>
 
 #include "Format.h"
+#include "Global.h"
 
 using namespace Global;
 
@@ -60,4 +61,18 @@ TEST(FormatTest, ToInt16RoundsHalvesToEven) {
     for (auto [value, result] : cases) EXPECT_EQ(ToInt16(value), result) << value;
     for (double out : {32767.5, -32769.0, 1e10, double(NAN), HUGE_VAL, -HUGE_VAL})
         EXPECT_FALSE(ToInt16(out)) << out;
+}
+
+// What a table keeps on ReDim shows in every window test that adds points and lines.
+TEST(TableTest, IndicesOutsideTheBoundsThrow) {
+    Table1<float> t;
+    EXPECT_THROW(t(0), std::out_of_range);  // unallocated
+    t.ReDim(3);
+    EXPECT_THROW(t(4), std::out_of_range);
+    EXPECT_THROW(t(-1), std::out_of_range);
+    Table2<int16_t> lines;
+    lines.ReDim(2, 0);  // a process-line table with no lines has its rows
+    EXPECT_TRUE(lines.UBound(0) == 2 && lines.UBound(1) == 0);
+    EXPECT_THROW(lines(3, 0), std::out_of_range);
+    EXPECT_THROW(lines(0, 1), std::out_of_range);
 }

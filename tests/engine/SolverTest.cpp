@@ -1,11 +1,34 @@
-#include <algorithm>
 #include <cfloat>
+#include <map>
+#include <vector>
 
 #include "support/EngineFixture.h"
 
 using namespace Global;
 
 class SolverTest : public EngineFixture {};
+
+TEST(SatPressTest, MatchesTabulatedValuesAndRises) {
+    // Tabulated psia; at 32 F over ice and over water differ by about 0.05 %; boils at one atmosphere.
+    const double cases[][3] = {
+        {Rankine(-40), 0.001864, 5e-6}, {Rankine(0), 0.01850, 2e-5},
+        {491.67f, 0.08865, 1.5e-5},     {std::nextafter(491.67f, 1e3f), 0.08859, 1.5e-5},
+        {Rankine(80), 0.5073, 5e-4},    {Rankine(100), 0.9497, 1e-3},
+        {Rankine(212), 14.696, 5e-3}};
+    for (const auto& c : cases) EXPECT_NEAR(CalcSatPress(float(c[0])), c[1], c[2]) << c[0];
+    for (int f = -100; f < 250; ++f) EXPECT_LT(CalcSatPress(Rankine(f)), CalcSatPress(Rankine(f + 1))) << f;
+}
+
+TEST(SatPressTest, DewPointCorrelation) {
+    // Both forms give about 32.3 F at the switch, which the lower one holds (a float below 0.08994139).
+    const float knee = 0.08994139f;
+    EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(knee)), 32.3333, 0.002);
+    EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(std::nextafter(knee, 1.0f))), 32.3170, 0.002);
+    EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(0.08994139)), 32.3170, 0.002);
+    for (int f = 0; f <= 200; f += 5)
+        EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(CalcSatPress(Rankine(f)))), f, 0.1) << f;
+    EXPECT_TRUE(std::isnan(DewPointFromVaporPress(0)) && std::isnan(DewPointFromVaporPress(-0.1)));
+}
 
 // States computed apart from the engine (tools/reference_states.py), rounded to floats: restarts,
 // a give-up (the last trial's state) and the textbook 75 F at 50 % among them.
@@ -71,20 +94,18 @@ TEST_F(SolverTest, RoundTripsAgreeAcrossTheChart) {
                 SetPressure(press), PoisonState();
                 ASSERT_TRUE(Solve(CalcDryBulbRelHumid, Rankine(f), rh / 100.0));
                 if (Fahrenheit(DewPoint) < -40) continue;
-                const std::array<float, 13> base = {DryBulb,  WetBulb,  DewPoint,
-                                                    RelHumid, Enthalpy, HumidRatio};
-                auto input = [&](const float* var) {
-                    return base[std::find(kStateVars.begin(), kStateVars.end(), var) - kStateVars.begin()];
-                };
+                std::map<const float*, float> base;  // the state to solve again
+                for (float* var : kStateVars) base[var] = *var;
                 for (const Solver& s : kSolvers) {
                     PoisonState();
-                    ASSERT_TRUE(Solve(s.solve, input(s.first), input(s.second))) << s.name;
+                    ASSERT_TRUE(Solve(s.solve, base[s.first], base[s.second])) << s.name;
                     // From the wet bulb the dew point inherits its slack, several degrees in dry air.
                     const bool fromWetBulb = s.solve == CalcDryBulbWetBulb;
-                    EXPECT_NEAR(HumidRatio, base[5], fromWetBulb ? 5.1e-5 : 2e-4) << s.name;
-                    EXPECT_NEAR(DewPoint, base[2], fromWetBulb ? 20.0 : 1.0) << s.name;
-                    EXPECT_TRUE(std::fabs(DryBulb - base[0]) <= 1 && std::fabs(WetBulb - base[1]) <= 1 &&
-                                std::fabs(Enthalpy - base[4]) <= 0.25f)
+                    EXPECT_NEAR(HumidRatio, base[&HumidRatio], fromWetBulb ? 5.1e-5 : 2e-4) << s.name;
+                    EXPECT_NEAR(DewPoint, base[&DewPoint], fromWetBulb ? 20.0 : 1.0) << s.name;
+                    EXPECT_TRUE(std::fabs(DryBulb - base[&DryBulb]) <= 1 &&
+                                std::fabs(WetBulb - base[&WetBulb]) <= 1 &&
+                                std::fabs(Enthalpy - base[&Enthalpy]) <= 0.25f)
                         << s.name;
                     for (float v : {RelHumid, VaporPress, SatDegree, SpVol}) EXPECT_TRUE(std::isfinite(v));
                 }
@@ -116,4 +137,24 @@ TEST_F(SolverTest, ImpossibleStatesAreRefused) {
     }
     // A wet bulb above the dry bulb is supersaturated air, not an error.
     EXPECT_TRUE(Solve(CalcDryBulbWetBulb, Rankine(70), Rankine(72)) && RelHumid > 1 && sink.messages.empty());
+}
+
+// One hostile input or pressure: one critical message, and nothing non-finite but that input.
+TEST_F(SolverTest, HostileInputsAndPressuresFailCleanly) {
+    const std::vector<float> rh = {NAN, HUGE_VALF, -HUGE_VALF, -1e30f, 1e30f, 0.0f, -0.5f},
+                             temp = {NAN, HUGE_VALF, -HUGE_VALF, -1e30f, 1e30f, Rankine(212), Rankine(250)},
+                             press = {0.0f, -14.697f, float(NAN), HUGE_VALF, 14.697f};  // 212 F and up boil
+    for (const Solver& s : kSolvers)
+        for (float* input : {s.first, s.second, static_cast<float*>(nullptr)})  // none: the pressure
+            for (float value : !input ? press : input == &RelHumid ? rh : temp) {
+                SCOPED_TRACE(testing::Message() << s.name << " given " << value << (input ? "" : " psia"));
+                DryBulb = Rankine(75), WetBulb = Rankine(62.5), DewPoint = Rankine(55), RelHumid = 0.5f;
+                input ? void(*input = value) : SetPressure(value);
+                if (!input && value == 14.697f) PressInHg = 0;  // sea level in psia, none in inches
+                EXPECT_FALSE(s.solve());
+                ExpectOneMessage(), SetPressure(14.697f);
+                for (std::size_t i = 0; i < kStateVars.size(); ++i)
+                    EXPECT_TRUE(kStateVars[i] == input || std::isfinite(*kStateVars[i]))
+                        << "state variable #" << i;
+            }
 }

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int32_t Red = 255, Cyan = 16776960;
 
-QRgb Shown(PictureBox& box, int x, int y) {
-    return box.grab().toImage().pixel(x, y);
-}
-
 struct PaintCounter : QObject {
     explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
     int paints = 0;
@@ -31,22 +27,23 @@ struct PaintCounter : QObject {
 TEST(PictureBox, PaintIsRaisedWhenThePictureIsLost) {
     PictureBox box;
     box.resize(120, 80);
+    const auto shown = [&](int x, int y) { return box.grab().toImage().pixel(x, y); };
     int paints = 0;
     QObject::connect(&box, &PictureBox::Paint, [&] {
         ++paints;
         box.surface().ForeColor = Red;
         box.surface().Line(0, 600, box.surface().Width(), 600);
     });
-    EXPECT_EQ(Shown(box, 60, 40), Platform::ToQColor(Red).rgb()) << "the handler's drawing is shown";
+    EXPECT_EQ(shown(60, 40), Platform::ToQColor(Red).rgb()) << "the handler's drawing is shown";
     box.grab();
     EXPECT_EQ(paints, 1) << "an intact picture is only copied";
     box.resize(200, 90);
     EXPECT_TRUE(box.surface().Width() == 3000 && box.surface().Height() == 1350);
-    EXPECT_EQ(Shown(box, 199, 40), Platform::ToQColor(Red).rgb()) << "redrawn at the new width";
+    EXPECT_EQ(shown(199, 40), Platform::ToQColor(Red).rgb()) << "redrawn at the new width";
     box.Refresh();
     EXPECT_EQ(paints, 3) << "Refresh redraws at once";
     box.SetBackColor(Cyan);
-    EXPECT_TRUE(Shown(box, 5, 5) == Platform::ToQColor(Cyan).rgb() && paints == 4);
+    EXPECT_TRUE(shown(5, 5) == Platform::ToQColor(Cyan).rgb() && paints == 4);
     box.resize(0, 0);  // down to no area and back
     EXPECT_EQ(box.surface().Width(), 0);
     box.surface().Line(0, 0, 500, 500), box.surface().Print("21"), box.Refresh(), box.grab();
@@ -93,4 +90,31 @@ TEST(PictureBox, MouseEventsArriveInTwips) {
         {'d', 1, 0, 2985, 1485}, {'u', 1, 0, 2985, 1485}};  // clang-format on
     EXPECT_EQ(calls, expected);
     EXPECT_EQ(clicks, 1) << "only the left button clicks";
+}
+
+TEST(Controls, ColoursTwipsAndLabels) {
+    // Program colours have red in the low byte.
+    EXPECT_EQ(Platform::ToQColor(0x123456).name().toStdString(), "#563412");
+    for (int32_t c : {0, 1, 256, 65536, 0x123456, 0xFFFFFF})
+        EXPECT_EQ(Platform::FromQColor(Platform::ToQColor(c)), c);
+    QWidget parent;
+    QWidget child(&parent);
+    Platform::Place(&child, 1500, 300, 3000, 457);
+    EXPECT_EQ(child.geometry(), QRect(100, 20, 200, 30));
+    Platform::Place(&child, 0, 0, -300, 0);
+    EXPECT_EQ(child.size(), QSize(0, 0)) << "a negative size is clamped";
+
+    Platform::Label label("27.45");
+    label.resize(60, 20);
+    for (int32_t color : {16776960, 16777215}) {
+        label.SetBackColor(color);
+        EXPECT_EQ(label.BackColor(), color);
+        EXPECT_EQ(label.grab().toImage().pixelColor(1, 1), Platform::ToQColor(color));
+    }
+    int clicks = 0;
+    QObject::connect(&label, &Platform::Label::clicked, [&] { ++clicks; });
+    QTest::mousePress(&label, Qt::LeftButton);
+    QTest::mousePress(&label, Qt::RightButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(Platform::FromQ(Platform::ToQ("Dew Point (°F)")), "Dew Point (°F)");
 }
