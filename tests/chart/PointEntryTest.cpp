@@ -3,15 +3,6 @@
 
 namespace {
 
-TEST_F(ChartWindowTest, CalculateAddsTheExamplePointAndShowsIt) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    ASSERT_EQ(Global::NumPoints, 1);
-    const Global::StatePoint& p = Global::Points(1);
-    EXPECT_EQ(TextsOf({"txtRelHumid", "lblPointOutVal(1)"}), "50.00|1");
-    EXPECT_TRUE(p.PlotX > 0 && p.PlotY > 0);  // the chart drew the marker
-    EXPECT_TRUE(messages.empty());
-}
-
 // Only the first bad entry in the order dry bulb, dew point, RH, wet bulb speaks; refusals add no
 // point and leave the default pointer.
 TEST_F(ChartWindowTest, RefusedEntriesSayWhyAndAddNoPoint) {
