@@ -142,14 +142,18 @@ TEST_F(CalcWindowTest, EveryInputBoxGreysItsResults) {
 }
 
 TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
-    AddExamplePoints(2);
+    AddExamplePoints();
     OpenCalculator("mnuOptProcHeat");
-    CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
+    CalcTypeAll({{"txtHeatInPoint", "1.5"}, {"txtHeatOutPoint", "2.5"}, {"txtHeatFlow", "100"}});
+    CalcPress("cmdHeatCalc");  // halves go to the even point: 2 to 2
+    CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}});
     CalcPress("cmdHeatCalc");
+    EXPECT_TRUE(CalcEnabled("lblHeatQ") && Platform::MousePointer() == 0);
+    CalcType("txtHeatFlow", "1e2");  // greys the caption; the figure stays until the next Calculate
     Trigger("mnuOptProcCool");
     CalcType("txtCoolEnt", "23");
     CalcTrigger("mnuOptionsHeat");
-    EXPECT_EQ(CalcTexts({"txtHeatFlow", "lblHeatQVal"}), QStringList({"100", "29264"}));
+    EXPECT_EQ(CalcTexts({"txtHeatFlow", "lblHeatQVal"}), QStringList({"1e2", "29264"}));
     Trigger("mnuOptProcCool");
     EXPECT_EQ(CalcText("txtCoolEnt"), "23");
 
@@ -157,7 +161,7 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     ASSERT_TRUE(Global::ProcessDataPresent);
     CalcTrigger("mnuFileExit");
     EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
-    EXPECT_TRUE(Global::NumPoints == 2 && Lines() == (LineList{{1, 2}}) && Window().isVisible());
+    EXPECT_TRUE(Global::NumPoints == 3 && Lines() == (LineList{{2, 2}, {1, 2}}) && Window().isVisible());
     OpenCalculator("mnuOptProcHeat");
     // Closing the chart window unloads the calculator too, so the program can end.
     Global::ProcessDataPresent = true;

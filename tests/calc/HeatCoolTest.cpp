@@ -15,24 +15,6 @@ protected:
     }
 };
 
-TEST_F(HeatCoolTest, HeatingRateBetweenTwoChartPoints) {
-    AddExamplePoints();
-    OpenCalculator("mnuOptProcHeat");
-    Heat("1", "2", "100");
-    EXPECT_EQ(CalcText("lblHeatQVal"), "29264");
-    EXPECT_TRUE(CalcEnabled("lblHeatQ") && Global::ProcessDataPresent && Platform::MousePointer() == 0);
-
-    // Typing greys the caption and keeps the figure until the next Calculate.
-    CalcType("txtHeatInPoint", "2");
-    EXPECT_TRUE(!CalcEnabled("lblHeatQ") && CalcText("lblHeatQVal") == "29264");
-    Heat("2", "1", "100");
-    EXPECT_TRUE(CalcEnabled("lblHeatQ") && CalcText("lblHeatQVal") == "-29264");
-    EXPECT_EQ(Lines(), (LineList{{1, 2}, {2, 1}}));
-    Heat("1.5", "2.5", "100");  // halves go to the even point
-    EXPECT_EQ(Lines().back(), std::pair(2, 2));
-    EXPECT_TRUE(messages.empty());
-}
-
 TEST_F(HeatCoolTest, CoolingRateAndCondensateWithTheirSigns) {
     AddExamplePoints();
     OpenCalculator("mnuOptProcCool");
