@@ -18,12 +18,10 @@ protected:
 TEST_F(HeatCoolTest, CoolingRateAndCondensateWithTheirSigns) {
     AddExamplePoints();
     OpenCalculator("mnuOptProcCool");
-    Cool("1", "3");
-    EXPECT_EQ(CalcTexts({"lblCoolRateVal", "lblCoolWaterFlowVal"}), QStringList({"32520", "0.0506"}));
-    EXPECT_TRUE(CalcEnabled("lblCoolRate") && CalcEnabled("lblCoolWaterFlow"));
     Cool("3", "1");  // a wetter outlet: condensate below zero
     EXPECT_EQ(CalcTexts({"lblCoolRateVal", "lblCoolWaterFlowVal"}), QStringList({"-32520", "-0.0506"}));
-    EXPECT_EQ(Lines(), (LineList{{1, 3}, {3, 1}}));
+    EXPECT_TRUE(CalcEnabled("lblCoolRate") && CalcEnabled("lblCoolWaterFlow"));
+    EXPECT_EQ(Lines(), (LineList{{3, 1}}));
     CalcPress("cmdCoolCancel");
     EXPECT_FALSE(CalcShown("frmCool") || CalcEnabled("lblCoolRate") || CalcEnabled("lblCoolWaterFlow"));
     EXPECT_TRUE(messages.empty());

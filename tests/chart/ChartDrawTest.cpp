@@ -102,8 +102,7 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
     ChartMaxDry = 580.769958f;
     ASSERT_LT(Shown(ChartMaxDry), 49.5);
     Build();
-    ASSERT_EQ(NumRHPoints, 25);
-    EXPECT_NEAR(Shown(RHCurves(5, 25).DryBulb), 48, 1e-3);
+    EXPECT_EQ(NumRHPoints, 25);
     // A bottom edge below one step: the first humidity-ratio line is one step.
     TempScale = 1, TempOffset = 459.67f;
     SetLimits(120, 0, 90);
