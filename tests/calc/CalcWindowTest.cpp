@@ -89,23 +89,20 @@ TEST_F(CalcWindowTest, MetricFiguresMatchSIAndCaptionsAreWrittenOnLoadOnly) {
     CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "2"}, {"txtCoolFlow", "50"}});
     calculate("cmdCoolCalc", {{"txtCoolEnt", "42"}});
     EXPECT_EQ(CalcTexts({"lblCoolRateVal", "lblCoolWaterFlowVal"}), QStringList({"5.18e+06", "0.500"}));
-    // 100 m3/min at point 1 is 100 / 0.87399 = 114.42 kg/min, at point 2 123.22 kg/min; each
-    // side calculator shows it and writes it into its own calculator's flow box.
-    const char* sides[][7] = {{"mnuOptProcHeat", "optHeatInPoint", "txtHeatVolFlow", "cmdHeatFlowOK",
-                               "lblHeatMassFlowVal", "txtHeatFlow", "114.4"},
-                              {"mnuOptProcCool", "optCoolOut", "txtCoolVolFlow", "cmdCoolOK",
-                               "lblCoolMassFlowVal", "txtCoolFlow", "123.2"},
-                              {"mnuOptProcAirAir", "optAirIn1", "txtAirVolFlow", "cmdAirOK",
-                               "lblAirMassFlowVal", "txtAirFlowIn1", "114.4"},
-                              {"mnuOptProcAirAir", "optAirIn2", "txtAirVolFlow", "cmdAirOK",
-                               "lblAirMassFlowVal", "txtAirFlowIn2", "123.2"},
-                              {"mnuOptProcWatAir", "", "txtWatAirVolFlow", "cmdWatAirFlowOK",
-                               "lblWatAirMassFlowCalcVal", "txtWatAirInFlow", "123.2"}};
-    for (const auto& [item, option, box, button, result, target, mass] : sides) {
-        Trigger(item), CalcType(box, "100");
-        if (*option) CalcChoose(option);
-        CalcPress(button);
-        EXPECT_EQ(CalcText(result) + " " + CalcText(target), QString(mass) + " " + mass) << item;
+    // 100 m3/min at point 1 is 100 / 0.87399 = 114.42 kg/min, at point 2 123.22 kg/min; each side
+    // calculator (menu, option, volume, OK, result, flow box, kg/min) writes it into its own flow box.
+    for (const QString row :
+         {"mnuOptProcHeat optHeatInPoint txtHeatVolFlow cmdHeatFlowOK lblHeatMassFlowVal txtHeatFlow 114.4",
+          "mnuOptProcCool optCoolOut txtCoolVolFlow cmdCoolOK lblCoolMassFlowVal txtCoolFlow 123.2",
+          "mnuOptProcAirAir optAirIn1 txtAirVolFlow cmdAirOK lblAirMassFlowVal txtAirFlowIn1 114.4",
+          "mnuOptProcAirAir optAirIn2 txtAirVolFlow cmdAirOK lblAirMassFlowVal txtAirFlowIn2 123.2",
+          "mnuOptProcWatAir - txtWatAirVolFlow cmdWatAirFlowOK lblWatAirMassFlowCalcVal txtWatAirInFlow "
+          "123.2"}) {
+        const QStringList f = row.split(' ');
+        Trigger(f[0]), CalcType(f[2], "100");
+        if (f[1] != "-") CalcChoose(f[1]);
+        CalcPress(f[3]);
+        EXPECT_EQ(CalcText(f[4]) + " " + CalcText(f[5]), f[6] + " " + f[6]) << row.toStdString();
     }
     EXPECT_EQ(CalcText("txtAirFlowIn1"), "114.4");  // point 2's flow went to its own box
     EXPECT_TRUE(messages.empty());
