@@ -5,21 +5,6 @@
 
 namespace {
 
-TEST_F(CalcWindowTest, LoadsWithOneGainDewPointChoicesAndTheFrameAsked) {
-    Global::NumMoistGains = 4;
-    OpenCalculator("mnuOptProcCool");
-    EXPECT_TRUE(Global::NumMoistGains == 1 && Global::MoistGains.UBound(1) == 1);
-    for (const char* option : {"optWatAirDew", "optHMInputDew", "optHeatMoistInlet"})
-        EXPECT_TRUE(CalcFind<QRadioButton>(option)->isChecked()) << option;
-    // The frame asked shows alone (no chooser or table), chosen from the chart's menu or the window's own.
-    EXPECT_EQ(ShownFrames(), QStringList{"frmCool"});
-    CalcTrigger("mnuOptionsHM");
-    EXPECT_EQ(ShownFrames(), QStringList{"frmHeatMoist"});
-    Trigger("mnuOptProcAirAir");
-    EXPECT_EQ(ShownFrames(), QStringList{"frmAirAir"});
-    EXPECT_TRUE(messages.empty());
-}
-
 // Metric figures against SI worked out apart from the program's factors: 1 lb = 0.45359237 kg,
 // 1 ft3/lb = 0.062428 m3/kg, 1 BTU/lb = 2.326 kJ/kg, and enthalpies counted from 0 F, which lies
 // 7.684 x 2.326 = 17.873 kJ/kg below the 0 C of a typed water enthalpy.
@@ -115,8 +100,19 @@ TEST_F(CalcWindowTest, MetricFiguresMatchSIAndCaptionsAreWrittenOnLoadOnly) {
     EXPECT_EQ(CalcText("lblHeatQ"), "Heat rate q (BTU/hr) =");
 }
 
-// Typing into any input box greys the result captions of its calculator.
-TEST_F(CalcWindowTest, EveryInputBoxGreysItsResults) {
+TEST_F(CalcWindowTest, LoadsWithItsDefaultsAndTheFrameAskedAndEveryInputBoxGreysItsResults) {
+    Global::NumMoistGains = 4;
+    OpenCalculator("mnuOptProcCool");
+    EXPECT_TRUE(Global::NumMoistGains == 1 && Global::MoistGains.UBound(1) == 1);
+    for (const char* option : {"optWatAirDew", "optHMInputDew", "optHeatMoistInlet"})
+        EXPECT_TRUE(CalcFind<QRadioButton>(option)->isChecked()) << option;
+    // The frame asked shows alone (no chooser or table), chosen from the chart's menu or the window's own.
+    EXPECT_EQ(ShownFrames(), QStringList{"frmCool"});
+    CalcTrigger("mnuOptionsHM");
+    EXPECT_EQ(ShownFrames(), QStringList{"frmHeatMoist"});
+    Trigger("mnuOptProcAirAir");
+    EXPECT_EQ(ShownFrames(), QStringList{"frmAirAir"});
+    // Typing into any input box greys the result captions of its calculator.
     const QString heat = "lblHeatQ", cool = "lblCoolWaterFlow lblCoolRate",
                   air = "lblAirOutFlowCFM lblCube1 frmAirOutlet lblAirOutPoint lblAirOutFlow",
                   wat = "lblWatAirOutPoint lblWatAirWatFlow", end = "lblHMOutputPoint lblHMOutputFlow",
@@ -129,13 +125,13 @@ TEST_F(CalcWindowTest, EveryInputBoxGreysItsResults) {
         {"txtWatAirInFlow", wat},  {"txtWatAirEnt", wat},     {"txtWatAirInput", wat},
         {"txtHeatMoistPoint", hm}, {"txtHeatMoistQ", hm},     {"txtMoistGainFlow", hm},
         {"txtMoistGainEnt", hm},   {"txtHMInputParam", end}};
-    OpenCalculator("mnuOptProcHeat");
     for (const auto& [box, captions] : rows) {
         for (const QString& caption : captions.split(' ')) CalcFind<QWidget>(caption)->setEnabled(true);
         CalcType(box, CalcText(box) + "7");
         for (const QString& caption : captions.split(' '))
             EXPECT_FALSE(CalcEnabled(caption)) << box << " " << caption.toStdString();
     }
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
