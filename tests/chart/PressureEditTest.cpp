@@ -22,7 +22,6 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
     EXPECT_TRUE(messages.empty() && Global::Alt == 25000.0f);
     Press("cmdClose");
     EXPECT_FALSE(Shown("frmPress"));
-    EXPECT_EQ(Text("txtPress"), "5.454");
 
     // Refused entries change nothing and the boxes keep what was typed.
     const float press = Global::Press, alt = Global::Alt, inHg = Global::PressInHg;
