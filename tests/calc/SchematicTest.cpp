@@ -75,13 +75,9 @@ std::vector<std::string> Expected(const std::string& strokes) {
     for (std::string group; std::getline(groups, group, ';');) {
         std::istringstream tokens(group);
         char kind = 0;
-        if (tokens >> kind && kind == 't') {
-            std::string label;
-            std::getline(tokens >> std::ws, label), out.push_back("t " + label);
-            continue;
-        }
+        if (tokens >> kind && kind == 't') out.push_back(group.substr(group.find('t')));
         std::string previous, first;
-        for (std::string t; tokens >> t;) {
+        for (std::string t; kind != 't' && tokens >> t;) {
             float x = 0, y = 0, r = 0;
             const bool head = t[0] == '>' || t[0] == 'v' || t[0] == '^';
             std::sscanf(t.c_str() + head, "%f,%f,%f", &x, &y, &r);
@@ -126,12 +122,9 @@ TEST(Schematics, EveryStrokeCircleAndLabelAtItsPlaceOnScreenAndPaper) {
                     continue;
                 }
                 EXPECT_EQ(r.color, 0) << "black strokes and circles";
+                const char style = r.drawStyle == 2 ? 'd' : r.drawStyle == 0 ? 's' : '?';
                 if (r.op == Op::Circle) drawn.push_back("o " + a + " " + std::to_string(std::lround(r.x2)));
-                if (r.op == Op::Line)
-                    drawn.push_back(Segment(r.drawStyle == 2   ? 'd'
-                                            : r.drawStyle == 0 ? 's'
-                                                               : '?',
-                                            a, Point(r.x2 - x0, r.y2 - y0)));
+                if (r.op == Op::Line) drawn.push_back(Segment(style, a, Point(r.x2 - x0, r.y2 - y0)));
                 const bool inBox = std::min({r.x1, r.y1, r.x2, r.y2}) >= 0 &&
                                    std::max(r.x1, r.x2) <= f.boxWidth && std::max(r.y1, r.y2) <= f.boxHeight;
                 EXPECT_TRUE(mode == 1 || inBox) << "on screen inside the picture box: " << a;
