@@ -61,8 +61,7 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
     RightClickOn(1);
     EXPECT_EQ(Lines(), (LineList{{3, 5}, {2, 1}}));
 
-    RightClickOn(1);  // the rubber band follows the pointer and erases itself
-    QApplication::processEvents();
+    RightClickOn(1), QApplication::processEvents();  // the rubber band follows the pointer and erases itself
     const QImage before = Picture()->imageSurface().Image().copy();
     const float x = Global::Points(1).PlotX, y = Global::Points(1).PlotY;
     Move(x + 3000, y - 2000);
@@ -78,8 +77,7 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
     // A print redraws the chart, which wipes the band: the next band starts afresh rather than
     // inverting the old one back in, so moving back onto the point leaves the clean picture.
     Platform::RecordingSurface page{11520, 15120};
-    Platform::SetPrinterPage(&page);
-    Move(x + 3000, y - 2000), Trigger("mnuFilePrint");
+    Platform::SetPrinterPage(&page), Move(x + 3000, y - 2000), Trigger("mnuFilePrint");
     const QImage clean = Picture()->imageSurface().Image().copy();
     Move(x + 1000, y - 2500), Move(x, y);
     EXPECT_EQ(Picture()->imageSurface().Image(), clean);
@@ -95,9 +93,9 @@ TEST_F(MouseTest, LinesStopAtTheMostAChartHolds) {
         EXPECT_EQ(Lines().back(), held == 32766 ? std::make_pair(3, 4) : std::make_pair(1, 2));
     }
     EXPECT_EQ(Lines().size(), 32767u);
-    EXPECT_EQ(Told(), std::vector<std::string>(2,
-                                               "The chart already holds 32767 process lines, the most it can "
-                                               "hold. Delete lines to add more."));
+    const std::string full =
+        "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.";
+    EXPECT_EQ(Told(), std::vector(2, full));
 }
 
 TEST_F(MouseTest, CrosshairOnlyInsideTheInnerArea) {
@@ -113,9 +111,7 @@ TEST_F(MouseTest, CrosshairOnlyInsideTheInnerArea) {
     auto* strip = Find<QTabWidget>("tabChart");
     for (QWidget* over :
          {Find<QWidget>("frmOutput"), static_cast<QWidget*>(strip->tabBar()), strip->currentWidget()}) {
-        Platform::SetMousePointer(2);
-        QTest::mouseMove(over, QPoint(20, 10));
-        QApplication::processEvents();
+        Platform::SetMousePointer(2), QTest::mouseMove(over, QPoint(20, 10)), QApplication::processEvents();
         EXPECT_EQ(Platform::MousePointer(), 0) << over->metaObject()->className();
     }
 }
