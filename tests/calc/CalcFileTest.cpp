@@ -63,7 +63,7 @@ TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
         const std::string name = "calc" + std::to_string(type) + ".zlv";
         File("mnuFileSave", name);
         CalcTrigger("mnuFileExit"), File("mnuFileOpen", name);
-        for (int f = 1; f <= 5; ++f) EXPECT_EQ(CalcShown(Frames[f - 1]), f == type) << type;
+        EXPECT_EQ(ShownFrames(), QStringList{Frames[type - 1]});
         FillOrCheck(type, true);
         EXPECT_TRUE(Global::ProcessDataPresent && Global::NumPoints == 1);
     }

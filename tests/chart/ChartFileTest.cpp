@@ -52,9 +52,8 @@ TEST(ChartFile, WritesTheKnownBytesAndReadsEverySectionBack) {
               std::string::npos);
     cooling.Calc.Texts[3] = std::string(4095, 'x') + "\u00e9";  // too long: cut before the two-byte letter
     EXPECT_EQ(ParseChartFile(ChartFileText(cooling)).data.value().Calc.Texts[3], std::string(4095, 'x'));
-    for (int16_t type : {1, 2, 3, 4, 5, 7}) {
+    for (int16_t type : {1, 2, 3, 4, 5, 7}) {  // any line end is a line end
         const std::string text = ChartFileText(TwoPoints(type));
-        // Any line end is a line end.
         for (const char* end : {"\r\n", "\n", "\r"})
             EXPECT_EQ(Resaved(std::regex_replace(text, std::regex("\r\n"), end)), text);
     }
