@@ -57,8 +57,7 @@ protected:
 TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
     for (int16_t type = 1; type <= 5; ++type) {
-        OpenCalculator(MenuItems[type - 1]);
-        FillOrCheck(type, false);
+        OpenCalculator(MenuItems[type - 1]), FillOrCheck(type, false);
         Global::ProcessDataPresent = true;  // as after a calculation
         const std::string name = "calc" + std::to_string(type) + ".zlv";
         File("mnuFileSave", name);

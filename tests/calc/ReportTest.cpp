@@ -29,8 +29,7 @@ protected:
 };
 
 TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
-    AddExamplePoints(2);
-    OpenCalculator("mnuOptProcHeat");
+    AddExamplePoints(2), OpenCalculator("mnuOptProcHeat");
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");
     EXPECT_EQ(PrintReport(),
@@ -54,8 +53,7 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
 }
 
 TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
-    AddExamplePoints();
-    OpenCalculator("mnuOptProcCool");
+    AddExamplePoints(), OpenCalculator("mnuOptProcCool");
     CalcTypeAll(
         {{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "3"}, {"txtCoolFlow", "50"}, {"txtCoolEnt", "23"}});
     CalcPress("cmdCoolCalc");
@@ -76,8 +74,7 @@ TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
 
 // Air/air after its calculation; the others from their labels as a calculation leaves them.
 TEST_F(ReportTest, MixingAndGainsReports) {
-    AddExamplePoints(2);
-    OpenCalculator("mnuOptProcAirAir");
+    AddExamplePoints(2), OpenCalculator("mnuOptProcAirAir");
     CalcTypeAll(
         {{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "40"}, {"txtAirInPoint2", "2"}, {"txtAirFlowIn2", "60"}});
     CalcPress("cmdAirCalc");
@@ -94,10 +91,9 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     // Three gains make a table; with the air flow given the report ends at the outlet point.
     CalcTrigger("mnuOptionsHM"), CalcType("txtMoistGainFlow", "2");
     EXPECT_EQ(PrintReport().at(2), "Mass Flowrate (lb/hr) = 2 @1000,468") << "one gain";
-    Global::NumMoistGains = 3, Global::MoistGains.ReDim(2, 3);
+    Global::NumMoistGains = 3, Global::MoistGains.ReDim(2, 3), Calc().HMInputKind = 5;
     for (int i = 1; i <= 3; ++i)
         std::tie(Global::MoistGains(1, i), Global::MoistGains(2, i)) = std::pair(1.5f * i, 1000 + 50.0f * i);
-    Calc().HMInputKind = 5;
     const auto report = PrintReport();
     ASSERT_EQ(report.size(), 17u);
     EXPECT_EQ(Texts(report.begin() + 1, report.begin() + 6),

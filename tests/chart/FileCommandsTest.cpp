@@ -9,15 +9,13 @@ protected:
     // Points at the given dry bulbs, joined with the mouse in the given order.
     void MakeChart(std::vector<const char*> dries, std::vector<int> ends) {
         for (const char* dry : dries) AddPoint({{"DryBulb", dry}, {"RelHumid", "40"}});
-        Global::ScaleChanged = true;
-        Tick("chkLines");
+        Global::ScaleChanged = true, Tick("chkLines");
         for (int p : ends)
             Window().picZolvane_MouseDown(2, 0, Global::Points(p).PlotX, Global::Points(p).PlotY);
     }
     // Answers the menu's file dialog with a name (empty: Cancel); returns the messages shown.
     std::string Choose(const char* menu, const std::string& name) {
-        name.empty() ? dialogs->AnswerCancel() : dialogs->AnswerPath(name);
-        Trigger(menu);
+        name.empty() ? dialogs->AnswerCancel() : dialogs->AnswerPath(name), Trigger(menu);
         std::string said;
         for (const auto& m : std::exchange(messages, {}))
             said += m.text + "|" + std::to_string(int(m.icon)) + "|" + m.title + "\n";

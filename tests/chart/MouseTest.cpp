@@ -10,10 +10,7 @@ namespace {
 
 class MouseTest : public ChartWindowTest {
 protected:
-    void SetUp() override {
-        ChartWindowTest::SetUp();
-        AddPoints(5);
-    }
+    void SetUp() override { ChartWindowTest::SetUp(), AddPoints(5); }
     void RightClickOn(int point) {
         const Global::StatePoint& p = Global::Points(point);
         Window().picZolvane_MouseDown(2, 0, p.PlotX + 5, p.PlotY - 5);

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -126,9 +127,8 @@ protected:
         return out;
     }
     std::vector<std::string> Told() {
-        std::vector<std::string> texts;
-        for (const RecordedMessage& m : messages) texts.push_back(m.text);
-        return texts;
+        auto texts = messages | std::views::transform(&RecordedMessage::text);
+        return {texts.begin(), texts.end()};
     }
 
     void WriteFile(const std::string& name, const std::string& text) {
