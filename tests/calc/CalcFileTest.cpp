@@ -58,10 +58,8 @@ TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
     for (int16_t type = 1; type <= 5; ++type) {
         OpenCalculator(MenuItems[type - 1]), FillOrCheck(type, false);
-        Global::ProcessDataPresent = true;  // as after a calculation
-        const std::string name = "calc" + std::to_string(type) + ".zlv";
-        File("mnuFileSave", name);
-        CalcTrigger("mnuFileExit"), File("mnuFileOpen", name);
+        Global::ProcessDataPresent = true, File("mnuFileSave", "calc.zlv");  // as after a calculation
+        CalcTrigger("mnuFileExit"), File("mnuFileOpen", "calc.zlv");
         EXPECT_EQ(ShownFrames(), QStringList{Frames[type - 1]});
         FillOrCheck(type, true);
         EXPECT_TRUE(Global::ProcessDataPresent && Global::NumPoints == 1);
@@ -98,13 +96,11 @@ TEST_F(CalcFileTest, MoistureGainsAndUnknownTypes) {
 
 TEST_F(CalcFileTest, CalculatorFileMenu) {
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
-    OpenCalculator("mnuOptProcCool");
-    CalcType("txtCoolFlow", "40");
+    OpenCalculator("mnuOptProcCool"), CalcType("txtCoolFlow", "40");
     File("mnuFileSave", "plain", true);  // no calculation yet: no section
     EXPECT_NE(ReadFile("plain.zlv").find("#FALSE#,0\r\n1\r\n"), std::string::npos);
     // Mutated files opened through either window: a refused Open changes nothing at all.
-    Global::ProcessDataPresent = true, SetLines({{1, 1}});
-    File("mnuFileSave", "calc", true);
+    Global::ProcessDataPresent = true, SetLines({{1, 1}}), File("mnuFileSave", "calc", true);
     std::mt19937 random(5);
     int refused = 0;
     for (int round = 0; round < 100; ++round) {

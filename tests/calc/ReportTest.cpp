@@ -44,11 +44,10 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
     QApplication::processEvents();
     EXPECT_EQ(CalcFind<Platform::PictureBox>("picHeat")->imageSurface().Image().pixel(80, 32), qRgb(0, 0, 0));
     std::string twips;  // each picture box at its figure's design size, 15 twips a pixel
-    for (const char* box : {"picMoist", "picCool", "picHeat", "picAirAir", "picWatAir"})
-        twips += QString("%1x%2 ")
-                     .arg(CalcFind<QWidget>(box)->width() * 15)
-                     .arg(CalcFind<QWidget>(box)->height() * 15)
-                     .toStdString();
+    for (const char* box : {"picMoist", "picCool", "picHeat", "picAirAir", "picWatAir"}) {
+        const QSize size = CalcFind<QWidget>(box)->size() * 15;
+        twips += std::to_string(size.width()) + "x" + std::to_string(size.height()) + " ";
+    }
     EXPECT_EQ(twips, "2655x2295 2775x2295 2775x2295 2775x2175 2775x2295 ");
 }
 

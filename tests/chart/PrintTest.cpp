@@ -118,13 +118,12 @@ TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) 
     // Where each print goes after Print Setup ("": cancelled, which changes nothing and says nothing):
     // a job's printer and title, the file, or the message.
     const auto print = [&](const std::string& setup, const std::string& pdf = "Zolvane.pdf") {
-        messages.clear(), setup.empty() ? dialogs->AnswerCancel() : dialogs->AnswerPrinter(setup);
-        Trigger("mnuFilePrintSetup");
-        const std::size_t jobs = service.jobs.size();
+        messages.clear(), service.jobs.clear();
+        setup.empty() ? dialogs->AnswerCancel() : dialogs->AnswerPrinter(setup), Trigger("mnuFilePrintSetup");
         Platform::SetPdfOutputPath(QDir::current().absoluteFilePath(QString::fromStdString(pdf)));
         WriteFile(pdf, "last good"), Trigger("mnuFilePrint");
         EXPECT_EQ(QDir(drafts).entryList(QDir::Files), QStringList()) << "no draft left";
-        const auto* job = service.jobs.size() > jobs ? &service.jobs.back() : nullptr;
+        const auto* job = service.jobs.empty() ? nullptr : &service.jobs.back();
         return (job ? (job->printer + " " + job->title + " " + job->pdf.left(4)).toStdString() : "") +
                (ReadFile(pdf) == "last good" ? "" : "file") + (messages.empty() ? "" : messages[0].text);
     };

@@ -45,9 +45,7 @@ protected:
                ("zolvane-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(dir_), std::filesystem::create_directories(dir_);
         oldDir_ = std::filesystem::current_path(), std::filesystem::current_path(dir_);
-        Global::SetMessageSink([this](const std::string& text, Global::MsgIcon icon, auto& title) {
-            messages.push_back({text, icon, title});
-        });
+        Global::SetMessageSink([this](auto&&... textIconTitle) { messages.push_back({textIconTitle...}); });
         auto backend = std::make_unique<Platform::ScriptedDialogBackend>();
         dialogs = backend.get(), Platform::SetDialogBackend(std::move(backend));
     }
@@ -67,10 +65,7 @@ protected:
     }
 
     // Ends the window and starts a fresh one in the same folder, as the next run would.
-    frmZolvane& Restart() {
-        window_.reset(), Global::ResetState();
-        return Window();
-    }
+    frmZolvane& Restart() { return window_.reset(), Global::ResetState(), Window(); }
 
     template <class T>
     T* Find(const QString& name) {
