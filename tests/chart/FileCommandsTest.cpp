@@ -34,8 +34,7 @@ protected:
 };
 
 TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
-    MakeChart({"60", "75", "90"}, {1, 2, 2, 3});
-    Global::ProcessDataPresent = true;
+    MakeChart({"60", "75", "90"}, {1, 2, 2, 3}), Global::ProcessDataPresent = true;
     const std::string before = State();
     EXPECT_EQ(Choose("mnuFileSave", "") + Choose("mnuFileOpen", "") + State(), before);  // Cancel: nothing
     EXPECT_TRUE(std::filesystem::is_empty("."));
@@ -48,8 +47,7 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     EXPECT_EQ(good.substr(good.size() - 10), "1,2\r\n2,3\r\n");
     const float maxW = Global::ChartMaxW;
 
-    Trigger("mnuEditClear");
-    UseUnits(false);
+    Trigger("mnuEditClear"), UseUnits(false);
     AddPoint({{"DryBulb", "10"}, {"RelHumid", "20"}});
     // A refused open changes nothing, here with other units than the file's.
     auto open = [&](const std::string& text, const char* name = "bad.zlv") {
@@ -62,8 +60,7 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     EXPECT_EQ(open(good.substr(0, good.find("\r\n3\r\n") + 5) + "1,2"),
               "Error Reading data|0|Viduvaduderoru\n");
     EXPECT_EQ(open(good.substr(0, good.rfind("1,2"))), "Error Reading Process Lines|0|Viduvaduderoru\n");
-    // One line more than a file holds is not saved as if it were a chart.
-    SetLines(LineList(32768, {1, 1}));
+    SetLines(LineList(32768, {1, 1}));  // one line more than a file holds: no file at all
     EXPECT_EQ(Choose("mnuFileSave", "big"), "Error saving data|1|Viduvaduderoru\n");
     EXPECT_FALSE(FileExists("big.zlv"));
 

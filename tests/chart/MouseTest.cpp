@@ -26,11 +26,9 @@ TEST_F(MouseTest, RightClickPicksTheNearestPointEvenFarAway) {
     Window().picZolvane_MouseDown(2, 0, 1e6f, -1e6f);  // far outside: still a point
     Window().picZolvane_MouseDown(1, 0, Global::Points(1).PlotX, Global::Points(1).PlotY);  // left: nothing
     EXPECT_EQ(Global::Points(5).MarkerColor, Global::ColorBlue);
-    AddPoint({{"DryBulb", "60"}, {"RelHumid", "40"}});  // point 6 on top of point 2: ties go low
-    RightClickOn(6);
+    AddPoint({{"DryBulb", "60"}, {"RelHumid", "40"}}), RightClickOn(6);  // 6 on top of 2: ties go low
     EXPECT_EQ(Global::Points(2).MarkerColor, Global::ColorBlue);
-    Global::NumPoints = 0;
-    Window().picZolvane_MouseDown(2, 0, 1000, 1000);
+    Global::NumPoints = 0, Window().picZolvane_MouseDown(2, 0, 1000, 1000);
     EXPECT_EQ(Told(), std::vector<std::string>{"No Data to Select"});
 }
 
@@ -39,23 +37,18 @@ TEST_F(MouseTest, RightClickPicksTheNearestPointEvenFarAway) {
 TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARubberBand) {
     Tick("chkLines");
     EXPECT_EQ(Text("chkLines"), "Lines Enabled");
-    RightClickOn(3);
-    RightClickOn(3);  // the same point: no line
-    RightClickOn(5);
+    RightClickOn(3), RightClickOn(3), RightClickOn(5);  // the same point twice: no line
     EXPECT_TRUE(Global::LineState == 1 && Global::SelProcLine == 1);
     EXPECT_EQ(Lines(), (LineList{{3, 5}}));
     EXPECT_EQ(TextsOf({"lblFromVal(1)", "lblToVal(1)", "lblDeltaDryVal(1)"}), "3|5|20.00");
 
-    RightClickOn(4);  // pending line from 4
-    Tick("chkLines", false);
+    RightClickOn(4), Tick("chkLines", false);  // a pending line from 4
     EXPECT_EQ(Text("chkLines"), "Lines Disabled");
     RightClickOn(1);  // box clear: selection only
     EXPECT_EQ(Lines(), (LineList{{3, 5}, {4, 0}}));
     Window().ShowProcessLines(2);
     EXPECT_EQ(Text("lblFromVal(2)"), "");
-    Tick("chkLines");
-    RightClickOn(2);
-    RightClickOn(1);
+    Tick("chkLines"), RightClickOn(2), RightClickOn(1);
     EXPECT_EQ(Lines(), (LineList{{3, 5}, {2, 1}}));
 
     RightClickOn(1), QApplication::processEvents();  // the rubber band follows the pointer and erases itself
