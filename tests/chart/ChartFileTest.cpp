@@ -109,9 +109,8 @@ TEST(ChartFile, MutatedFilesAreReadWholeOrRefused) {
     for (int round = 0; round < 10000; ++round) {
         const std::string text =
             MutatedText(ChartFileText(TwoPoints(static_cast<int16_t>(random() % 7))), random);
-        auto parsed = ParseChartFile(text);
-        if (!parsed.data) continue;
-        const std::string saved = ChartFileText(*parsed.data);
+        const std::string saved = Resaved(text);
+        if (saved.starts_with("refused at ")) continue;
         ASSERT_EQ(Resaved(saved), saved) << text;
         ++accepted;
     }
