@@ -28,8 +28,8 @@ protected:
     Platform::RecordingSurface page{11520, 15120};
 };
 
-TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
-    AddExamplePoints(2), OpenCalculator("mnuOptProcHeat");
+TEST_F(ReportTest, SchematicReportAndChartInOneDocumentPrintedAlikeTwice) {
+    AddExamplePoints(), OpenCalculator("mnuOptProcHeat");
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");
     EXPECT_EQ(PrintReport(),
@@ -49,10 +49,8 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
         twips += std::to_string(size.width()) + "x" + std::to_string(size.height()) + " ";
     }
     EXPECT_EQ(twips, "2655x2295 2775x2295 2775x2295 2775x2175 2775x2295 ");
-}
 
-TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
-    AddExamplePoints(), OpenCalculator("mnuOptProcCool");
+    OpenCalculator("mnuOptProcCool");
     CalcTypeAll(
         {{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "3"}, {"txtCoolFlow", "50"}, {"txtCoolEnt", "23"}});
     CalcPress("cmdCoolCalc");
@@ -60,15 +58,15 @@ TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
     ASSERT_EQ(report.size(), 6u);
     EXPECT_EQ(report[4],
               "Water Flow (lb/min) = " + CalcText("lblCoolWaterFlowVal").toStdString() + " @500,936");
-    const auto first = page.records;
-    EXPECT_TRUE(std::ranges::none_of(first, [](const Record& r) {
+    const auto cooling = page.records;
+    EXPECT_TRUE(std::ranges::none_of(cooling, [](const Record& r) {
         return r.op == Op::Circle && r.y1 < Top && r.fillStyle != Platform::FillTransparent;
     })) << "open drops";
     PrintReport();  // the next document starts from the page state the first found
     const auto state = [](const Record& r) {
         return std::tie(r.op, r.x1, r.y1, r.text, r.fillStyle, r.fontSize, r.fontBold, r.fontTransparent);
     };
-    EXPECT_TRUE(std::ranges::equal(first, page.records, {}, state, state));
+    EXPECT_TRUE(std::ranges::equal(cooling, page.records, {}, state, state));
 }
 
 // Air/air after its calculation; the others from their labels as a calculation leaves them.

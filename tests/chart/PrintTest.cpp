@@ -43,7 +43,7 @@ protected:
     Platform::RecordingSurface page{11520, 15120};
 };
 
-TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
+TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChartAboveThePageFoot) {
     AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
     SetLines({{1, 2}, {2, 0}}), Global::LineState = 2;  // the second line waits for its To point
@@ -71,14 +71,10 @@ TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChart) {
         << Row(9192);
     EXPECT_EQ(Row(9408), "250>11217.5,9408") << "no row for the pending line";
     EXPECT_TRUE(messages.empty());
-}
 
-// The rows that fit above the page foot, and the line table whole with a row or not at all:
-// "rules under data rows / line table title / rules under line rows".
-TEST_F(PrintTest, TablesStopAtThePageFoot) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
-    SetLines({{1, 2}, {2, 1}});
+    // The rows that fit above the page foot, and the line table whole with a row or not at all:
+    // "rules under data rows / line table title / rules under line rows".
+    SetLines({{1, 2}, {2, 1}}), Global::LineState = 1;
     const auto rules = [&](float left) {  // less the top rule and the one under the headings
         const auto rule = [&](const Record& r) {
             return r.op == Op::Line && r.x1 == left && r.y1 == r.y2 && r.x2 > r.x1;
