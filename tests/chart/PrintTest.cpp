@@ -20,10 +20,7 @@ protected:
         Platform::SetPrinterPage(nullptr), Platform::SetPrintService(nullptr), Platform::ChoosePrinter({});
         qunsetenv("TMPDIR"), Platform::SetPdfOutputPath({}), ChartWindowTest::TearDown();
     }
-    void Print() {
-        page.records.clear();
-        Trigger("mnuFilePrint");
-    }
+    void Print() { page.records.clear(), Trigger("mnuFilePrint"); }
     bool Text(const std::string& t) const {
         return std::ranges::any_of(page.records, [&](auto& r) { return r.op == Op::Print && r.text == t; });
     }
@@ -32,9 +29,9 @@ protected:
         std::string row;
         for (const Record& r : page.records) {
             if (r.y1 != y || (r.op != Op::Print && r.op != Op::Line)) continue;
-            row += (row.empty() ? "" : " ") + (r.op == Op::Print
-                                                   ? r.text + "@" + Num(r.x1)
-                                                   : Num(r.x1) + ">" + Num(r.x2) + "," + Num(r.y2));
+            row += row.empty() ? "" : " ";
+            row +=
+                r.op == Op::Print ? r.text + "@" + Num(r.x1) : Num(r.x1) + ">" + Num(r.x2) + "," + Num(r.y2);
         }
         return row;
     }

@@ -106,8 +106,7 @@ protected:
         ASSERT_EQ(Global::NumPoints, before + count);
     }
     void UseUnits(bool us) {
-        Find<QRadioButton>(us ? "optUSUnits" : "optMetricUnits")->setChecked(true);
-        Press("cmdUnitsOK");
+        Find<QRadioButton>(us ? "optUSUnits" : "optMetricUnits")->setChecked(true), Press("cmdUnitsOK");
     }
     using LineList = std::vector<std::pair<int, int>>;
     void SetLines(const LineList& lines) {
