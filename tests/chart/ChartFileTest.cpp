@@ -22,8 +22,7 @@ ChartFileData TwoPoints(int16_t calcType = 0) {
     data.Points.assign(
         2, {535.67f, 520.1f, 510.5f, 0.5f, 28.1f, 0.0093f, 0.2f, 0.49f, 16711680, 255, 1200, 3400});
     data.Lines = {{1, 2}};
-    data.ProcessDataPresent = calcType != 0;
-    data.Calc.CalcType = calcType;
+    data.ProcessDataPresent = calcType != 0, data.Calc.CalcType = calcType;
     for (const CalcLine& line : CalcLayout(calcType))
         for (const CalcField& field : line) {
             if (field.kind == CalcFieldKind::Option) data.Calc.Options.push_back(&field == &line.back());
@@ -62,9 +61,7 @@ TEST(ChartFile, WritesTheKnownBytesAndReadsEverySectionBack) {
 TEST(ChartFile, DamageIsReportedByStage) {
     // One point: dry bulb, wet bulb, dew point, RH, enthalpy, W, then a tiny vapour pressure and
     // a degree of saturation of 2, as a wet bulb above the dry bulb gives.
-    auto one = [](const char* fields) {
-        return Head + "#FALSE#,0\r\n1\r\n" + fields + ",1E-10,2,13,255,0,0\r\n";
-    };
+    auto one = [](const char* f) { return Head + "#FALSE#,0\r\n1\r\n" + f + ",1E-10,2,13,255,0,0\r\n"; };
     // Damaged texts by the stage that refuses them: opening, points, lines.
     const std::vector<std::string> damaged[] = {
         {"", "#TRUE#,#MAYBE#" + Head.substr(13), Head.substr(0, 48) + "5" + Head.substr(49),  // a style of 5
