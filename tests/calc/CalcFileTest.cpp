@@ -57,14 +57,10 @@ protected:
 TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
     for (int16_t type = 1; type <= 5; ++type) {
-        OpenCalculator(MenuItems[type - 1]);
-        FillOrCheck(type, false);
-        Global::ProcessDataPresent = true;  // as after a calculation
-        const std::string name = "calc" + std::to_string(type) + ".zlv";
-        File("mnuFileSave", name);
-        CalcTrigger("mnuFileExit");
-        File("mnuFileOpen", name);
-        for (int f = 1; f <= 5; ++f) EXPECT_EQ(CalcShown(Frames[f - 1]), f == type) << type;
+        OpenCalculator(MenuItems[type - 1]), FillOrCheck(type, false);
+        Global::ProcessDataPresent = true, File("mnuFileSave", "calc.zlv");  // as after a calculation
+        CalcTrigger("mnuFileExit"), File("mnuFileOpen", "calc.zlv");
+        EXPECT_EQ(ShownFrames(), QStringList{Frames[type - 1]});
         FillOrCheck(type, true);
         EXPECT_TRUE(Global::ProcessDataPresent && Global::NumPoints == 1);
     }
@@ -75,46 +71,36 @@ TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
 
 TEST_F(CalcFileTest, MoistureGainsAndUnknownTypes) {
     OpenCalculator("mnuOptProcHM");
-    Global::ProcessDataPresent = true, Global::NumMoistGains = 3;
-    Global::MoistGains.ReDim(2, 3);
+    Global::ProcessDataPresent = true, Global::NumMoistGains = 3, Global::MoistGains.ReDim(2, 3);
     for (int i = 1; i <= 3; ++i) Global::MoistGains(1, i) = i, Global::MoistGains(2, i) = 1000 + i;
     File("mnuFileSave", "three.zlv");
     UseUnits(false);
     CalcTypeAll({{"txtMoistGainFlow", "10"}, {"txtMoistGainEnt", "100"}});
-    Global::NumMoistGains = 1;
-    File("mnuFileSave", "one.zlv");
-    CalcTrigger("mnuFileExit");
-    File("mnuFileOpen", "three.zlv");
+    Global::NumMoistGains = 1, File("mnuFileSave", "one.zlv");
+    CalcTrigger("mnuFileExit"), File("mnuFileOpen", "three.zlv");
     ASSERT_EQ(Global::NumMoistGains, 3);
     EXPECT_TRUE(Global::MoistGains(1, 3) == 3.0f && Global::MoistGains(2, 2) == 1002.0f);
     // The one gain is taken from its two boxes, in the file's units, here metric under US ones.
-    CalcTrigger("mnuFileExit");
-    File("mnuFileOpen", "one.zlv");
+    CalcTrigger("mnuFileExit"), File("mnuFileOpen", "one.zlv");
     ASSERT_EQ(Global::NumMoistGains, 1);
     EXPECT_NEAR(Global::MoistGains(1, 1), 10 / 0.45359237, 1e-4);      // kg/hr in lb/hr
     EXPECT_NEAR(Global::MoistGains(2, 1), 100 / 2.326 + 7.684, 1e-4);  // shown as (h - 7.684) x 2.326
     EXPECT_EQ(CalcText("lblMoistGainFlow"), "Mass Flowrate (kg/hr)");
 
     // A type the program does not know shows the window and restores nothing.
-    CalcTrigger("mnuFileExit");
     const std::string text = ReadFile("one.zlv");
     WriteFile("seven.zlv", text.substr(0, text.find("#TRUE#,0\r\n") + 10) + "7\r\n0\r\n");
-    File("mnuFileOpen", "seven.zlv");
+    CalcTrigger("mnuFileExit"), File("mnuFileOpen", "seven.zlv");
     EXPECT_TRUE(CalcLoaded() && messages.empty() && ShownFrames().isEmpty());
 }
 
 TEST_F(CalcFileTest, CalculatorFileMenu) {
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
-    OpenCalculator("mnuOptProcCool");
-    CalcType("txtCoolFlow", "40");
+    OpenCalculator("mnuOptProcCool"), CalcType("txtCoolFlow", "40");
     File("mnuFileSave", "plain", true);  // no calculation yet: no section
     EXPECT_NE(ReadFile("plain.zlv").find("#FALSE#,0\r\n1\r\n"), std::string::npos);
-    WriteFile("bad.zlv", "damaged");
-    File("mnuFileOpen", "bad.zlv", true);
-    EXPECT_TRUE(CalcText("txtCoolFlow") == "40" && messages.size() == 1u) << "the input stays";
     // Mutated files opened through either window: a refused Open changes nothing at all.
-    Global::ProcessDataPresent = true, SetLines({{1, 1}});
-    File("mnuFileSave", "calc", true);
+    Global::ProcessDataPresent = true, SetLines({{1, 1}}), File("mnuFileSave", "calc", true);
     std::mt19937 random(5);
     int refused = 0;
     for (int round = 0; round < 100; ++round) {

@@ -28,9 +28,8 @@ protected:
     Platform::RecordingSurface page{11520, 15120};
 };
 
-TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
-    AddExamplePoints(2);
-    OpenCalculator("mnuOptProcHeat");
+TEST_F(ReportTest, SchematicReportAndChartInOneDocumentPrintedAlikeTwice) {
+    AddExamplePoints(), OpenCalculator("mnuOptProcHeat");
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");
     EXPECT_EQ(PrintReport(),
@@ -45,16 +44,12 @@ TEST_F(ReportTest, HeatingSchematicReportAndChartInOneDocument) {
     QApplication::processEvents();
     EXPECT_EQ(CalcFind<Platform::PictureBox>("picHeat")->imageSurface().Image().pixel(80, 32), qRgb(0, 0, 0));
     std::string twips;  // each picture box at its figure's design size, 15 twips a pixel
-    for (const char* box : {"picMoist", "picCool", "picHeat", "picAirAir", "picWatAir"})
-        twips += QString("%1x%2 ")
-                     .arg(CalcFind<QWidget>(box)->width() * 15)
-                     .arg(CalcFind<QWidget>(box)->height() * 15)
-                     .toStdString();
+    for (const char* box : {"picMoist", "picCool", "picHeat", "picAirAir", "picWatAir"}) {
+        const QSize size = CalcFind<QWidget>(box)->size() * 15;
+        twips += std::to_string(size.width()) + "x" + std::to_string(size.height()) + " ";
+    }
     EXPECT_EQ(twips, "2655x2295 2775x2295 2775x2295 2775x2175 2775x2295 ");
-}
 
-TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
-    AddExamplePoints();
     OpenCalculator("mnuOptProcCool");
     CalcTypeAll(
         {{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "3"}, {"txtCoolFlow", "50"}, {"txtCoolEnt", "23"}});
@@ -63,21 +58,20 @@ TEST_F(ReportTest, CoolingPrintsAlikeTwiceWithOpenDrops) {
     ASSERT_EQ(report.size(), 6u);
     EXPECT_EQ(report[4],
               "Water Flow (lb/min) = " + CalcText("lblCoolWaterFlowVal").toStdString() + " @500,936");
-    const auto first = page.records;
-    EXPECT_TRUE(std::ranges::none_of(first, [](const Record& r) {
+    const auto cooling = page.records;
+    EXPECT_TRUE(std::ranges::none_of(cooling, [](const Record& r) {
         return r.op == Op::Circle && r.y1 < Top && r.fillStyle != Platform::FillTransparent;
     })) << "open drops";
     PrintReport();  // the next document starts from the page state the first found
     const auto state = [](const Record& r) {
         return std::tie(r.op, r.x1, r.y1, r.text, r.fillStyle, r.fontSize, r.fontBold, r.fontTransparent);
     };
-    EXPECT_TRUE(std::ranges::equal(first, page.records, {}, state, state));
+    EXPECT_TRUE(std::ranges::equal(cooling, page.records, {}, state, state));
 }
 
 // Air/air after its calculation; the others from their labels as a calculation leaves them.
 TEST_F(ReportTest, MixingAndGainsReports) {
-    AddExamplePoints(2);
-    OpenCalculator("mnuOptProcAirAir");
+    AddExamplePoints(2), OpenCalculator("mnuOptProcAirAir");
     CalcTypeAll(
         {{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "40"}, {"txtAirInPoint2", "2"}, {"txtAirFlowIn2", "60"}});
     CalcPress("cmdAirCalc");
@@ -94,10 +88,9 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     // Three gains make a table; with the air flow given the report ends at the outlet point.
     CalcTrigger("mnuOptionsHM"), CalcType("txtMoistGainFlow", "2");
     EXPECT_EQ(PrintReport().at(2), "Mass Flowrate (lb/hr) = 2 @1000,468") << "one gain";
-    Global::NumMoistGains = 3, Global::MoistGains.ReDim(2, 3);
+    Global::NumMoistGains = 3, Global::MoistGains.ReDim(2, 3), Calc().HMInputKind = 5;
     for (int i = 1; i <= 3; ++i)
         std::tie(Global::MoistGains(1, i), Global::MoistGains(2, i)) = std::pair(1.5f * i, 1000 + 50.0f * i);
-    Calc().HMInputKind = 5;
     const auto report = PrintReport();
     ASSERT_EQ(report.size(), 17u);
     EXPECT_EQ(Texts(report.begin() + 1, report.begin() + 6),

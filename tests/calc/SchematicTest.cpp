@@ -75,28 +75,20 @@ std::vector<std::string> Expected(const std::string& strokes) {
     for (std::string group; std::getline(groups, group, ';');) {
         std::istringstream tokens(group);
         char kind = 0;
-        if (tokens >> kind && kind == 't') {
-            std::string label;
-            std::getline(tokens >> std::ws, label), out.push_back("t " + label);
-            continue;
-        }
+        if (tokens >> kind && kind == 't') out.push_back(group.substr(group.find('t')));
         std::string previous, first;
-        for (std::string t; tokens >> t;) {
+        for (std::string t; kind != 't' && tokens >> t;) {
             float x = 0, y = 0, r = 0;
             const bool head = t[0] == '>' || t[0] == 'v' || t[0] == '^';
             std::sscanf(t.c_str() + head, "%f,%f,%f", &x, &y, &r);
             const std::string p = Point(x, y);
-            if (kind == 'o') {
-                out.push_back("o " + p + " " + std::to_string(std::lround(r)));
-            } else if (head) {  // 100 back along the shaft, 40 to either side
-                const float dx = t[0] == '>' ? -100 : 0, dy = t[0] == 'v' ? -100 : t[0] == '^' ? 100 : 0;
-                for (float side : {-40, 40})
-                    out.push_back(Segment('s', p, Point(x + dx + (dx ? 0 : side), y + dy + (dx ? side : 0))));
-            } else if (kind == 'f' && !first.empty()) {
-                out.push_back(Segment('s', first, p));
-            } else if (!previous.empty() && kind != 'f') {
+            const float dx = t[0] == '>' ? -100 : 0, dy = t[0] == 'v' ? -100 : t[0] == '^' ? 100 : 0;
+            for (float s : {-40, 40})  // arrowheads: 100 back along the shaft, 40 to either side
+                if (head) out.push_back(Segment('s', p, Point(x + dx + (dx ? 0 : s), y + dy + (dx ? s : 0))));
+            if (kind == 'o') out.push_back("o " + p + " " + std::to_string(std::lround(r)));
+            if (kind == 'f' && !first.empty()) out.push_back(Segment('s', first, p));
+            if (kind != 'f' && kind != 'o' && !head && !previous.empty())
                 out.push_back(Segment(kind, previous, p));
-            }
             if (first.empty()) first = p;
             previous = p;
         }
@@ -106,7 +98,7 @@ std::vector<std::string> Expected(const std::string& strokes) {
 }
 
 TEST(Schematics, EveryStrokeCircleAndLabelAtItsPlaceOnScreenAndPaper) {
-    for (const Figure& f : Figures) {
+    for (const Figure& f : Figures)
         for (int16_t mode : {1, 2}) {
             SCOPED_TRACE(std::to_string(static_cast<int>(f.figure)) + " mode " + std::to_string(mode));
             const float x0 = mode == 1 ? 1000 : f.x0, y0 = mode == 1 ? 400 : f.y0;
@@ -120,18 +112,12 @@ TEST(Schematics, EveryStrokeCircleAndLabelAtItsPlaceOnScreenAndPaper) {
             std::vector<std::string> drawn;
             for (const auto& r : s.records) {
                 const std::string a = Point(r.x1 - x0, r.y1 - y0);
-                if (r.op == Op::Print) {
-                    drawn.push_back("t " + r.text + " " + a);
-                    EXPECT_EQ(r.fontSize, 11) << "the target's own font";
-                    continue;
-                }
-                EXPECT_EQ(r.color, 0) << "black strokes and circles";
+                EXPECT_EQ(r.fontSize, 11) << "the target's own font";
+                EXPECT_EQ(r.op == Op::Print ? 0 : r.color, 0) << "black strokes and circles";
+                if (r.op == Op::Print) drawn.push_back("t " + r.text + " " + a);
+                const char style = r.drawStyle == 2 ? 'd' : r.drawStyle == 0 ? 's' : '?';
                 if (r.op == Op::Circle) drawn.push_back("o " + a + " " + std::to_string(std::lround(r.x2)));
-                if (r.op == Op::Line)
-                    drawn.push_back(Segment(r.drawStyle == 2   ? 'd'
-                                            : r.drawStyle == 0 ? 's'
-                                                               : '?',
-                                            a, Point(r.x2 - x0, r.y2 - y0)));
+                if (r.op == Op::Line) drawn.push_back(Segment(style, a, Point(r.x2 - x0, r.y2 - y0)));
                 const bool inBox = std::min({r.x1, r.y1, r.x2, r.y2}) >= 0 &&
                                    std::max(r.x1, r.x2) <= f.boxWidth && std::max(r.y1, r.y2) <= f.boxHeight;
                 EXPECT_TRUE(mode == 1 || inBox) << "on screen inside the picture box: " << a;
@@ -139,7 +125,6 @@ TEST(Schematics, EveryStrokeCircleAndLabelAtItsPlaceOnScreenAndPaper) {
             std::sort(drawn.begin(), drawn.end());
             EXPECT_EQ(drawn, Expected(f.strokes));
         }
-    }
 }
 
 }  // namespace

@@ -22,8 +22,7 @@ ChartFileData TwoPoints(int16_t calcType = 0) {
     data.Points.assign(
         2, {535.67f, 520.1f, 510.5f, 0.5f, 28.1f, 0.0093f, 0.2f, 0.49f, 16711680, 255, 1200, 3400});
     data.Lines = {{1, 2}};
-    data.ProcessDataPresent = calcType != 0;
-    data.Calc.CalcType = calcType;
+    data.ProcessDataPresent = calcType != 0, data.Calc.CalcType = calcType;
     for (const CalcLine& line : CalcLayout(calcType))
         for (const CalcField& field : line) {
             if (field.kind == CalcFieldKind::Option) data.Calc.Options.push_back(&field == &line.back());
@@ -52,9 +51,8 @@ TEST(ChartFile, WritesTheKnownBytesAndReadsEverySectionBack) {
               std::string::npos);
     cooling.Calc.Texts[3] = std::string(4095, 'x') + "\u00e9";  // too long: cut before the two-byte letter
     EXPECT_EQ(ParseChartFile(ChartFileText(cooling)).data.value().Calc.Texts[3], std::string(4095, 'x'));
-    for (int16_t type : {1, 2, 3, 4, 5, 7}) {
+    for (int16_t type : {1, 2, 3, 4, 5, 7}) {  // any line end is a line end
         const std::string text = ChartFileText(TwoPoints(type));
-        // Any line end is a line end.
         for (const char* end : {"\r\n", "\n", "\r"})
             EXPECT_EQ(Resaved(std::regex_replace(text, std::regex("\r\n"), end)), text);
     }
@@ -63,9 +61,7 @@ TEST(ChartFile, WritesTheKnownBytesAndReadsEverySectionBack) {
 TEST(ChartFile, DamageIsReportedByStage) {
     // One point: dry bulb, wet bulb, dew point, RH, enthalpy, W, then a tiny vapour pressure and
     // a degree of saturation of 2, as a wet bulb above the dry bulb gives.
-    auto one = [](const char* fields) {
-        return Head + "#FALSE#,0\r\n1\r\n" + fields + ",1E-10,2,13,255,0,0\r\n";
-    };
+    auto one = [](const char* f) { return Head + "#FALSE#,0\r\n1\r\n" + f + ",1E-10,2,13,255,0,0\r\n"; };
     // Damaged texts by the stage that refuses them: opening, points, lines.
     const std::vector<std::string> damaged[] = {
         {"", "#TRUE#,#MAYBE#" + Head.substr(13), Head.substr(0, 48) + "5" + Head.substr(49),  // a style of 5
@@ -110,9 +106,8 @@ TEST(ChartFile, MutatedFilesAreReadWholeOrRefused) {
     for (int round = 0; round < 10000; ++round) {
         const std::string text =
             MutatedText(ChartFileText(TwoPoints(static_cast<int16_t>(random() % 7))), random);
-        auto parsed = ParseChartFile(text);
-        if (!parsed.data) continue;
-        const std::string saved = ChartFileText(*parsed.data);
+        const std::string saved = Resaved(text);
+        if (saved.starts_with("refused at ")) continue;
         ASSERT_EQ(Resaved(saved), saved) << text;
         ++accepted;
     }

@@ -10,10 +10,7 @@ namespace {
 
 class MouseTest : public ChartWindowTest {
 protected:
-    void SetUp() override {
-        ChartWindowTest::SetUp();
-        AddPoints(5);
-    }
+    void SetUp() override { ChartWindowTest::SetUp(), AddPoints(5); }
     void RightClickOn(int point) {
         const Global::StatePoint& p = Global::Points(point);
         Window().picZolvane_MouseDown(2, 0, p.PlotX + 5, p.PlotY - 5);
@@ -29,11 +26,9 @@ TEST_F(MouseTest, RightClickPicksTheNearestPointEvenFarAway) {
     Window().picZolvane_MouseDown(2, 0, 1e6f, -1e6f);  // far outside: still a point
     Window().picZolvane_MouseDown(1, 0, Global::Points(1).PlotX, Global::Points(1).PlotY);  // left: nothing
     EXPECT_EQ(Global::Points(5).MarkerColor, Global::ColorBlue);
-    AddPoint({{"DryBulb", "60"}, {"RelHumid", "40"}});  // point 6 on top of point 2: ties go low
-    RightClickOn(6);
+    AddPoint({{"DryBulb", "60"}, {"RelHumid", "40"}}), RightClickOn(6);  // 6 on top of 2: ties go low
     EXPECT_EQ(Global::Points(2).MarkerColor, Global::ColorBlue);
-    Global::NumPoints = 0;
-    Window().picZolvane_MouseDown(2, 0, 1000, 1000);
+    Global::NumPoints = 0, Window().picZolvane_MouseDown(2, 0, 1000, 1000);
     EXPECT_EQ(Told(), std::vector<std::string>{"No Data to Select"});
 }
 
@@ -42,27 +37,21 @@ TEST_F(MouseTest, RightClickPicksTheNearestPointEvenFarAway) {
 TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARubberBand) {
     Tick("chkLines");
     EXPECT_EQ(Text("chkLines"), "Lines Enabled");
-    RightClickOn(3);
-    RightClickOn(3);  // the same point: no line
-    RightClickOn(5);
+    RightClickOn(3), RightClickOn(3), RightClickOn(5);  // the same point twice: no line
     EXPECT_TRUE(Global::LineState == 1 && Global::SelProcLine == 1);
     EXPECT_EQ(Lines(), (LineList{{3, 5}}));
     EXPECT_EQ(TextsOf({"lblFromVal(1)", "lblToVal(1)", "lblDeltaDryVal(1)"}), "3|5|20.00");
 
-    RightClickOn(4);  // pending line from 4
-    Tick("chkLines", false);
+    RightClickOn(4), Tick("chkLines", false);  // a pending line from 4
     EXPECT_EQ(Text("chkLines"), "Lines Disabled");
     RightClickOn(1);  // box clear: selection only
     EXPECT_EQ(Lines(), (LineList{{3, 5}, {4, 0}}));
     Window().ShowProcessLines(2);
     EXPECT_EQ(Text("lblFromVal(2)"), "");
-    Tick("chkLines");
-    RightClickOn(2);
-    RightClickOn(1);
+    Tick("chkLines"), RightClickOn(2), RightClickOn(1);
     EXPECT_EQ(Lines(), (LineList{{3, 5}, {2, 1}}));
 
-    RightClickOn(1);  // the rubber band follows the pointer and erases itself
-    QApplication::processEvents();
+    RightClickOn(1), QApplication::processEvents();  // the rubber band follows the pointer and erases itself
     const QImage before = Picture()->imageSurface().Image().copy();
     const float x = Global::Points(1).PlotX, y = Global::Points(1).PlotY;
     Move(x + 3000, y - 2000);
@@ -78,8 +67,7 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
     // A print redraws the chart, which wipes the band: the next band starts afresh rather than
     // inverting the old one back in, so moving back onto the point leaves the clean picture.
     Platform::RecordingSurface page{11520, 15120};
-    Platform::SetPrinterPage(&page);
-    Move(x + 3000, y - 2000), Trigger("mnuFilePrint");
+    Platform::SetPrinterPage(&page), Move(x + 3000, y - 2000), Trigger("mnuFilePrint");
     const QImage clean = Picture()->imageSurface().Image().copy();
     Move(x + 1000, y - 2500), Move(x, y);
     EXPECT_EQ(Picture()->imageSurface().Image(), clean);
@@ -95,9 +83,9 @@ TEST_F(MouseTest, LinesStopAtTheMostAChartHolds) {
         EXPECT_EQ(Lines().back(), held == 32766 ? std::make_pair(3, 4) : std::make_pair(1, 2));
     }
     EXPECT_EQ(Lines().size(), 32767u);
-    EXPECT_EQ(Told(), std::vector<std::string>(2,
-                                               "The chart already holds 32767 process lines, the most it can "
-                                               "hold. Delete lines to add more."));
+    const std::string full =
+        "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.";
+    EXPECT_EQ(Told(), std::vector(2, full));
 }
 
 TEST_F(MouseTest, CrosshairOnlyInsideTheInnerArea) {
@@ -113,9 +101,7 @@ TEST_F(MouseTest, CrosshairOnlyInsideTheInnerArea) {
     auto* strip = Find<QTabWidget>("tabChart");
     for (QWidget* over :
          {Find<QWidget>("frmOutput"), static_cast<QWidget*>(strip->tabBar()), strip->currentWidget()}) {
-        Platform::SetMousePointer(2);
-        QTest::mouseMove(over, QPoint(20, 10));
-        QApplication::processEvents();
+        Platform::SetMousePointer(2), QTest::mouseMove(over, QPoint(20, 10)), QApplication::processEvents();
         EXPECT_EQ(Platform::MousePointer(), 0) << over->metaObject()->className();
     }
 }

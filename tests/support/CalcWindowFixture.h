@@ -18,8 +18,7 @@ protected:
     // Options > Process Calculations > the named item ("mnuOptProcHeat" ... "mnuOptProcHM").
     frmZolvaneCalc& OpenCalculator(const QString& item) {
         if (!link_) link_ = std::make_unique<CalcWindowLink>(Window());
-        Trigger(item), QApplication::processEvents();
-        return Calc();
+        return Trigger(item), QApplication::processEvents(), Calc();
     }
     frmZolvaneCalc& Calc() { return CalcLoaded() ? *link_->Window() : OpenCalculator("mnuOptProcHeat"); }
     bool CalcLoaded() { return link_ && link_->Window(); }

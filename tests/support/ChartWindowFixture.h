@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -42,43 +43,29 @@ protected:
         // The process id keeps runs from other work trees out of this folder.
         dir_ = std::filesystem::temp_directory_path() /
                ("zolvane-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-        oldDir_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_);
-        Global::SetMessageSink([this](const std::string& text, Global::MsgIcon icon, auto& title) {
-            messages.push_back({text, icon, title});
-        });
+        std::filesystem::remove_all(dir_), std::filesystem::create_directories(dir_);
+        oldDir_ = std::filesystem::current_path(), std::filesystem::current_path(dir_);
+        Global::SetMessageSink([this](auto&&... textIconTitle) { messages.push_back({textIconTitle...}); });
         auto backend = std::make_unique<Platform::ScriptedDialogBackend>();
-        dialogs = backend.get();
-        Platform::SetDialogBackend(std::move(backend));
+        dialogs = backend.get(), Platform::SetDialogBackend(std::move(backend));
     }
 
     void TearDown() override {
-        window_.reset();
-        Platform::SetDialogBackend(nullptr);
-        Global::SetMessageSink(nullptr);
-        std::filesystem::current_path(oldDir_);
-        std::filesystem::remove_all(dir_);
+        window_.reset(), Platform::SetDialogBackend(nullptr), Global::SetMessageSink(nullptr);
+        std::filesystem::current_path(oldDir_), std::filesystem::remove_all(dir_);
     }
 
     // Creates and shows the window on first use, so a test can write Zolvane.ini first.
     frmZolvane& Window() {
         if (!window_) {
             window_ = std::make_unique<frmZolvane>();
-            window_->resize(1200, 760);
-            window_->show();
-            QApplication::processEvents();
+            window_->resize(1200, 760), window_->show(), QApplication::processEvents();
         }
         return *window_;
     }
 
     // Ends the window and starts a fresh one in the same folder, as the next run would.
-    frmZolvane& Restart() {
-        window_.reset();
-        Global::ResetState();
-        return Window();
-    }
+    frmZolvane& Restart() { return window_.reset(), Global::ResetState(), Window(); }
 
     template <class T>
     T* Find(const QString& name) {
@@ -119,13 +106,11 @@ protected:
         ASSERT_EQ(Global::NumPoints, before + count);
     }
     void UseUnits(bool us) {
-        Find<QRadioButton>(us ? "optUSUnits" : "optMetricUnits")->setChecked(true);
-        Press("cmdUnitsOK");
+        Find<QRadioButton>(us ? "optUSUnits" : "optMetricUnits")->setChecked(true), Press("cmdUnitsOK");
     }
     using LineList = std::vector<std::pair<int, int>>;
     void SetLines(const LineList& lines) {
-        Global::ProcLines.Erase();
-        Global::ProcLines.ReDim(2, lines.size());
+        Global::ProcLines.Erase(), Global::ProcLines.ReDim(2, lines.size());
         for (std::size_t k = 0; k < lines.size(); ++k)
             Global::ProcLines(1, k + 1) = lines[k].first, Global::ProcLines(2, k + 1) = lines[k].second;
     }
@@ -136,9 +121,8 @@ protected:
         return out;
     }
     std::vector<std::string> Told() {
-        std::vector<std::string> texts;
-        for (const RecordedMessage& m : messages) texts.push_back(m.text);
-        return texts;
+        auto texts = messages | std::views::transform(&RecordedMessage::text);
+        return {texts.begin(), texts.end()};
     }
 
     void WriteFile(const std::string& name, const std::string& text) {
