@@ -14,7 +14,6 @@ namespace Calc {
 
 namespace {
 
-
 struct Refusal {};
 
 }  // namespace
