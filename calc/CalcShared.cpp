@@ -14,6 +14,7 @@ namespace Calc {
 
 namespace {
 
+
 struct Refusal {};
 
 }  // namespace

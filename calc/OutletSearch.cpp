@@ -157,10 +157,9 @@ SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float t1,
         if (++pass > MaxSearchPasses) return SearchResult::NoConvergence;
         float next = ToFloat(at.t - (at.stepD / 10.0) * at.t);
         LineTrial& end = sameSide(at, a) ? a : b;
-        const float outward = (&end == &a ? -1.0f : 1.0f) * step;  // away from the bracket at this end
+        const float away = (&end == &a ? -1.0f : 1.0f) * step;  // away from the bracket at this end
         const bool inside = std::min(a.t, b.t) < at.t && at.t < std::max(a.t, b.t);
-        const bool widens =
-            (at.t - end.t) * outward > 0 && (next - at.t) * outward < 0 && std::fabs(at.d) < lastD;
+        const bool widens = (at.t - end.t) * away > 0 && (next - at.t) * away < 0 && std::fabs(at.d) < lastD;
         if (inside || widens) end = at;
         lastD = std::fabs(at.d);
         if (!(inside || widens) || !(next > 0) || !(Global::CalcSatPress(next) < Press))
