@@ -48,6 +48,7 @@ bool SolveSoughtEnd(int32_t kind, const Global::StatePoint& known, bool inletKno
             partner = Partner::WetBulb;
             switch (FindDryBulbAtWetBulb(straightLine(false), start, {1.0, true, false})) {
                 case SearchResult::NoConvergence:
+                case SearchResult::Unreachable:
                     ShowMessage(MsgFailureToConverge);
                     return false;
                 case SearchResult::SolverFailed:
@@ -63,7 +64,9 @@ bool SolveSoughtEnd(int32_t kind, const Global::StatePoint& known, bool inletKno
             RelHumid = v;
             partner = Partner::RelHumid;
             float t = 0;
-            if (FindDryBulbAtRelHumid(straightLine(false), RelHumid, start, t) != SearchResult::Found) {
+            const SearchResult result = FindDryBulbAtRelHumid(straightLine(false), RelHumid, t1, start, t);
+            if (result == SearchResult::Unreachable) return refuse();
+            if (result != SearchResult::Found) {
                 ShowMessage(MsgFailureToConverge);
                 return false;
             }
@@ -121,6 +124,9 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
         const StatePoint known = Points(p);
         Partner partner{};
         if (!SolveSoughtEnd(kind, known, inletKnown, r, m, v, partner)) return;
+        // Judged on the end found, not on the new point: re-solving the handed-off pair
+        // moves its humidity ratio by more than the change it would otherwise show.
+        const bool moistureChanged = std::fabs(static_cast<double>(HumidRatio) - known.HumidRatio) >= 1e-7;
         if (!HandOffState(chart_, partner)) return;  // the chart window has said why
 
         const int16_t end = NumPoints;
@@ -129,7 +135,7 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
                                          : static_cast<double>(known.HumidRatio) - Points(end).HumidRatio;
             const float ma = ToFloat(m / (dW * 60));
             // No change of humidity ratio: no air flow to show, while the point stands.
-            const bool flowKnown = dW != 0 && std::isfinite(ma);
+            const bool flowKnown = moistureChanged && dW != 0 && std::isfinite(ma);
             if (flowKnown && ma < 0) ShowMessage("AirFlow Input, This results in a negative air flow!");
             for (QWidget* flowLabel : HMFlowLabels()) flowLabel->setVisible(true);
             lblHMOutputFlowVal->setText(flowKnown ? ShownOrEmpty(static_cast<double>(ma) * MassFactor) : "");

@@ -36,11 +36,16 @@ bool StoreDewPointOfHumidRatio();
 // humidity ratio has that dew point at this pressure.
 bool StoreOnProcessLineAtDewPoint(const Global::StatePoint& known, double slope, float dewPoint);
 
-enum class SearchResult { Found, NoConvergence, SolverFailed };
+enum class SearchResult { Found, NoConvergence, SolverFailed, Unreachable };
 
-// Dry bulb (R) where the line reaches the relative humidity rh, starting from tStart.
-// The humidity ratio is kept at or above 1e-4 and the relative humidity at or below 1.
-SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float tStart, float& t);
+inline constexpr float RelHumidTolerance = 1e-5f;
+
+// Dry bulb (R) where the line through the known dry bulb t1 reaches the relative
+// humidity rh (vapour pressure over saturation pressure): bracketed out from t1, then
+// closed in from tStart. HumidRatio and VaporPress of the current state are the line's
+// there. Unreachable when the line runs out of moisture, or reaches absolute zero or
+// the boiling point, before the value is met.
+SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float t1, float tStart, float& t);
 
 // Dry bulb where the line meets the wet bulb held in the current state. Steps
 // DryBulb by stepShare x error x DryBulb and re-solves the state each pass.

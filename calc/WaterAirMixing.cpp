@@ -20,6 +20,7 @@ namespace {
 
 constexpr const char* ErrorInvalidInput = "Error, Invalid Input";
 constexpr int32_t WaterFlowKind = 5;
+constexpr float ChordSaturationMargin = 0.2f;  // R
 
 // The outlet state of one input kind, written into the current state with the
 // partner of its dry bulb; false after a message. v is the given value, internal units.
@@ -41,6 +42,9 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             const StraightLine line = LineThroughTrial(t1, w1, h1, hw, ToFloat(2.5 * w1), true, false);
             HumidRatio = ToFloat(line.At(DryBulb));
             if (!StoreDewPointOfHumidRatio()) return refuse();
+            // Near saturation the straight line runs a little above the curved one: within
+            // its own error the outlet is saturated air at the given dry bulb.
+            if (DewPoint > DryBulb && DewPoint - DryBulb <= ChordSaturationMargin) DewPoint = DryBulb;
             break;
         }
         case 1: {
@@ -49,6 +53,7 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             const StraightLine line = LineThroughTrial(t1, w1, h1, hw, ToFloat(2.5 * w1), false, false);
             switch (FindDryBulbAtWetBulb(line, ToFloat(1.01 * t1), {0.5, false, true})) {
                 case SearchResult::NoConvergence:
+                case SearchResult::Unreachable:
                     return notConverged();
                 case SearchResult::SolverFailed:
                     return refuse();  // after the solver's own message
@@ -72,8 +77,9 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             const float wTrial = ToFloat(HumidRatioOf(VaporPress, Press));
             const StraightLine line = LineThroughTrial(t1, w1, h1, hw, wTrial, false, false);
             float t = 0;
-            if (FindDryBulbAtRelHumid(line, RelHumid, ToFloat(1.01 * t1), t) != SearchResult::Found)
-                return notConverged();
+            const SearchResult result = FindDryBulbAtRelHumid(line, RelHumid, t1, ToFloat(1.01 * t1), t);
+            if (result == SearchResult::Unreachable) return refuse();
+            if (result != SearchResult::Found) return notConverged();
             DryBulb = t;
             break;
         }

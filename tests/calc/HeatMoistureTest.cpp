@@ -57,6 +57,33 @@ TEST_F(HeatMoistureTest, FindsTheSoughtEndOfEachKind) {
     EXPECT_NEAR(Global::Points(8).DryBulb, Global::Points(1).DryBulb, 0.02);
 }
 
+TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
+    // The known dry bulb again: the end found is the known point itself, no air flow.
+    Seek("optHMInputDry", "55");
+    EXPECT_EQ(CalcTexts({"lblHMOutputFlowVal", "lblOutCFM"}), QStringList({"", ""}));
+    // Worked out apart from the program in tools/outlet_states.py (q 22000).
+    CalcType("txtHeatMoistQ", "22000");
+    const char* rows[][5] = {{"optHeatMoistInlet", "60", "74.50", "75.83", "1039"},
+                             {"optHeatMoistInlet", "80", "62.26", "203.8", "2722"},
+                             {"optHeatMoistInlet", "90", "57.28", "650.7", "8602"},
+                             {"optHeatMoistInlet", "95", "55.00", "", ""},
+                             {"optHeatMoistInlet", "100", "52.83", "-680.4", "-8910"},
+                             {"optHeatMoistOutlet", "90", "57.28", "-650.7", "-8602"},
+                             {"optHeatMoistOutlet", "100", "52.83", "680.4", "8910"}};
+    for (const auto& [known, rh, dry, flow, cfm] : rows) {
+        CalcChoose(known);
+        Seek("optHMInputPhi", rh);
+        EXPECT_EQ(QStringList({Text("txtDryBulb"), CalcText("lblHMOutputFlowVal"), CalcText("lblOutCFM")}),
+                  QStringList({dry, flow, cfm}))
+            << known << " " << rh;
+    }
+    // With less heat the line runs out of moisture before the air is saturated.
+    CalcType("txtHeatMoistQ", "10000");
+    Seek("optHMInputPhi", "100");
+    EXPECT_EQ(Told(), Texts{"Invalid Input"});
+    EXPECT_EQ(Global::NumPoints, 9);
+}
+
 TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
     // An inlet wetter than the known outlet: a negative air flow, warned, shown, and the point stands.
     CalcChoose("optHeatMoistOutlet");

@@ -13,13 +13,13 @@ protected:
         CalcPress("cmdAirCalc");
     }
     // Inlet 95 F / 20 % at 100 lb/min with water of 20 BTU/lb; the outlet given by `option`.
-    void WashAir(const char* option, const QString& value) {
+    void WashAir(const char* option, const QString& value, const char* water = "20") {
         if (Global::NumPoints == 0) AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}});
         OpenCalculator("mnuOptProcWatAir");
         CalcPress("cmdWatAirInput");
         CalcChoose(option);
         CalcPress("cmdWatAirOutOK");
-        CalcTypeAll({{"txtWatAirInPoint", "1"}, {"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"}});
+        CalcTypeAll({{"txtWatAirInPoint", "1"}, {"txtWatAirInFlow", "100"}, {"txtWatAirEnt", water}});
         CalcType("txtWatAirInput", value);
         messages.clear();
         CalcPress("cmdWatAirCalc");
@@ -73,19 +73,39 @@ TEST_F(MixingTest, WaterAirFindsTheOutletOfEachKind) {
     EXPECT_EQ(CalcText("lblWatAirWatFlowVal"), "-0.568");
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {1, 3}, {1, 4}}));
 
-    const char* refused[][3] = {
-        {"optWatAirDry", "130", "Error, Invalid Input"},  // the line runs out of water
-        {"optWatAirWet", "65", "Error, Invalid Input"},   // met only above saturation, at 2.41 F
-        {"optWatAirRel", "80", "Error - Failure to converge iteration"},  // oscillates to the bound
-        {"optWatAirDew", "400", "Error, Invalid Input"},                  // above the boiling point
+    const char* refused[][4] = {
+        {"optWatAirDry", "130", "20", "Error, Invalid Input"},   // the line runs out of water
+        {"optWatAirWet", "65", "20", "Error, Invalid Input"},    // met only above saturation, at 2.41 F
+        {"optWatAirRel", "95", "1200", "Error, Invalid Input"},  // steam: boils before 95 %
+        {"optWatAirDew", "400", "20", "Error, Invalid Input"},   // above the boiling point
     };
-    for (const auto& [option, value, message] : refused) {
-        WashAir(option, value);
+    for (const auto& [option, value, water, message] : refused) {
+        WashAir(option, value, water);
         EXPECT_EQ(Told(), std::vector<std::string>{message}) << option << " " << value;
         EXPECT_TRUE(Global::NumPoints == 4 && Lines().size() == 3u && Platform::MousePointer() == 0);
         EXPECT_FALSE(CalcEnabled("lblWatAirOutPoint") || CalcEnabled("lblWatAirWatFlow"));
         EXPECT_EQ(CalcText("lblWatAirWatFlowVal"), "-0.568");
     }
+}
+
+TEST_F(MixingTest, WaterAirOutletsByRelativeHumidityAndNearSaturation) {
+    // Worked out apart from the program in tools/outlet_states.py.
+    for (const auto& [rh, dry, water] : {std::tuple{"10", "105.14", "-0.226"},  // water taken out
+                                         {"60", "75.78", "0.442"},
+                                         {"80", "70.41", "0.574"},
+                                         {"90", "68.20", "0.630"},
+                                         {"95", "67.18", "0.656"},
+                                         {"100", "66.22", "0.681"}}) {
+        WashAir("optWatAirRel", rh);
+        EXPECT_EQ(Text("txtDryBulb") + " " + CalcText("lblWatAirWatFlowVal"), QString(dry) + " " + water);
+    }
+    // The straight line crosses saturation at 65.92 F: a little below it the outlet is
+    // saturated air; further below, the chart window's refusal and nothing added.
+    WashAir("optWatAirDry", "65.8");
+    EXPECT_EQ(Shown(), "65.80 / 65.80");
+    WashAir("optWatAirDry", "65.7");
+    EXPECT_EQ(Told().size(), 1u);
+    EXPECT_EQ(Global::NumPoints, 8);
 }
 
 }  // namespace

@@ -97,6 +97,7 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     const QPageLayout after = printer.pageLayout();
     EXPECT_TRUE(after.orientation() == QPageLayout::Landscape && after.pageSize().id() == QPageSize::Legal);
     EXPECT_NEAR(after.margins(QPageLayout::Millimeter).top(), 20, 0.1);
+    EXPECT_EQ(after.margins(QPageLayout::Millimeter).left(), 6.35) << "a margin left alone stays as it was";
     EXPECT_EQ(Platform::PdfOutputPath(), "/tmp/elsewhere.pdf");
     printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
 }
