@@ -53,8 +53,8 @@ void frmZolvaneCalc::cmdAirCalc_Click() {
         const double flow = static_cast<double>(m1) + m2, cubic = std::pow(LengthFactor, 3);
         const QString shownFlow = ShownOrRefuse(flow * MassFactor);
         ShownOrRefuse(1.01 * cubic * SpVolOf(DryBulb, HumidRatio, PressInHg) * flow);
-        if (!RoomForProcessLines(2)) return;
-        if (!HandOffState(chart_, Partner::DewPoint)) return;  // the chart window has said why
+        // Room for the lines first, so no point is made whose lines are refused.
+        if (!frmZolvane::RoomForLines(2) || !HandOffState(chart_, Partner::DewPoint)) return;
 
         const int16_t mixed = NumPoints;
         lblAirOutPointVal->setText(Chart::Shown(mixed, 0));

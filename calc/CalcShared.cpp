@@ -113,14 +113,10 @@ bool HandOffState(frmZolvane& chart, Partner partner) {
     return NumPoints == before + 1;
 }
 
-bool RoomForProcessLines(int count) {
-    return frmZolvane::RoomForLines(count);  // one bound and one message with the mouse
-}
-
 bool AppendProcessLines(frmZolvane& chart, std::initializer_list<std::pair<int16_t, int16_t>> lines) {
     using Global::ProcLines;
     chart.EndPendingLine();
-    if (!RoomForProcessLines(static_cast<int>(lines.size()))) return false;
+    if (!frmZolvane::RoomForLines(static_cast<int>(lines.size()))) return false;
     const int n = std::max(0, ProcLines.UBound(1));
     ProcLines.ReDim(2, n + static_cast<int>(lines.size()));
     int k = n;

@@ -86,9 +86,6 @@ float PartnerValue(Partner partner);
 // (NumPoints is then its number); false after the chart window's own message.
 bool HandOffState(frmZolvane& chart, Partner partner);
 
-// True when `count` more process lines fit (at most 32767); false after the message.
-bool RoomForProcessLines(int count);
-
 // Appends process lines (From, To) after the last one, redraws the chart's points and
 // lines and marks the chart as holding calculator data. A line the mouse has begun
 // is ended first, so it can never take over a calculator's line. False, with a

@@ -122,7 +122,8 @@ void frmZolvaneCalc::cmdWatAirCalc_Click() {
         const StatePoint in = Points(i);
         Partner partner{};
         if (!SolveOutlet(kind, in, hw, ma, v, partner)) return;
-        if (!HandOffState(chart_, partner)) return;  // the chart window has said why
+        // Room for the lines first, so no point is made whose lines are refused.
+        if (!frmZolvane::RoomForLines(1) || !HandOffState(chart_, partner)) return;
 
         const int16_t outlet = NumPoints;
         if (kind != WaterFlowKind) {

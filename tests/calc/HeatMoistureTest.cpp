@@ -112,6 +112,10 @@ TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
     CalcChoose("optHeatMoistInlet");
     Seek("optHMInputFlow", "50");
     EXPECT_EQ(Shown(), "82.37 / 62.49");
+    // A full line table: no end point is made whose line would be refused.
+    const int16_t made = Global::NumPoints;
+    SetLines(LineList(32767, {1, 1})), Seek("optHMInputFlow", "50");
+    EXPECT_EQ(Global::NumPoints, made);
 }
 
 TEST_F(HeatMoistureTest, TableAppendsFillsGapsCompactsAndEditsTheGainShown) {

@@ -86,6 +86,9 @@ TEST_F(MixingTest, WaterAirFindsTheOutletOfEachKind) {
         EXPECT_FALSE(CalcEnabled("lblWatAirOutPoint") || CalcEnabled("lblWatAirWatFlow"));
         EXPECT_EQ(CalcText("lblWatAirWatFlowVal"), "-0.568");
     }
+    // A full line table: no outlet point is made whose line would be refused.
+    SetLines(LineList(32767, {1, 1})), WashAir("optWatAirDew", "60");
+    EXPECT_EQ(Global::NumPoints, 4);
 }
 
 TEST_F(MixingTest, WaterAirOutletsByRelativeHumidityAndNearSaturation) {
