@@ -78,7 +78,8 @@ void PrintMoistGainTable(Platform::Surface& page, double limit, std::size_t line
     for (int i = 1; i <= shown; ++i) PrintPair(page, 1000, GainText(1, i), 2100, GainText(2, i));
     if (shown < n) {
         page.CurrentX = 1000;
-        page.Print("... " + std::to_string(n - shown) + " more moisture gains");
+        page.Print("... " + std::to_string(n - shown) +
+                   (n - shown == 1 ? " more moisture gain" : " more moisture gains"));
     }
     page.FontSize = TextSize;
 }

@@ -43,8 +43,11 @@ void frmZolvane::EndPendingLine() {
 }
 
 bool frmZolvane::RoomForLines(int added) {
-    if (std::max(Global::ProcLines.UBound(1), 0) + added <= Global::MaxCount) return true;
-    Global::ShowMessage(
+    using namespace Global;
+    // A half-drawn line is dropped before any line is added, so it takes no room.
+    const int held = std::max(ProcLines.UBound(1), 0) - (LineState == 2 ? 1 : 0);
+    if (held + added <= MaxCount) return true;
+    ShowMessage(
         "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.");
     return false;
 }

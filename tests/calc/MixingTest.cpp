@@ -86,9 +86,12 @@ TEST_F(MixingTest, WaterAirFindsTheOutletOfEachKind) {
         EXPECT_FALSE(CalcEnabled("lblWatAirOutPoint") || CalcEnabled("lblWatAirWatFlow"));
         EXPECT_EQ(CalcText("lblWatAirWatFlowVal"), "-0.568");
     }
-    // A full line table: no outlet point is made whose line would be refused.
+    // A full line table: no outlet point is made whose line would be refused. A half-drawn
+    // line takes no room: it is dropped first.
     SetLines(LineList(32767, {1, 1})), WashAir("optWatAirDew", "60");
     EXPECT_EQ(Global::NumPoints, 4);
+    Global::ProcLines(2, 32767) = 0, Global::LineState = 2, WashAir("optWatAirDew", "60");
+    EXPECT_EQ(Lines().back(), std::make_pair(1, 5));
 }
 
 TEST_F(MixingTest, WaterAirOutletsByRelativeHumidityAndNearSaturation) {
