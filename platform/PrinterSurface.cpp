@@ -73,10 +73,18 @@ QStringList SystemPrintService::Printers() {
     return names;
 }
 
-// The job id is the service's own answer: 0 when it refused the job.
+// The job id is the service's own answer: 0 when it refused the job. A name may be
+// "queue/instance"; the queue takes the job with the instance's and the user's options.
 bool SystemPrintService::Submit(const QString& printer, const QString& pdfPath, const QString& title) {
-    return cupsPrintFile(printer.toLocal8Bit().constData(), QFile::encodeName(pdfPath).constData(),
-                         title.toUtf8().constData(), 0, nullptr) > 0;
+    const QByteArray queue = printer.section('/', 0, 0).toLocal8Bit(),
+                     instance = printer.section('/', 1).toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
+    if (!dest) return false;
+    const int job = cupsPrintFile(dest->name, QFile::encodeName(pdfPath).constData(),
+                                  title.toUtf8().constData(), dest->num_options, dest->options);
+    cupsFreeDests(1, dest);
+    return job > 0;
 }
 
 bool ScriptedPrintService::Submit(const QString& printer, const QString& pdfPath, const QString& title) {
@@ -201,7 +209,9 @@ QPainter* PrinterSurface::ActivePainter() {
     if (!opened || !painter_.begin(&printer_)) {
         failed_ = true;
         draft_.reset();
-        Global::ShowMessage("Printing could not be started (" + FromQ(OutputName()) + ").");
+        // A draft that cannot be made is the temporary folder's fault, not the printer's.
+        Global::ShowMessage("Printing could not be started (" +
+                            FromQ(opened ? OutputName() : QDir::tempPath()) + ").");
         return nullptr;
     }
     ForgetPainterState();
