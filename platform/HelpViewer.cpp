@@ -185,8 +185,10 @@ void HelpViewer::PlaceBesideChart() {
     const QRect area = screen->availableGeometry();
     const QRect place =
         HelpViewerPlace(area, chart ? chart->frameGeometry() : QRect(area.topLeft(), QSize()), width(), 720);
-    // The frame (title bar and borders) stays within the area too.
-    const QSize frame = frameGeometry().size() - size();
+    // The frame (title bar and borders) stays within the area too. Before it is first shown
+    // the viewer has none yet; the chart's, from the same window manager, stands for it.
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isNull() && chart) frame = chart->frameGeometry().size() - chart->size();
     move(place.topLeft());
     resize(place.size() - frame);
 }
