@@ -143,8 +143,7 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     CalcPress("cmdHeatCalc");
     EXPECT_TRUE(CalcEnabled("lblHeatQ") && Platform::MousePointer() == 0);
     CalcType("txtHeatFlow", "1e2");  // greys the caption; the figure stays until the next Calculate
-    Trigger("mnuOptProcCool");
-    CalcType("txtCoolEnt", "23");
+    Trigger("mnuOptProcCool"), CalcType("txtCoolEnt", "23");
     CalcTrigger("mnuOptionsHeat");
     EXPECT_EQ(CalcTexts({"txtHeatFlow", "lblHeatQVal"}), QStringList({"1e2", "29264"}));
     Trigger("mnuOptProcCool");

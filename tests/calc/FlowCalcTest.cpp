@@ -8,8 +8,7 @@ namespace {
 TEST_F(CalcWindowTest, VolumeFlowAtAPointBecomesTheCalculatorsMassFlow) {
     AddExamplePoints(1);  // 13.68 ft3/lb
     OpenCalculator("mnuOptProcHeat");
-    CalcPress("cmdHeatFlowCalc");
-    CalcPress("cmdHeatFlowOK");  // no point chosen yet
+    CalcPress("cmdHeatFlowCalc"), CalcPress("cmdHeatFlowOK");  // no point chosen yet
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatFlow", "5"}, {"txtHeatVolFlow", "2000"}});
     CalcChoose("optHeatInPoint"), CalcPress("cmdHeatFlowOK");
     EXPECT_EQ(CalcTexts({"lblHeatMassFlowVal", "txtHeatFlow"}), QStringList({"146.2", "146.2"}));

@@ -7,6 +7,7 @@
 #include "ChartRender.h"
 #include "ChartTables.h"
 #include "Global.h"
+#include "RecordingSink.h"
 #include "RecordingSurface.h"
 #include "Settings.h"
 #include "UnitSystem.h"
@@ -20,30 +21,21 @@ using Record = Platform::RecordingSurface::Record;
 class ChartTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetState();
-        Chart::ApplySettings(Chart::SettingsRecord{});
-        Chart::SetUnitSystem(true);
+        ResetState(), Chart::ApplySettings(Chart::SettingsRecord{}), Chart::SetUnitSystem(true);
         ProcLines.ReDim(2, 0);
-        SetMessageSink(
-            [this](const std::string& text, MsgIcon, const std::string&) { messages.push_back(text); });
     }
-    void TearDown() override { SetMessageSink({}); }
 
     static float Internal(double shown) { return static_cast<float>((shown + TempOffset) / TempScale); }
     static double Shown(float internal) { return static_cast<double>(internal) * TempScale - TempOffset; }
     void Build() { Chart::BuildChartTables(screen, Chart::ModeScreen); }
     void SetLimits(double maxDry, double minDry, double maxDew) {
-        ChartMaxDry = Internal(maxDry);
-        ChartMinDry = ChartMinDew = Internal(minDry);
-        ChartMaxDew = Internal(maxDew);
-        Build();
+        ChartMaxDry = Internal(maxDry), ChartMinDry = ChartMinDew = Internal(minDry);
+        ChartMaxDew = Internal(maxDew), Build();
     }
 
     void Draw(int16_t mode = Chart::ModeScreen) {
-        Chart::BuildChartTables(screen, mode);
-        screen.records.clear();
-        Chart::PlotChartPoints(screen, mode);
-        box = Chart::PlotBoxFor(screen, mode);
+        Chart::BuildChartTables(screen, mode), screen.records.clear();
+        Chart::PlotChartPoints(screen, mode), box = Chart::PlotBoxFor(screen, mode);
     }
 
     std::vector<Record> Ops(Op op, const char* text = nullptr) const {
@@ -62,7 +54,7 @@ protected:
 
     Platform::RecordingSurface screen{19200, 12000};
     Chart::PlotBox box{};
-    std::vector<std::string> messages;
+    RecordingMessageSink sink;
 };
 
 TEST_F(ChartTest, UsDefaultTablesAndTitles) {
@@ -118,7 +110,7 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
             EXPECT_EQ(WetLinesXY(3, c), right) << c;
         }
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(sink.messages.empty());
     // Part-degree limits: the whole-degree loop yields 35 ... 41.
     SetLimits(40.6, 35.4, 38);
     ASSERT_EQ(NumRHPoints, 7);
@@ -132,9 +124,10 @@ TEST_F(ChartTest, BadInputsEndAndReportOnce) {
     // Boiling near 102 F: every hotter sample fails alike, and says so once.
     Press = 1;
     Build();
-    ASSERT_FALSE(messages.empty());
+    ASSERT_FALSE(sink.messages.empty());
     Build();  // a resize or print: reported already
-    EXPECT_EQ(std::set<std::string>(messages.begin(), messages.end()).size(), messages.size());
+    const auto told = sink.Texts();
+    EXPECT_EQ(std::set<std::string>(told.begin(), told.end()).size(), told.size());
 
     Press = 14.697f;
     for (float broken : {std::numeric_limits<float>::quiet_NaN(), 1e30f}) {

@@ -115,10 +115,8 @@ TEST_F(ChartOptionsTest, AutomaticScalingFitsThePointsAndIgnoresTheBoxes) {
 
 TEST_F(ChartOptionsTest, ColourDialogAndStyleHighlights) {
     Trigger("mnuOptionsChart");
-    dialogs->AnswerColor(0x00C000);
-    Press("cmdDew");
-    dialogs->AnswerCancel();
-    Press("cmdDew");
+    dialogs->AnswerColor(0x00C000), Press("cmdDew");
+    dialogs->AnswerCancel(), Press("cmdDew");
     const auto& asked = dialogs->requests.at(1);
     EXPECT_TRUE(asked.kind == Platform::DialogKind::Color && asked.cancelError && asked.color == 0x00C000);
     EXPECT_EQ(Global::DewLineColor, 0x00C000);  // kept on cancel
@@ -128,14 +126,11 @@ TEST_F(ChartOptionsTest, ColourDialogAndStyleHighlights) {
     Trigger("mnuOptionsChart");
     EXPECT_EQ(ButtonColor("cmdDew"), 0x00C000);
     // Highlighted families take a clicked style, and opening again clears the highlights.
-    Find<QTabWidget>("tabChart")->setCurrentIndex(2);
-    QApplication::processEvents();
+    Find<QTabWidget>("tabChart")->setCurrentIndex(2), QApplication::processEvents();
     const int solidInk = Ink("picDry");
-    ClickLabel("lblDew");
-    ClickLabel("lblDew");     // a second click clears it
-    ClickPicture("picDash");  // nothing highlighted: nothing changes
-    ClickLabel("lblDry");
-    ClickPicture("picW");
+    ClickLabel("lblDew"), ClickLabel("lblDew");  // a second click clears it
+    ClickPicture("picDash");                     // nothing highlighted: nothing changes
+    ClickLabel("lblDry"), ClickPicture("picW");
     EXPECT_EQ(Picture("picW")->BackColor(), Cyan);
     ClickPicture("picDot");
     EXPECT_EQ((std::vector<int>{Global::DryLineStyle, Global::WetLineStyle, Global::DewLineStyle,

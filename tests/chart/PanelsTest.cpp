@@ -8,6 +8,7 @@ class PanelsTest : public ChartWindowTest {
 protected:
     QString Row(const QString& row) { return TextsOf({row + "(1)", row + "(2)"}); }
     QScrollBar* Bar(const char* name) { return Find<QScrollBar>(name); }
+    std::pair<int, int> MaxAndValue(const char* bar) { return {Bar(bar)->maximum(), Bar(bar)->value()}; }
 };
 
 TEST_F(PanelsTest, OutputPanelShowsTheLastTwoPointsAndScrolls) {
@@ -21,14 +22,12 @@ TEST_F(PanelsTest, OutputPanelShowsTheLastTwoPointsAndScrolls) {
     AddPoint({{"DryBulb", "60"}, {"RelHumid", "40"}});
     EXPECT_FALSE(Shown("scrlOutput"));
     EXPECT_EQ(Row("lblDryOutVal"), "50.00|60.00");
-    EXPECT_EQ(BackColor("lblDryOutVal(1)"), White);
-    EXPECT_EQ(BackColor("lblDryOutVal(2)"), Cyan);
+    EXPECT_EQ(std::pair(BackColor("lblDryOutVal(1)"), BackColor("lblDryOutVal(2)")), std::pair(White, Cyan));
 
     AddPoints(3);
     EXPECT_TRUE(Shown("scrlOutput"));
     EXPECT_EQ(Row("lblPointOutVal"), "4|5");
-    EXPECT_EQ(Bar("scrlOutput")->maximum(), 4);
-    EXPECT_EQ(Bar("scrlOutput")->value(), 4);
+    EXPECT_EQ(MaxAndValue("scrlOutput"), std::pair(4, 4));
     Bar("scrlOutput")->setValue(1);
     EXPECT_EQ(Row("lblPointOutVal"), "1|2");
     Window().ShowOutputPoints(4);  // points 3 and 4; a click on column 1 selects point 3
@@ -56,8 +55,7 @@ TEST_F(PanelsTest, ProcessPanelListsLinesWithTheirChangesInEitherUnits) {
     SetLines({{1, 2}, {2, 3}, {3, 1}});
     Global::SelProcLine = 3;
     Window().ShowProcessLines(3);
-    EXPECT_EQ(Bar("scrlProcess")->maximum(), 2);
-    EXPECT_EQ(Bar("scrlProcess")->value(), 2);
+    EXPECT_EQ(MaxAndValue("scrlProcess"), std::pair(2, 2));
     EXPECT_EQ(Row("lblFromVal") + "|" + Row("lblDeltaDryVal"), "2|3|10.00|-20.00");
     EXPECT_EQ(BackColor("lblFromVal(2)"), Cyan);
     ClickLabel("lblDeltahVal(1)");  // selects line 2 and shows lines 1 and 2

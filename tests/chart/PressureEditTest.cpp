@@ -46,17 +46,13 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
 
 TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
     Window();
-    Trigger("mnuEditDeleteLines");
-    Trigger("mnuEditDeletePoints");
+    Trigger("mnuEditDeleteLines"), Trigger("mnuEditDeletePoints");
     EXPECT_EQ(Told(), (std::vector<std::string>{"No Lines to Delete", "No Points to Delete"}));
     AddPoints(3);
     SetLines({{1, 2}, {2, 3}, {3, 1}});
-    Global::SelProcLine = 7;  // names no line: nothing goes
-    Trigger("mnuEditDeleteLines");
+    Global::SelProcLine = 7, Trigger("mnuEditDeleteLines");  // names no line: nothing goes
     EXPECT_EQ(Lines().size(), 3u);
-    Global::SelProcLine = 2;
-    Window().ShowProcessLines(3);
-    Trigger("mnuEditDeleteLines");
+    Global::SelProcLine = 2, Window().ShowProcessLines(3), Trigger("mnuEditDeleteLines");
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 1}}));
     EXPECT_FALSE(Shown("scrlProcess"));
     EXPECT_EQ(Text("lblFromVal(2)"), "3");
@@ -64,14 +60,12 @@ TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
     AddPoints(2);  // a point takes its lines, and the later points move down
     SetLines({{1, 2}, {2, 3}, {4, 5}});
     const float fifth = Global::Points(5).DryBulb;
-    Window().ShowPointState(3);
-    Trigger("mnuEditDeletePoints");
+    Window().ShowPointState(3), Trigger("mnuEditDeletePoints");
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 4}}));
     EXPECT_TRUE(Global::Points(4).DryBulb == fifth && Global::Points(4).MarkerColor == Global::ColorBlue);
     EXPECT_EQ(Global::Points.UBound(), 4);
     SetLines({{2, 1}, {1, 3}});
-    Window().ShowPointState(2);
-    Trigger("mnuEditDeletePoints");
+    Window().ShowPointState(2), Trigger("mnuEditDeletePoints");
     EXPECT_EQ(Lines(), (LineList{{1, 2}}));
     EXPECT_TRUE(Global::NumPoints == 3 && Shown("scrlOutput"));
 
@@ -82,9 +76,8 @@ TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
     EXPECT_TRUE(Global::LineState == 1 && Global::ProcLines.UBound(1) == 0 && Global::NumPoints == 2);
     // Ctrl+A in a text box selects its text; anywhere else it clears all.
     SetLines({{1, 2}, {2, 1}});
-    Window().activateWindow();
     auto* box = Find<QLineEdit>("txtDryBulb");
-    box->setFocus();
+    Window().activateWindow(), box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(box->selectedText(), box->text());
     EXPECT_EQ(Global::Points.UBound() + Global::ProcLines.UBound(1), 4);

@@ -8,7 +8,6 @@ const std::string DefaultSettings =
 
 // Only Exit writes the settings; without a file the window starts on the defaults.
 TEST_F(ChartWindowTest, ExitWritesTheSettingsTheNextRunStartsFrom) {
-    Window();
     Window().close();
     EXPECT_FALSE(FileExists("Zolvane.ini"));
     Trigger("mnuFileExit");
@@ -59,10 +58,8 @@ TEST_F(ChartWindowTest, EitherUnitSystemShowsTheSameAirInItsOwnUnits) {
 
 TEST_F(ChartWindowTest, SurvivesResizingToTinySizes) {
     auto* picture = Find<Platform::PictureBox>("picZolvane");
-    for (QSize size : {QSize(10, 10), QSize(1, 1), QSize(900, 600)}) {
-        Window().resize(size);
-        QApplication::processEvents();
-    }
+    for (QSize size : {QSize(10, 10), QSize(1, 1), QSize(900, 600)})
+        Window().resize(size), QApplication::processEvents();
     EXPECT_EQ(picture->width() * 15, std::max(0, Window().frameGeometry().width() * 15 - 3690));
 }
 

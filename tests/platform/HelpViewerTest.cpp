@@ -222,8 +222,7 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         {"color", 0, "options.html#color"},          {"colour", 1, "options.html#color"},
         {"vapour", 0, "points.html#vapor-pressure"}, {"DEW", 0, "points.html#dew-point"}};
     for (const auto& [typed, downs, opens] : searches) {
-        viewer->txtIndexFilter->setFocus();
-        viewer->txtIndexFilter->clear();
+        viewer->txtIndexFilter->setFocus(), viewer->txtIndexFilter->clear();
         QTest::keyClicks(viewer->txtIndexFilter, typed);
         for (int i = 0; i < downs; ++i) QTest::keyClick(viewer->focusWidget(), Qt::Key_Down);
         QTest::keyClick(viewer->focusWidget(), Qt::Key_Return);

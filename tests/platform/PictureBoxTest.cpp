@@ -17,8 +17,7 @@ struct PaintCounter : QObject {
     explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
     int paints = 0;
     bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return false;
+        return paints += event->type() == QEvent::Paint, false;
     }
 };
 
@@ -113,8 +112,7 @@ TEST(Controls, ColoursTwipsAndLabels) {
     }
     int clicks = 0;
     QObject::connect(&label, &Platform::Label::clicked, [&] { ++clicks; });
-    QTest::mousePress(&label, Qt::LeftButton);
-    QTest::mousePress(&label, Qt::RightButton);
+    QTest::mousePress(&label, Qt::LeftButton), QTest::mousePress(&label, Qt::RightButton);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(Platform::FromQ(Platform::ToQ("Dew Point (°F)")), "Dew Point (°F)");
 }

@@ -36,8 +36,7 @@ TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
         s.DrawMode = Platform::DrawModes::Invert;
         s.Line(100, 2300, 3500, 150), s.Line(1500, 0, 1500, 2400, Red);
         s.DrawStyle = 3, s.Line(0, 900, 3600, 1100);
-        s.DrawStyle = 0, s.DrawWidth = 3, s.Line(200, 200, 3000, 2200);
-        s.DrawWidth = 1;
+        s.DrawStyle = 0, s.DrawWidth = 3, s.Line(200, 200, 3000, 2200), s.DrawWidth = 1;
     };
     rubberBand();
     EXPECT_NE(s.Image(), before);
@@ -99,8 +98,7 @@ TEST(ImageSurface, TextIsPlacedAtTopLeftAdvancesAndScales) {
     EXPECT_GT(Count(s.Image(), QRect(20, 30, int(width / 15), int(height / 15)), Blue), 20);
     EXPECT_EQ(Count(s.Image(), QRect(0, 0, 300, 29), Blue) + Count(s.Image(), QRect(0, 0, 19, 120), Blue), 0)
         << "nothing above or left of the current position";
-    s.Print("F)");
-    s.Print("");  // an empty line still moves down a line
+    s.Print("F)"), s.Print("");  // an empty line still moves down a line
     EXPECT_TRUE(s.CurrentX == 0 && std::fabs(s.CurrentY - (450 + 2 * height)) < 0.01f);
 
     s.BackColor = Cyan;  // opaque text fills its cell
@@ -190,8 +188,7 @@ TEST(ImageSurface, NumbersAndSmallDotsLookAsDrawnDirectly) {
     s.Circle(1507.5, 307.5, 35);
 
     QImage direct(120, 40, QImage::Format_RGB32);
-    direct.setDotsPerMeterX(3780), direct.setDotsPerMeterY(3780);
-    direct.fill(Qt::white);
+    direct.setDotsPerMeterX(3780), direct.setDotsPerMeterY(3780), direct.fill(Qt::white);
     QPainter painter(&direct);
     QFont font("Sans Serif");
     font.setPointSizeF(8.25);
@@ -199,11 +196,9 @@ TEST(ImageSurface, NumbersAndSmallDotsLookAsDrawnDirectly) {
     const QFontMetricsF metrics(font, &direct);
     painter.fillRect(QRectF(10, 157 / 15.0, metrics.horizontalAdvance("1234.5"), metrics.height()),
                      ToQColor(Cyan));
-    painter.setPen(ToQColor(Blue));
-    painter.drawText(QPointF(10, 157 / 15.0 + metrics.ascent()), "1234.5");
+    painter.setPen(ToQColor(Blue)), painter.drawText(QPointF(10, 157 / 15.0 + metrics.ascent()), "1234.5");
     painter.setPen(ToQColor(Red)), painter.setBrush(ToQColor(Red));
-    painter.drawEllipse(QPointF(100.5, 20.5), 35 / 15.0, 35 / 15.0);
-    painter.end();
+    painter.drawEllipse(QPointF(100.5, 20.5), 35 / 15.0, 35 / 15.0), painter.end();
     int differing = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 120; ++x) differing += s.Image().pixel(x, y) != direct.pixel(x, y);

@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <ranges>
 #include <string>
 #include <vector>
 
@@ -23,17 +22,12 @@
 #include "Controls.h"
 #include "Global.h"
 #include "PictureBox.h"
+#include "RecordingSink.h"
 #include "frmZolvane.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
-
-struct RecordedMessage {
-    std::string text;
-    Global::MsgIcon icon;
-    std::string title;
-};
 
 class ChartWindowTest : public ::testing::Test {
 protected:
@@ -45,13 +39,12 @@ protected:
                ("zolvane-" + std::to_string(getpid()) + "-" + info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(dir_), std::filesystem::create_directories(dir_);
         oldDir_ = std::filesystem::current_path(), std::filesystem::current_path(dir_);
-        Global::SetMessageSink([this](auto&&... textIconTitle) { messages.push_back({textIconTitle...}); });
         auto backend = std::make_unique<Platform::ScriptedDialogBackend>();
         dialogs = backend.get(), Platform::SetDialogBackend(std::move(backend));
     }
 
     void TearDown() override {
-        window_.reset(), Platform::SetDialogBackend(nullptr), Global::SetMessageSink(nullptr);
+        window_.reset(), Platform::SetDialogBackend(nullptr);
         std::filesystem::current_path(oldDir_), std::filesystem::remove_all(dir_);
     }
 
@@ -63,9 +56,6 @@ protected:
         }
         return *window_;
     }
-
-    // Ends the window and starts a fresh one in the same folder, as the next run would.
-    frmZolvane& Restart() { return window_.reset(), Global::ResetState(), Window(); }
 
     template <class T>
     T* Find(const QString& name) {
@@ -120,10 +110,7 @@ protected:
             out.emplace_back(Global::ProcLines(1, k), Global::ProcLines(2, k));
         return out;
     }
-    std::vector<std::string> Told() {
-        auto texts = messages | std::views::transform(&RecordedMessage::text);
-        return {texts.begin(), texts.end()};
-    }
+    std::vector<std::string> Told() { return sink_.Texts(); }
 
     void WriteFile(const std::string& name, const std::string& text) {
         std::ofstream(dir_ / name, std::ios::binary) << text;
@@ -134,7 +121,8 @@ protected:
     }
     bool FileExists(const std::string& name) { return std::filesystem::exists(dir_ / name); }
 
-    std::vector<RecordedMessage> messages;
+    RecordingMessageSink sink_;
+    std::vector<RecordingMessageSink::Message>& messages = sink_.messages;
     Platform::ScriptedDialogBackend* dialogs = nullptr;
 
 private:
