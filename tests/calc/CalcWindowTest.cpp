@@ -9,8 +9,7 @@ namespace {
 // 1 ft3/lb = 0.062428 m3/kg, 1 BTU/lb = 2.326 kJ/kg, and enthalpies counted from 0 F, which lies
 // 7.684 x 2.326 = 17.873 kJ/kg below the 0 C of a typed water enthalpy.
 TEST_F(CalcWindowTest, MetricFiguresMatchSIAndCaptionsAreWrittenOnLoadOnly) {
-    AddExamplePoints(2);
-    UseUnits(false);
+    AddExamplePoints(2), UseUnits(false);
     OpenCalculator("mnuOptProcAirAir");
     EXPECT_EQ(
         CalcTexts({"lblHeatVolFlow", "lblHeatQ", "lblCoolEnt", "lblHMOutputFlowcfm", "lblMoistGainFlow"}),
@@ -95,8 +94,7 @@ TEST_F(CalcWindowTest, MetricFiguresMatchSIAndCaptionsAreWrittenOnLoadOnly) {
     // Back to US units: the open calculator keeps its captions until it is opened again.
     UseUnits(true);
     EXPECT_EQ(CalcText("lblHeatQ"), "Heat rate q (J/hr) =");
-    CalcTrigger("mnuFileExit");
-    OpenCalculator("mnuOptProcHeat");
+    CalcTrigger("mnuFileExit"), OpenCalculator("mnuOptProcHeat");
     EXPECT_EQ(CalcText("lblHeatQ"), "Heat rate q (BTU/hr) =");
 }
 
@@ -135,12 +133,10 @@ TEST_F(CalcWindowTest, LoadsWithItsDefaultsAndTheFrameAskedAndEveryInputBoxGreys
 }
 
 TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
-    AddExamplePoints();
-    OpenCalculator("mnuOptProcHeat");
+    AddExamplePoints(), OpenCalculator("mnuOptProcHeat");
     CalcTypeAll({{"txtHeatInPoint", "1.5"}, {"txtHeatOutPoint", "2.5"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");  // halves go to the even point: 2 to 2
-    CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}});
-    CalcPress("cmdHeatCalc");
+    CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}}), CalcPress("cmdHeatCalc");
     EXPECT_TRUE(CalcEnabled("lblHeatQ") && Platform::MousePointer() == 0);
     CalcType("txtHeatFlow", "1e2");  // greys the caption; the figure stays until the next Calculate
     Trigger("mnuOptProcCool"), CalcType("txtCoolEnt", "23");
@@ -156,8 +152,7 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     EXPECT_TRUE(Global::NumPoints == 3 && Lines() == (LineList{{2, 2}, {1, 2}}) && Window().isVisible());
     OpenCalculator("mnuOptProcHeat");
     // Closing the chart window unloads the calculator too, so the program can end.
-    Global::ProcessDataPresent = true;
-    Window().close();
+    Global::ProcessDataPresent = true, Window().close();
     EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
     EXPECT_TRUE(messages.empty());
 }

@@ -6,8 +6,7 @@
 namespace {
 
 TEST_F(CalcWindowTest, VolumeFlowAtAPointBecomesTheCalculatorsMassFlow) {
-    AddExamplePoints(1);  // 13.68 ft3/lb
-    OpenCalculator("mnuOptProcHeat");
+    AddExamplePoints(1), OpenCalculator("mnuOptProcHeat");     // 13.68 ft3/lb
     CalcPress("cmdHeatFlowCalc"), CalcPress("cmdHeatFlowOK");  // no point chosen yet
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatFlow", "5"}, {"txtHeatVolFlow", "2000"}});
     CalcChoose("optHeatInPoint"), CalcPress("cmdHeatFlowOK");

@@ -11,8 +11,7 @@ protected:
 };
 
 TEST_F(HeatCoolTest, CoolingSignsAPendingMouseLineAndTheLineLimit) {
-    AddExamplePoints();
-    OpenCalculator("mnuOptProcCool");
+    AddExamplePoints(), OpenCalculator("mnuOptProcCool");
     CalcTypeAll(
         {{"txtCoolInPoint", "3"}, {"txtCoolOutPoint", "1"}, {"txtCoolFlow", "100"}, {"txtCoolEnt", "23"}});
     CalcPress("cmdCoolCalc");  // a wetter outlet: condensate below zero
@@ -26,8 +25,7 @@ TEST_F(HeatCoolTest, CoolingSignsAPendingMouseLineAndTheLineLimit) {
     const Global::StatePoint &p1 = Global::Points(1), &p3 = Global::Points(3);
     Window().picZolvane_MouseDown(2, 0, p3.PlotX, p3.PlotY);
     ASSERT_EQ(Global::LineState, 2);
-    Trigger("mnuOptProcHeat");
-    Heat("1", "2", "100");
+    Trigger("mnuOptProcHeat"), Heat("1", "2", "100");
     // The next two right clicks make a line of their own after the calculator's.
     Window().picZolvane_MouseDown(2, 0, p3.PlotX, p3.PlotY);
     Window().picZolvane_MouseDown(2, 0, p1.PlotX, p1.PlotY);
@@ -40,8 +38,7 @@ TEST_F(HeatCoolTest, CoolingSignsAPendingMouseLineAndTheLineLimit) {
     CalcTypeAll(
         {{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "5"}, {"txtAirInPoint2", "2"}, {"txtAirFlowIn2", "5"}});
     CalcPress("cmdAirCalc");
-    Trigger("mnuOptProcHeat");
-    Heat("1", "3", "100");
+    Trigger("mnuOptProcHeat"), Heat("1", "3", "100");
     EXPECT_EQ(Global::ProcLines.UBound(1), 32767);
     Heat("3", "1", "100");
     EXPECT_TRUE(Global::ProcLines.UBound(1) == 32767 && Global::NumPoints == 3);

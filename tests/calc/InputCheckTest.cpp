@@ -35,8 +35,7 @@ TEST_F(CalcWindowTest, PointBoxesAndHeatingBoxesAreCheckedAtTheirLimitsAndAsWhol
             EXPECT_EQ(CheckInputs(), message) << box.toStdString() << " = \"" << text.toStdString() << "\"";
         }
     // A frame counts as shown by its own flag, also while its window is off screen.
-    CalcType("txtHeatFlow", "");
-    Calc().hide();
+    CalcType("txtHeatFlow", ""), Calc().hide();
     EXPECT_EQ(CheckInputs(), Flow);
     CalcPress("cmdHeatCancel");  // no calculator frame shown: nothing to check
     EXPECT_EQ(CheckInputs(), "");
@@ -65,8 +64,7 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
         {0, ".", T}, {1, "-.5", ""}};
     // clang-format on
     for (const auto& [kind, text, message] : cases) {
-        calc.HMInputKind = kind;
-        CalcType("txtHMInputParam", text);
+        calc.HMInputKind = kind, CalcType("txtHMInputParam", text);
         EXPECT_EQ(CheckInputs(), message) << kind << " \"" << text.toStdString() << "\"";
     }
 }

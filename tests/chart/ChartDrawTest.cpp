@@ -89,14 +89,12 @@ TEST_F(ChartTest, UsDefaultTablesAndTitles) {
 TEST_F(ChartTest, OtherLimitsAndUnits) {
     // A metric right edge a hair under 49.5 C rounds to 49, though as a 32-bit float it is 49.5
     // and would round to 50: the relative-humidity samples end at 48 C.
-    Chart::SetUnitSystem(false);
-    ChartMaxDry = 580.769958f;
+    Chart::SetUnitSystem(false), ChartMaxDry = 580.769958f;
     ASSERT_LT(Shown(ChartMaxDry), 49.5);
     Build();
     EXPECT_EQ(NumRHPoints, 25);
     // A bottom edge below one step: the first humidity-ratio line is one step.
-    TempScale = 1, TempOffset = 459.67f;
-    SetLimits(120, 0, 90);
+    TempScale = 1, TempOffset = 459.67f, SetLimits(120, 0, 90);
     EXPECT_FLOAT_EQ(WLabelStart, WLabelStep);
 
     // A hot chart below boiling: each wet-bulb line runs down to the right; those whose lower
@@ -122,8 +120,7 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
 
 TEST_F(ChartTest, BadInputsEndAndReportOnce) {
     // Boiling near 102 F: every hotter sample fails alike, and says so once.
-    Press = 1;
-    Build();
+    Press = 1, Build();
     ASSERT_FALSE(sink.messages.empty());
     Build();  // a resize or print: reported already
     const auto told = sink.Texts();
@@ -138,12 +135,10 @@ TEST_F(ChartTest, BadInputsEndAndReportOnce) {
     EXPECT_GT(NumRHPoints, 3000);
 
     NumSatPoints = NumWLines = NumDryLines = NumWetLineEnds = NumRHPoints = NumPoints = 500;
-    ProcLines.ReDim(2, 1);
-    ProcLines(1, 1) = 400, ProcLines(2, 1) = 1;
+    ProcLines.ReDim(2, 1), ProcLines(1, 1) = 400, ProcLines(2, 1) = 1;
     Chart::PlotChartPoints(screen, Chart::ModePrinter);
     Platform::RecordingSurface empty(0, 0);
-    Chart::BuildChartTables(empty, Chart::ModeScreen);
-    Chart::PlotChartPoints(empty, Chart::ModeScreen);
+    Chart::BuildChartTables(empty, Chart::ModeScreen), Chart::PlotChartPoints(empty, Chart::ModeScreen);
     EXPECT_EQ(empty.ForeColor, 0);
 }
 
@@ -164,22 +159,18 @@ TEST_F(ChartTest, LabelsAndColoursFollowTheShownFamiliesAndRelHumidCurvesStayInT
     ASSERT_EQ(at35.size(), 2u);        // at the curve the dew point's colour wins over the wet bulb's
     EXPECT_TRUE(at35[0].fontSize == 8.25 && at35[0].color == 0x808080 && at35[1].color == 0xFF00FF);
     // Without the humidity-ratio and dew-point families nothing sets 8.25 before the dry bulbs.
-    ShowWLines = ShowDewLines = false;
-    Draw();
+    ShowWLines = ShowDewLines = false, Draw();
     at35 = Ops(Op::Print, "35");
     EXPECT_TRUE(at35.at(0).fontSize == 9.25 && at35.at(1).fontSize == 8.25 && at35[1].color == 0x00FF00);
-    SetLimits(120, 60, 90);  // the 10 % curve lies wholly below the box
-    Draw();
+    SetLimits(120, 60, 90), Draw();  // the 10 % curve lies wholly below the box
     EXPECT_TRUE(Ops(Op::Print, "10%").empty());
 }
 
 TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowded) {
-    screen.SetSize(3000, 12000);  // 119 twips between lines, 165 for a label
-    Draw();
+    screen.SetSize(3000, 12000), Draw();  // 119 twips between lines, 165 for a label
     EXPECT_EQ(DryLabels(),
               std::vector<std::string>({"35", "45", "55", "65", "75", "85", "95", "105", "115"}));
-    SetLimits(35.8, 35, 35.5);
-    Draw();
+    SetLimits(35.8, 35, 35.5), Draw();
     EXPECT_EQ(DryLabels(), std::vector<std::string>{"35"});
 }
 
@@ -187,15 +178,13 @@ TEST_F(ChartTest, BareChartWithPointsNumbersAndProcessLines) {
     ShowDryLines = ShowWetLines = ShowDewLines = ShowRHLines = ShowWLines = false;
     Points.ReDim(NumPoints = 3);
     for (int p = 1; p <= 3; ++p) {
-        Points(p).DryBulb = Internal(45 + 15 * p);
-        Points(p).HumidRatio = 0.005f * p;
+        Points(p).DryBulb = Internal(45 + 15 * p), Points(p).HumidRatio = 0.005f * p;
         Points(p).MarkerColor = p == 2 ? ColorBlue : ColorRed;
     }
     ProcLines.ReDim(2, 4);  // 1-2, 2-3 (selected), 3-7 (no such point), 3-pending
     const int16_t ends[] = {1, 2, 2, 3, 3, 7, 3, 0};
     for (int k = 1; k <= 4; ++k) ProcLines(1, k) = ends[2 * k - 2], ProcLines(2, k) = ends[2 * k - 1];
-    SelProcLine = LineState = 2;
-    Draw();
+    SelProcLine = LineState = 2, Draw();
     EXPECT_EQ(screen.records.front().op, Op::Cls);
     const auto prints = Ops(Op::Print);
     ASSERT_EQ(prints.size(), 2u + 3u);
@@ -215,8 +204,7 @@ TEST_F(ChartTest, BareChartWithPointsNumbersAndProcessLines) {
               std::vector<float>({box.L, box.B, box.R, box.T}));
     EXPECT_TRUE(lines[552].color == ColorRed && lines[552].y2 == Points(2).PlotY);
     EXPECT_TRUE(lines[553].color == ColorBlue && lines[553].x2 == Points(3).PlotX);
-    LineState = 1, ProcLines(2, 4) = 1;  // no longer pending: 3-1 is drawn
-    Draw();
+    LineState = 1, ProcLines(2, 4) = 1, Draw();  // no longer pending: 3-1 is drawn
     EXPECT_EQ(Ops(Op::Line).size(), 2u + 550u + 3u);
 }
 

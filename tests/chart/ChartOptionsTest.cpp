@@ -40,23 +40,19 @@ protected:
 
 TEST_F(ChartOptionsTest, OpeningFillsThePagesAndOnlyOkAppliesThem) {
     Window();
-    Global::AutoScale = true, Global::ShowWetLines = false;
-    Trigger("mnuOptionsChart");
+    Global::AutoScale = true, Global::ShowWetLines = false, Trigger("mnuOptionsChart");
     EXPECT_TRUE(Find<QCheckBox>("chkDryAxis")->isChecked() && !Find<QCheckBox>("chkWetAxis")->isChecked());
     EXPECT_EQ(ButtonColor("cmdRH"), 255);
     // Ticking the box from code locks the limits just as a click does.
     EXPECT_FALSE(Find<QWidget>("txtScaleMaxDew")->isEnabled());
     Tick("chkWetAxis"), Tick("chkRHAxis", false);
-    Picture("picZolvane")->surface().Cls();
-    Press("cmdCancel");
+    Picture("picZolvane")->surface().Cls(), Press("cmdCancel");
     EXPECT_TRUE(!Global::ShowWetLines && Global::ShowRHLines && Ink("picZolvane") == 0);  // not redrawn
-    Trigger("mnuOptionsChart");
-    Tick("chkRHAxis", false);
+    Trigger("mnuOptionsChart"), Tick("chkRHAxis", false);
     Press("cmdStyleOK");  // every page's OK is the same apply
     EXPECT_FALSE(Global::ShowWetLines || Global::ShowRHLines);
     EXPECT_TRUE(Global::ShowDryLines && Global::ShowDewLines && Global::ShowWLines && Ink("picZolvane") > 0);
-    UseUnits(false);
-    Trigger("mnuOptionsChart");
+    UseUnits(false), Trigger("mnuOptionsChart");
     EXPECT_EQ(TextsOf({"lblScaleMinDry", "txtScaleMaxDry"}), "Minimum Dry Bulb (C)|50");
 }
 
@@ -89,23 +85,18 @@ TEST_F(ChartOptionsTest, AcceptedLimitsRebuildTheChartAndRefusedOnesChangeNothin
 
 TEST_F(ChartOptionsTest, AutomaticScalingFitsThePointsAndIgnoresTheBoxes) {
     AddPoint({{"DryBulb", "126"}, {"DewPoint", "60"}});
-    Trigger("mnuOptionsChart");
-    Tick("chkAutoScale");
+    Trigger("mnuOptionsChart"), Tick("chkAutoScale");
     ScaleOK("abc", "", "900");
     EXPECT_EQ(Limits(), (std::vector<float>{130, 35, 100, 35}));
     EXPECT_TRUE(messages.empty() && Global::NumSatPoints == 651);
     // The switch takes effect at once; a cancel does not undo it.
     Trigger("mnuOptionsChart");
     EXPECT_EQ(Text("txtScaleMaxDry"), "130");
-    Tick("chkAutoScale", false);
-    Press("cmdScaleCancel");
+    Tick("chkAutoScale", false), Press("cmdScaleCancel");
     EXPECT_TRUE(!Global::AutoScale && Find<QWidget>("txtScaleMaxDry")->isEnabled());
     // Metric: 10 C is far below the 50 C maximum, which comes down in 5 C steps.
-    Trigger("mnuEditClear");
-    UseUnits(false);
-    Trigger("mnuOptionsChart");
-    Tick("chkAutoScale");
-    Press("cmdScaleCancel");
+    Trigger("mnuEditClear"), UseUnits(false);
+    Trigger("mnuOptionsChart"), Tick("chkAutoScale"), Press("cmdScaleCancel");
     AddPoint({{"DryBulb", "10"}, {"RelHumid", "70"}});
     EXPECT_EQ(Limits(), (std::vector<float>{35, 0, 20, 0}));
     EXPECT_EQ(Global::NumSatPoints, 361);               // rebuilt from 0 C to 20 C
@@ -139,8 +130,7 @@ TEST_F(ChartOptionsTest, ColourDialogAndStyleHighlights) {
     EXPECT_TRUE(Ink("picDry") > 0 && Ink("picDry") < solidInk * 3 / 4);  // the sample is dotted now
     ClickPicture("picDashDot");                                          // highlights stay for another try
     EXPECT_EQ(Global::WLineStyle, 3);
-    Press("cmdCancel");
-    Trigger("mnuOptionsChart");
+    Press("cmdCancel"), Trigger("mnuOptionsChart");
     EXPECT_EQ(Picture("picW")->BackColor(), White);
 }
 

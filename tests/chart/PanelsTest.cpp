@@ -16,8 +16,7 @@ TEST_F(PanelsTest, OutputPanelShowsTheLastTwoPointsAndScrolls) {
     EXPECT_EQ(Row("lblPointOutVal"), "|");
     EXPECT_EQ(BackColor("lblSpVolOutVal(2)"), White);
     AddPoints(1);
-    Global::Points(1).MarkerColor = Global::ColorRed;
-    Window().ShowOutputPoints(1);
+    Global::Points(1).MarkerColor = Global::ColorRed, Window().ShowOutputPoints(1);
     EXPECT_EQ(BackColor("lblSpVolOutVal(1)"), Cyan);  // a lone point is cyan even when not selected
     AddPoint({{"DryBulb", "60"}, {"RelHumid", "40"}});
     EXPECT_FALSE(Shown("scrlOutput"));
@@ -44,8 +43,7 @@ TEST_F(PanelsTest, ProcessPanelListsLinesWithTheirChangesInEitherUnits) {
     AddPoints(3);
     Trigger("mnuOptionsProcess");
     EXPECT_TRUE(Shown("frmProcess"));
-    SetLines({{1, 2}});
-    Window().ShowProcessLines(1);
+    SetLines({{1, 2}}), Window().ShowProcessLines(1);
     EXPECT_EQ(TextsOf({"lblFromVal(1)", "lblToVal(1)", "lblDeltaDryVal(1)", "lblFromVal(2)"}), "1|2|10.00|");
     EXPECT_EQ(BackColor("lblDeltaDryVal(1)"), Cyan);  // the only line is cyan, selected or not
     EXPECT_FALSE(Shown("scrlProcess"));
@@ -53,8 +51,7 @@ TEST_F(PanelsTest, ProcessPanelListsLinesWithTheirChangesInEitherUnits) {
     EXPECT_EQ(Global::SelProcLine, 0);
 
     SetLines({{1, 2}, {2, 3}, {3, 1}});
-    Global::SelProcLine = 3;
-    Window().ShowProcessLines(3);
+    Global::SelProcLine = 3, Window().ShowProcessLines(3);
     EXPECT_EQ(MaxAndValue("scrlProcess"), std::pair(2, 2));
     EXPECT_EQ(Row("lblFromVal") + "|" + Row("lblDeltaDryVal"), "2|3|10.00|-20.00");
     EXPECT_EQ(BackColor("lblFromVal(2)"), Cyan);

@@ -36,8 +36,7 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
     EXPECT_TRUE(Global::Press == press && Global::Alt == alt && Global::PressInHg == inHg);
     EXPECT_EQ(Text("txtPress"), "17.6");
 
-    messages.clear();
-    UseUnits(false);
+    messages.clear(), UseUnits(false);
     Enter(false, "1524");
     EXPECT_NEAR(Global::Alt, 5000, 0.01);
     Enter(false, "7700");
@@ -48,8 +47,7 @@ TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
     Window();
     Trigger("mnuEditDeleteLines"), Trigger("mnuEditDeletePoints");
     EXPECT_EQ(Told(), (std::vector<std::string>{"No Lines to Delete", "No Points to Delete"}));
-    AddPoints(3);
-    SetLines({{1, 2}, {2, 3}, {3, 1}});
+    AddPoints(3), SetLines({{1, 2}, {2, 3}, {3, 1}});
     Global::SelProcLine = 7, Trigger("mnuEditDeleteLines");  // names no line: nothing goes
     EXPECT_EQ(Lines().size(), 3u);
     Global::SelProcLine = 2, Window().ShowProcessLines(3), Trigger("mnuEditDeleteLines");

@@ -90,8 +90,7 @@ TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChartAboveThePageFoot) {
 TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
     Print();
     EXPECT_TRUE(Text("Altitude = 0.0 ft") && !Text("Data Points"));
-    UseUnits(false);
-    AddPoint({{"DryBulb", "24"}, {"RelHumid", "50"}});
+    UseUnits(false), AddPoint({{"DryBulb", "24"}, {"RelHumid", "50"}});
     Print();
     for (const char* text : {"    (C)", "(kJ/kg)", "      (kg/kg)", "      (MPa)", "    (m", "/kg)", "24.00"})
         EXPECT_TRUE(Text(text)) << text;

@@ -19,8 +19,7 @@ TEST_F(ChartWindowTest, ReadsTheSettingsFileAndWritesItBackUnchanged) {
     const std::string text =
         "#FALSE#,#TRUE#,#TRUE#,#TRUE#,#FALSE#,1,2,3,4,5\r\n1,2,3,4,0,12.2275,5000,24.89551\r\n"
         "#FALSE#,#TRUE#,#FALSE#\r\n";
-    WriteFile("Zolvane.ini", text);
-    Window();
+    WriteFile("Zolvane.ini", text), Window();
     EXPECT_TRUE(Find<QRadioButton>("optMetricUnits")->isChecked());
     EXPECT_EQ(Text("lblDryBulb"), "Dry Bulb Temp (C)");
     EXPECT_FALSE(Global::ShowDryLines || Global::ShowWLines);

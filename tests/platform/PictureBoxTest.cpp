@@ -30,8 +30,7 @@ TEST(PictureBox, PaintIsRaisedWhenThePictureIsLost) {
     int paints = 0;
     QObject::connect(&box, &PictureBox::Paint, [&] {
         ++paints;
-        box.surface().ForeColor = Red;
-        box.surface().Line(0, 600, box.surface().Width(), 600);
+        box.surface().ForeColor = Red, box.surface().Line(0, 600, box.surface().Width(), 600);
     });
     EXPECT_EQ(shown(60, 40), Platform::ToQColor(Red).rgb()) << "the handler's drawing is shown";
     box.grab();
@@ -54,8 +53,7 @@ TEST(PictureBox, PaintIsRaisedWhenThePictureIsLost) {
 
 TEST(PictureBox, DrawingOutsidePaintIsShown) {
     PictureBox box;
-    box.resize(100, 60), box.show();
-    QCoreApplication::processEvents();
+    box.resize(100, 60), box.show(), QCoreApplication::processEvents();
     PaintCounter counter(&box);
     box.surface().DrawMode = Platform::DrawModes::Invert;
     box.surface().Line(0, 0, 1500, 900), box.surface().Line(0, 900, 1500, 0);

@@ -33,8 +33,7 @@ TEST(MousePointer, OneOverrideAtMostAndZeroRemovesIt) {
 
 TEST(CenterForm, PutsTheWindowInTheMiddleOfThePrimaryScreen) {
     QWidget window;
-    window.resize(400, 300);
-    Platform::CenterForm(window);
+    window.resize(400, 300), Platform::CenterForm(window);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(window.pos(),
               QPoint(screen.x() + screen.width() / 2 - 200, screen.y() + screen.height() / 2 - 150));
@@ -88,8 +87,7 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
         });
     };
     Platform::CommonDialog dialog;
-    dialog.CancelError = true, dialog.Flags = Platform::PrinterFlagSetupOnly;
-    answer(false);
+    dialog.CancelError = true, dialog.Flags = Platform::PrinterFlagSetupOnly, answer(false);
     EXPECT_FALSE(dialog.ShowPrinter());
     EXPECT_TRUE(printer.pageLayout().isEquivalentTo(before) && Platform::PdfOutputPath() == oldPdf);
     answer(true);

@@ -25,12 +25,10 @@ int Count(const QImage& image, const QRect& rect, int32_t color) {
 
 TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
     ImageSurface s(240, 160);
-    s.Line(0, 0, s.Width(), s.Height(), Red);
-    s.FillStyle = Platform::FillSolid, s.FillColor = Cyan;
+    s.Line(0, 0, s.Width(), s.Height(), Red), s.FillStyle = Platform::FillSolid, s.FillColor = Cyan;
     s.Circle(1500, 1500, 600);
     s.ForeColor = Blue, s.BackColor = Cyan, s.FontTransparent = false;
-    s.CurrentX = 300, s.CurrentY = 2000;
-    s.Print("Humidity Ratio");
+    s.CurrentX = 300, s.CurrentY = 2000, s.Print("Humidity Ratio");
     const QImage before = s.Image().copy();
     auto rubberBand = [&] {
         s.DrawMode = Platform::DrawModes::Invert;
@@ -42,8 +40,7 @@ TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
     EXPECT_NE(s.Image(), before);
     rubberBand();
     EXPECT_EQ(s.Image(), before);
-    s.DrawMode = Platform::DrawModes::Copy;
-    s.Line(0, 157.5, s.Width(), 157.5);
+    s.DrawMode = Platform::DrawModes::Copy, s.Line(0, 157.5, s.Width(), 157.5);
     EXPECT_EQ(Count(s.Image(), QRect(0, 10, 240, 1), Blue), 240);
 }
 
@@ -104,8 +101,7 @@ TEST(ImageSurface, TextIsPlacedAtTopLeftAdvancesAndScales) {
     s.BackColor = Cyan;  // opaque text fills its cell
     for (bool transparent : {true, false}) {
         s.FontTransparent = transparent;
-        s.CurrentX = 150, s.CurrentY = 1200;
-        s.Print("  52  ");
+        s.CurrentX = 150, s.CurrentY = 1200, s.Print("  52  ");
         EXPECT_EQ(Count(s.Image(), QRect(11, 81, 1, 1), Cyan), transparent ? 0 : 1)
             << "blank leading the text";
     }
@@ -184,15 +180,13 @@ TEST(ImageSurface, NumbersAndSmallDotsLookAsDrawnDirectly) {
     s.CurrentX = 150, s.CurrentY = 157;  // a fraction of a pixel below the row
     s.Print("1234.5", false);
     EXPECT_FLOAT_EQ(s.CurrentX, 150 + s.TextWidth("1234.5")) << "numbers sum their own advances";
-    s.FillStyle = Platform::FillSolid, s.ForeColor = s.FillColor = Red;
-    s.Circle(1507.5, 307.5, 35);
+    s.FillStyle = Platform::FillSolid, s.ForeColor = s.FillColor = Red, s.Circle(1507.5, 307.5, 35);
 
     QImage direct(120, 40, QImage::Format_RGB32);
     direct.setDotsPerMeterX(3780), direct.setDotsPerMeterY(3780), direct.fill(Qt::white);
     QPainter painter(&direct);
     QFont font("Sans Serif");
-    font.setPointSizeF(8.25);
-    painter.setFont(font);
+    font.setPointSizeF(8.25), painter.setFont(font);
     const QFontMetricsF metrics(font, &direct);
     painter.fillRect(QRectF(10, 157 / 15.0, metrics.horizontalAdvance("1234.5"), metrics.height()),
                      ToQColor(Cyan));
