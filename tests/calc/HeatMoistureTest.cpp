@@ -66,9 +66,8 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
     Seek("optHMInputPhi", "100");
     EXPECT_EQ(Told(), Texts{"Invalid Input"});
     EXPECT_EQ(Global::NumPoints, 2);
-    // Worked out apart from the program in tools/outlet_states.py. The last two on lines so
-    // steep that the humidity jumps by more than the tolerance from one float to the next,
-    // and from 120 F a correction lands far out where the humidity is no number.
+    // Worked out apart from the program in tools/outlet_states.py; the last two on near-upright lines (one
+    // float of dry bulb moves the humidity past the tolerance; from 120 F a correction lands on no number).
     AddPoint({{"DryBulb", "70"}, {"RelHumid", "50"}}), AddPoint({{"DryBulb", "120"}, {"RelHumid", "10"}});
     const char* rows[][8] = {{"optHeatMoistInlet", "1", "22000", "1100", "60", "74.50", "75.83", "1039"},
                              {"optHeatMoistInlet", "1", "22000", "1100", "80", "62.26", "203.8", "2722"},
