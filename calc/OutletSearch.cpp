@@ -145,23 +145,30 @@ SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float t1,
     // Then the usual correction T - (d / 10) T from the usual start, each trial inside
     // the bracket narrowing it. A trial outside it still counts when it lies on the side
     // its sign belongs to, is closer than the one before and corrects back towards the
-    // bracket (the correction overshot but converges): it widens the bracket. Otherwise
-    // the next trial halves the bracket.
+    // bracket (the correction overshot but converges): it widens the bracket. Otherwise,
+    // or where the trial holds no number (a correction far out of range), the next trial
+    // halves the bracket.
     LineTrial a = known, b = far;
     LineTrial at = trial(tStart);
     at.stepD = at.d;  // the start's is taken as it is
     float lastD = INFINITY;
     for (;;) {
-        if (!std::isfinite(at.d)) return SearchResult::NoConvergence;
         if (close(at)) return found(at);
         if (++pass > MaxSearchPasses) return SearchResult::NoConvergence;
+        const bool finite = std::isfinite(at.d);
         float next = ToFloat(at.t - (at.stepD / 10.0) * at.t);
         LineTrial& end = sameSide(at, a) ? a : b;
         const float away = (&end == &a ? -1.0f : 1.0f) * step;  // away from the bracket at this end
-        const bool inside = std::min(a.t, b.t) < at.t && at.t < std::max(a.t, b.t);
-        const bool widens = (at.t - end.t) * away > 0 && (next - at.t) * away < 0 && std::fabs(at.d) < lastD;
+        const bool inside = finite && std::min(a.t, b.t) < at.t && at.t < std::max(a.t, b.t);
+        const bool widens =
+            finite && (at.t - end.t) * away > 0 && (next - at.t) * away < 0 && std::fabs(at.d) < lastD;
         if (inside || widens) end = at;
-        lastD = std::fabs(at.d);
+        if (finite) lastD = std::fabs(at.d);
+        // On a steep line one float step of dry bulb can move the humidity by more than
+        // the tolerance: with the ends neighbouring floats the nearer is the closest a
+        // float holds the crossing.
+        if (std::nextafter(std::min(a.t, b.t), INFINITY) >= std::max(a.t, b.t))
+            return found(std::fabs(a.d) <= std::fabs(b.d) ? a : b);
         if (!(inside || widens) || !(next > 0) || !(Global::CalcSatPress(next) < Press))
             next = ToFloat((static_cast<double>(a.t) + b.t) / 2);
         at = trial(next);

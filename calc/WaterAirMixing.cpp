@@ -122,6 +122,10 @@ void frmZolvaneCalc::cmdWatAirCalc_Click() {
         const StatePoint in = Points(i);
         Partner partner{};
         if (!SolveOutlet(kind, in, hw, ma, v, partner)) return;
+        // The water flow must be a number before the point is made (the hand-off's
+        // two-decimal texts move the outlet's humidity ratio by far less than allowed here).
+        const double dW = std::fabs(static_cast<double>(HumidRatio) - in.HumidRatio);
+        if (kind != WaterFlowKind) ShownOrRefuse(1.01 * (dW + 0.01 * HumidRatio) * ma * MassFactor);
         // Room for the lines first, so no point is made whose lines are refused.
         if (!frmZolvane::RoomForLines(1) || !HandOffState(chart_, partner)) return;
 

@@ -151,6 +151,9 @@ def main():
             print('heat/moisture', 'inlet' if inlet_known else 'outlet', v,
                   heat_moisture((55, 0.95, 14.697), inlet_known, 22000, [(10, 1100)], v / 100))
     print('heat/moisture q 10000', 100, heat_moisture((55, 0.95, 14.697), True, 10000, [(10, 1100)], 1.0))
+    # Near-upright lines: 70 F / 50 %, q 100, 10 lb/hr at 1080; 120 F / 10 %, q 100, 10 lb/hr at 1100.
+    print('heat/moisture 70 F', 60, heat_moisture((70, 0.5, 14.697), True, 100, [(10, 1080)], 0.6))
+    print('heat/moisture 120 F', 30, heat_moisture((120, 0.1, 14.697), True, 100, [(10, 1100)], 0.3))
 
 
 if __name__ == '__main__':

@@ -13,13 +13,13 @@ protected:
         CalcPress("cmdAirCalc");
     }
     // Inlet 95 F / 20 % at 100 lb/min with water of 20 BTU/lb; the outlet given by `option`.
-    void WashAir(const char* option, const QString& value, const char* water = "20") {
+    void WashAir(const char* option, QString value, const char* water = "20", const char* flow = "100") {
         if (Global::NumPoints == 0) AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}});
         OpenCalculator("mnuOptProcWatAir");
         CalcPress("cmdWatAirInput");
         CalcChoose(option);
         CalcPress("cmdWatAirOutOK");
-        CalcTypeAll({{"txtWatAirInPoint", "1"}, {"txtWatAirInFlow", "100"}, {"txtWatAirEnt", water}});
+        CalcTypeAll({{"txtWatAirInPoint", "1"}, {"txtWatAirInFlow", flow}, {"txtWatAirEnt", water}});
         CalcType("txtWatAirInput", value);
         messages.clear();
         CalcPress("cmdWatAirCalc");
@@ -27,8 +27,7 @@ protected:
 };
 
 TEST_F(MixingTest, AirAirMakesTheMixedPointJoinedToBothInlets) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    AddPoint({{"DryBulb", "95"}, {"RelHumid", "40"}});
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}}), AddPoint({{"DryBulb", "95"}, {"RelHumid", "40"}});
     MixAir("1", "300", "2", "100");
     EXPECT_TRUE(messages.empty() && Shown() == "80.00 / 58.55");
     EXPECT_EQ(CalcTexts({"lblAirOutPointVal", "lblAirOutFlowVal", "lblAirOutFlowCFMVal"}),
@@ -45,8 +44,7 @@ TEST_F(MixingTest, AirAirMakesTheMixedPointJoinedToBothInlets) {
     EXPECT_TRUE(Text("txtDryBulb") == "75.00" && Global::NumPoints == 4);
 
     // Fog (40 F and 100 F saturated): only the chart window's own word, nothing drawn, greyed.
-    AddPoint({{"DryBulb", "40"}, {"RelHumid", "100"}});
-    AddPoint({{"DryBulb", "100"}, {"RelHumid", "100"}});
+    AddPoint({{"DryBulb", "40"}, {"RelHumid", "100"}}), AddPoint({{"DryBulb", "100"}, {"RelHumid", "100"}});
     MixAir("5", "100", "6", "100");
     EXPECT_EQ(Told(), Texts{Global::MsgOutOfRange});
     // A total flow, or volume flow, no float holds: refused before the point is made.
@@ -73,14 +71,16 @@ TEST_F(MixingTest, WaterAirFindsTheOutletOfEachKind) {
     EXPECT_EQ(CalcText("lblWatAirWatFlowVal"), "-0.568");
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {1, 3}, {1, 4}}));
 
-    const char* refused[][4] = {
-        {"optWatAirDry", "130", "20", "Error, Invalid Input"},   // the line runs out of water
-        {"optWatAirWet", "65", "20", "Error, Invalid Input"},    // met only above saturation, at 2.41 F
-        {"optWatAirRel", "95", "1200", "Error, Invalid Input"},  // steam: boils before 95 %
-        {"optWatAirDew", "400", "20", "Error, Invalid Input"},   // above the boiling point
+    const char* refused[][6] = {
+        {"SI", "optWatAirDry", "30", "40", "3e38", "Invalid Input"},          // a water flow no float holds
+        {"US", "optWatAirDry", "130", "20", "100", "Error, Invalid Input"},   // the line runs out of water
+        {"US", "optWatAirWet", "65", "20", "100", "Error, Invalid Input"},    // met only above saturation
+        {"US", "optWatAirRel", "95", "1200", "100", "Error, Invalid Input"},  // steam: boils before 95 %
+        {"US", "optWatAirDew", "400", "20", "100", "Error, Invalid Input"},   // above the boiling point
     };
-    for (const auto& [option, value, water, message] : refused) {
-        WashAir(option, value, water);
+    for (const auto& [units, option, value, water, flow, message] : refused) {
+        UseUnits(units == std::string("US"));
+        WashAir(option, value, water, flow);
         EXPECT_EQ(Told(), std::vector<std::string>{message}) << option << " " << value;
         EXPECT_TRUE(Global::NumPoints == 4 && Lines().size() == 3u && Platform::MousePointer() == 0);
         EXPECT_FALSE(CalcEnabled("lblWatAirOutPoint") || CalcEnabled("lblWatAirWatFlow"));
