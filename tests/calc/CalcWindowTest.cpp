@@ -137,7 +137,7 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     CalcTypeAll({{"txtHeatInPoint", "1.5"}, {"txtHeatOutPoint", "2.5"}, {"txtHeatFlow", "100"}});
     CalcPress("cmdHeatCalc");  // halves go to the even point: 2 to 2
     CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}}), CalcPress("cmdHeatCalc");
-    EXPECT_TRUE(CalcEnabled("lblHeatQ") && Platform::MousePointer() == 0);
+    EXPECT_EQ(std::pair(CalcEnabled("lblHeatQ"), int(Platform::MousePointer())), std::pair(true, 0));
     CalcType("txtHeatFlow", "1e2");  // greys the caption; the figure stays until the next Calculate
     Trigger("mnuOptProcCool"), CalcType("txtCoolEnt", "23");
     CalcTrigger("mnuOptionsHeat");
@@ -149,7 +149,8 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     ASSERT_TRUE(Global::ProcessDataPresent);
     CalcTrigger("mnuFileExit");
     EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
-    EXPECT_TRUE(Global::NumPoints == 3 && Lines() == (LineList{{2, 2}, {1, 2}}) && Window().isVisible());
+    EXPECT_EQ(std::tuple(Global::NumPoints, Lines(), Window().isVisible()),
+              std::tuple(int16_t{3}, LineList{{2, 2}, {1, 2}}, true));
     OpenCalculator("mnuOptProcHeat");
     // Closing the chart window unloads the calculator too, so the program can end.
     Global::ProcessDataPresent = true, Window().close();

@@ -12,7 +12,7 @@ TEST_F(CalcWindowTest, VolumeFlowAtAPointBecomesTheCalculatorsMassFlow) {
     CalcChoose("optHeatInPoint"), CalcPress("cmdHeatFlowOK");
     EXPECT_EQ(CalcTexts({"lblHeatMassFlowVal", "txtHeatFlow"}), QStringList({"146.2", "146.2"}));
     EXPECT_EQ(Told(), Texts{"Invalid input"});
-    EXPECT_TRUE(!CalcEnabled("lblHeatQ") && CalcShown("frmHeatFlowCalc"));
+    EXPECT_EQ(std::pair(CalcEnabled("lblHeatQ"), CalcShown("frmHeatFlowCalc")), std::pair(false, true));
 
     // Every refusal writes nothing: a blank point box names the point, the rest is "Invalid input".
     const std::pair<QString, QString> refused[] = {{"  ", "2000"}, {"2", "2000"},  {"1x", "2000"}, {"1", ""},

@@ -16,7 +16,7 @@ TEST_F(HeatCoolTest, CoolingSignsAPendingMouseLineAndTheLineLimit) {
         {{"txtCoolInPoint", "3"}, {"txtCoolOutPoint", "1"}, {"txtCoolFlow", "100"}, {"txtCoolEnt", "23"}});
     CalcPress("cmdCoolCalc");  // a wetter outlet: condensate below zero
     EXPECT_EQ(CalcTexts({"lblCoolRateVal", "lblCoolWaterFlowVal"}), QStringList({"-32520", "-0.0506"}));
-    EXPECT_TRUE(CalcEnabled("lblCoolRate") && CalcEnabled("lblCoolWaterFlow"));
+    EXPECT_EQ(std::pair(CalcEnabled("lblCoolRate"), CalcEnabled("lblCoolWaterFlow")), std::pair(true, true));
     CalcPress("cmdCoolCancel");
     EXPECT_FALSE(CalcShown("frmCool") || CalcEnabled("lblCoolRate") || CalcEnabled("lblCoolWaterFlow"));
 
@@ -41,7 +41,7 @@ TEST_F(HeatCoolTest, CoolingSignsAPendingMouseLineAndTheLineLimit) {
     Trigger("mnuOptProcHeat"), Heat("1", "3", "100");
     EXPECT_EQ(Global::ProcLines.UBound(1), 32767);
     Heat("3", "1", "100");
-    EXPECT_TRUE(Global::ProcLines.UBound(1) == 32767 && Global::NumPoints == 3);
+    EXPECT_EQ(std::pair(Global::ProcLines.UBound(1), int(Global::NumPoints)), std::pair(32767, 3));
     EXPECT_EQ(CalcText("lblHeatQVal"), "-32590");
     const std::string full =
         "The chart already holds 32767 process lines, the most it can hold. Delete lines to add more.";

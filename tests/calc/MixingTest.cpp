@@ -52,7 +52,7 @@ TEST_F(MixingTest, AirAirMakesTheMixedPointJoinedToBothInlets) {
         MixAir("1", flow, "2", flow);
         EXPECT_EQ(Told(), Texts{"Invalid Input"}) << flow;
     }
-    EXPECT_TRUE(Global::NumPoints == 6 && Lines().size() == 4u);
+    EXPECT_EQ(std::pair(int(Global::NumPoints), Lines().size()), std::pair(6, std::size_t{4}));
     EXPECT_EQ(CalcText("lblAirOutPointVal"), "4");
     EXPECT_TRUE(!resultsEnabled() && Platform::MousePointer() == 0);
 }

@@ -47,11 +47,14 @@ TEST_F(ChartOptionsTest, OpeningFillsThePagesAndOnlyOkAppliesThem) {
     EXPECT_FALSE(Find<QWidget>("txtScaleMaxDew")->isEnabled());
     Tick("chkWetAxis"), Tick("chkRHAxis", false);
     Picture("picZolvane")->surface().Cls(), Press("cmdCancel");
-    EXPECT_TRUE(!Global::ShowWetLines && Global::ShowRHLines && Ink("picZolvane") == 0);  // not redrawn
+    EXPECT_EQ(std::tuple(Global::ShowWetLines, Global::ShowRHLines, Ink("picZolvane")),
+              std::tuple(false, true, 0));
     Trigger("mnuOptionsChart"), Tick("chkRHAxis", false);
     Press("cmdStyleOK");  // every page's OK is the same apply
-    EXPECT_FALSE(Global::ShowWetLines || Global::ShowRHLines);
-    EXPECT_TRUE(Global::ShowDryLines && Global::ShowDewLines && Global::ShowWLines && Ink("picZolvane") > 0);
+    EXPECT_EQ((std::vector<bool>{Global::ShowDryLines, Global::ShowWetLines, Global::ShowDewLines,
+                                 Global::ShowRHLines, Global::ShowWLines}),
+              (std::vector<bool>{true, false, true, false, true}));
+    EXPECT_GT(Ink("picZolvane"), 0);
     UseUnits(false), Trigger("mnuOptionsChart");
     EXPECT_EQ(TextsOf({"lblScaleMinDry", "txtScaleMaxDry"}), "Minimum Dry Bulb (C)|50");
 }
@@ -109,7 +112,8 @@ TEST_F(ChartOptionsTest, ColourDialogAndStyleHighlights) {
     dialogs->AnswerColor(0x00C000), Press("cmdDew");
     dialogs->AnswerCancel(), Press("cmdDew");
     const auto& asked = dialogs->requests.at(1);
-    EXPECT_TRUE(asked.kind == Platform::DialogKind::Color && asked.cancelError && asked.color == 0x00C000);
+    EXPECT_EQ(std::tuple(asked.kind, asked.cancelError, asked.color),
+              std::tuple(Platform::DialogKind::Color, true, int32_t{0x00C000}));
     EXPECT_EQ(Global::DewLineColor, 0x00C000);  // kept on cancel
     Press("cmdRH");                             // the dialog opens on the family's own colour
     EXPECT_EQ(dialogs->requests.back().color, 255);

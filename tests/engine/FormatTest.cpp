@@ -72,7 +72,7 @@ TEST(TableTest, IndicesOutsideTheBoundsThrow) {
     EXPECT_THROW(t(-1), std::out_of_range);
     Table2<int16_t> lines;
     lines.ReDim(2, 0);  // a process-line table with no lines has its rows
-    EXPECT_TRUE(lines.UBound(0) == 2 && lines.UBound(1) == 0);
+    EXPECT_EQ(std::pair(lines.UBound(0), lines.UBound(1)), std::pair(2, 0));
     EXPECT_THROW(lines(3, 0), std::out_of_range);
     EXPECT_THROW(lines(0, 1), std::out_of_range);
 }

@@ -27,7 +27,7 @@ TEST(SatPressTest, DewPointCorrelation) {
     EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(0.08994139)), 32.3170, 0.002);
     for (int f = 0; f <= 200; f += 5)
         EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(CalcSatPress(Rankine(f)))), f, 0.1) << f;
-    EXPECT_TRUE(std::isnan(DewPointFromVaporPress(0)) && std::isnan(DewPointFromVaporPress(-0.1)));
+    for (double pw : {0.0, -0.1}) EXPECT_TRUE(std::isnan(DewPointFromVaporPress(pw))) << pw;
 }
 
 // States computed apart from the engine (tools/reference_states.py), rounded to floats: restarts,
@@ -103,10 +103,9 @@ TEST_F(SolverTest, RoundTripsAgreeAcrossTheChart) {
                     const bool fromWetBulb = s.solve == CalcDryBulbWetBulb;
                     EXPECT_NEAR(HumidRatio, base[&HumidRatio], fromWetBulb ? 5.1e-5 : 2e-4) << s.name;
                     EXPECT_NEAR(DewPoint, base[&DewPoint], fromWetBulb ? 20.0 : 1.0) << s.name;
-                    EXPECT_TRUE(std::fabs(DryBulb - base[&DryBulb]) <= 1 &&
-                                std::fabs(WetBulb - base[&WetBulb]) <= 1 &&
-                                std::fabs(Enthalpy - base[&Enthalpy]) <= 0.25f)
-                        << s.name;
+                    EXPECT_NEAR(DryBulb, base[&DryBulb], 1) << s.name;
+                    EXPECT_NEAR(WetBulb, base[&WetBulb], 1) << s.name;
+                    EXPECT_NEAR(Enthalpy, base[&Enthalpy], 0.25f) << s.name;
                     for (float v : {RelHumid, VaporPress, SatDegree, SpVol}) EXPECT_TRUE(std::isfinite(v));
                 }
             }
@@ -154,7 +153,8 @@ TEST_F(SolverTest, HostileInputsAndPressuresFailCleanly) {
                 EXPECT_FALSE(s.solve());
                 ExpectOneMessage(), SetPressure(14.697f);
                 for (std::size_t i = 0; i < kStateVars.size(); ++i)
-                    EXPECT_TRUE(kStateVars[i] == input || std::isfinite(*kStateVars[i]))
-                        << "state variable #" << i;
+                    if (kStateVars[i] != input) {
+                        EXPECT_TRUE(std::isfinite(*kStateVars[i])) << "state variable #" << i;
+                    }
             }
 }

@@ -177,9 +177,10 @@ TEST(Manual, MessageListMatchesEveryMessageOfTheSources) {
         listed << QTextDocumentFragment::fromHtml(m.captured(1)).toPlainText().simplified();
     const MessageCollector collector;
     for (const QString& pattern : collector.patterns)
-        EXPECT_TRUE(!pattern.contains(QRegularExpression("[A-Za-z]")) ||
-                    listed.indexOf(QRegularExpression(pattern)) >= 0)
-            << "not in the manual's message list: " << pattern.toStdString();
+        if (pattern.contains(QRegularExpression("[A-Za-z]"))) {
+            EXPECT_GE(listed.indexOf(QRegularExpression(pattern)), 0)
+                << "not in the manual's message list: " << pattern.toStdString();
+        }
     for (const QString& text : listed)
         EXPECT_TRUE(
             std::any_of(collector.patterns.begin(), collector.patterns.end(),

@@ -41,7 +41,7 @@ TEST(PictureBox, PaintIsRaisedWhenThePictureIsLost) {
     box.Refresh();
     EXPECT_EQ(paints, 3) << "Refresh redraws at once";
     box.SetBackColor(Cyan);
-    EXPECT_TRUE(shown(5, 5) == Platform::ToQColor(Cyan).rgb() && paints == 4);
+    EXPECT_EQ(std::pair(shown(5, 5), paints), std::pair(Platform::ToQColor(Cyan).rgb(), 4));
     box.resize(0, 0);  // down to no area and back
     EXPECT_EQ(box.surface().Width(), 0);
     box.surface().Line(0, 0, 500, 500), box.surface().Print("21"), box.Refresh(), box.grab();

@@ -89,11 +89,13 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     Platform::CommonDialog dialog;
     dialog.CancelError = true, dialog.Flags = Platform::PrinterFlagSetupOnly, answer(false);
     EXPECT_FALSE(dialog.ShowPrinter());
-    EXPECT_TRUE(printer.pageLayout().isEquivalentTo(before) && Platform::PdfOutputPath() == oldPdf);
+    EXPECT_TRUE(printer.pageLayout().isEquivalentTo(before));
+    EXPECT_EQ(Platform::PdfOutputPath(), oldPdf);
     answer(true);
     EXPECT_TRUE(dialog.ShowPrinter());
     const QPageLayout after = printer.pageLayout();
-    EXPECT_TRUE(after.orientation() == QPageLayout::Landscape && after.pageSize().id() == QPageSize::Legal);
+    EXPECT_EQ(std::pair(after.orientation(), after.pageSize().id()),
+              std::pair(QPageLayout::Landscape, QPageSize::Legal));
     EXPECT_NEAR(after.margins(QPageLayout::Millimeter).top(), 20, 0.1);
     EXPECT_EQ(after.margins(QPageLayout::Millimeter).left(), 6.35) << "a margin left alone stays as it was";
     EXPECT_EQ(Platform::PdfOutputPath(), "/tmp/elsewhere.pdf");
