@@ -53,8 +53,7 @@ void frmZolvaneCalc::cmdAirCalc_Click() {
         const double flow = static_cast<double>(m1) + m2, cubic = std::pow(LengthFactor, 3);
         const QString shownFlow = ShownOrRefuse(flow * MassFactor);
         ShownOrRefuse(1.01 * cubic * SpVolOf(DryBulb, HumidRatio, PressInHg) * flow);
-        // Room for the lines first, so no point is made whose lines are refused.
-        if (!frmZolvane::RoomForLines(2) || !HandOffState(chart_, Partner::DewPoint)) return;
+        if (!HandOffState(chart_, Partner::DewPoint, 2)) return;  // the chart window has said why
 
         const int16_t mixed = NumPoints;
         lblAirOutPointVal->setText(Chart::Shown(mixed, 0));

@@ -89,8 +89,10 @@ float PartnerValue(Partner partner) {
     return partner == Partner::DewPoint ? DewPoint : partner == Partner::WetBulb ? WetBulb : RelHumid;
 }
 
-bool HandOffState(frmZolvane& chart, Partner partner) {
+bool HandOffState(frmZolvane& chart, Partner partner, int lines) {
     using namespace Global;
+    // No point is made whose lines would be refused.
+    if (!frmZolvane::RoomForLines(lines)) return false;
     const auto temperature = [](float rankine) { return Chart::Shown(rankine * TempScale - TempOffset, 2); };
     chart.chkDryBulb->setChecked(true);
     chart.chkDewPoint->setChecked(partner == Partner::DewPoint);

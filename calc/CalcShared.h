@@ -83,8 +83,9 @@ float PartnerValue(Partner partner);
 // WetBulb or RelHumid) a point of the chart window by the user's road: exactly those
 // two input boxes ticked, their texts written in display units (temperatures with two
 // decimals) and Calculate pressed. True when the chart window added the point
-// (NumPoints is then its number); false after the chart window's own message.
-bool HandOffState(frmZolvane& chart, Partner partner);
+// (NumPoints is then its number); false after the chart window's own message, or,
+// with nothing handed off, when `lines` more process lines would not fit.
+bool HandOffState(frmZolvane& chart, Partner partner, int lines);
 
 // Appends process lines (From, To) after the last one, redraws the chart's points and
 // lines and marks the chart as holding calculator data. A line the mouse has begun

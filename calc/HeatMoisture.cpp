@@ -127,8 +127,7 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
         // Judged on the end found, not on the new point: re-solving the handed-off pair
         // moves its humidity ratio by more than the change it would otherwise show.
         const bool moistureChanged = std::fabs(static_cast<double>(HumidRatio) - known.HumidRatio) >= 1e-7;
-        // Room for the lines first, so no point is made whose lines are refused.
-        if (!frmZolvane::RoomForLines(1) || !HandOffState(chart_, partner)) return;
+        if (!HandOffState(chart_, partner, 1)) return;  // the chart window has said why
 
         const int16_t end = NumPoints;
         if (kind != AirFlowKind) {

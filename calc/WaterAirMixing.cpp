@@ -126,8 +126,7 @@ void frmZolvaneCalc::cmdWatAirCalc_Click() {
         // two-decimal texts move the outlet's humidity ratio by far less than allowed here).
         const double dW = std::fabs(static_cast<double>(HumidRatio) - in.HumidRatio);
         if (kind != WaterFlowKind) ShownOrRefuse(1.01 * (dW + 0.01 * HumidRatio) * ma * MassFactor);
-        // Room for the lines first, so no point is made whose lines are refused.
-        if (!frmZolvane::RoomForLines(1) || !HandOffState(chart_, partner)) return;
+        if (!HandOffState(chart_, partner, 1)) return;  // the chart window has said why
 
         const int16_t outlet = NumPoints;
         if (kind != WaterFlowKind) {

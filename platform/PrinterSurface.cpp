@@ -27,11 +27,6 @@ QString& PdfPathSetting() {
     return path;
 }
 
-QString& LastPath() {
-    static QString path;
-    return path;
-}
-
 // The printer chosen in Print Setup, or empty for the default one.
 QString& ChosenPrinter() {
     static QString name;
@@ -142,10 +137,6 @@ QString PdfOutputPath() {
     return path.isEmpty() ? QDir::current().absoluteFilePath(QStringLiteral("Zolvane.pdf")) : path;
 }
 
-QString LastOutputPath() {
-    return LastPath();
-}
-
 PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer) {}
 
 PrinterSurface::~PrinterSurface() {
@@ -185,11 +176,7 @@ void PrinterSurface::EndDoc() {
     const bool done = painter_.end() && Deliver();
     ForgetPainterState();
     draft_.reset();
-    if (!done) {
-        Global::ShowMessage("Printing could not be finished (" + FromQ(OutputName()) + ").");
-        return;
-    }
-    LastPath() = OutputName();
+    if (!done) Global::ShowMessage("Printing could not be finished (" + FromQ(OutputName()) + ").");
 }
 
 QPainter* PrinterSurface::ActivePainter() {

@@ -24,8 +24,6 @@ QPrinter& Printer();
 // unset, it is "Zolvane.pdf" in the current directory.
 void SetPdfOutputPath(const QString& path);
 QString PdfOutputPath();
-// The file (or printer name) the last ended document went to; empty before any.
-QString LastOutputPath();
 
 // The print service behind the printers; tests put a stand-in in its place.
 class PrintService {
