@@ -15,8 +15,6 @@ namespace {
 
 using Global::StatePoint;
 
-
-
 // A fresh table holding the records from element 1 on; element 0 stays zero.
 void StoreRecords(Global::Table1<StatePoint>& table, const std::vector<StatePoint>& records) {
     table.Erase();
