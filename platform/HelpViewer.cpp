@@ -128,12 +128,14 @@ HelpViewer::HelpViewer() {
 
     FillList(lstContents, "index.html");
     FillList(lstIndex, "keywords.html");
+    // No entry is ever cut off, whatever room the window gets: each list is at least as wide as
+    // its longest entry, with room kept for a scroll bar.
+    for (QListWidget* list : {lstContents, lstIndex})
+        list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                              list->verticalScrollBar()->sizeHint().width() + 16);
     PlaceBesideChart();
-    // The contents as wide as their longest entry, leaving the page the larger part; an entry
-    // still cut off shows whole as its tooltip.
-    const int entries = lstContents->sizeHintForColumn(0) + 2 * lstContents->frameWidth() +
-                        lstContents->verticalScrollBar()->sizeHint().width() + 16;
-    const int pane = std::min(entries, width() * 2 / 5);
+    // The lists as narrow as their entries allow, leaving the page the rest.
+    const int pane = tabHelp->minimumSizeHint().width();
     split->setSizes({pane, width() - pane});
     txtIndexFilter->installEventFilter(this);
 
@@ -234,22 +236,32 @@ void HelpViewer::FilterIndex(const QString& text) {
                                                                              : nullptr);
 }
 
-// Down in the filter box goes on into the list, at the highlighted keyword, where Enter opens it.
+// Down and Up in the filter box move the highlight through the matching keywords while the
+// focus stays in the box, so typing goes on filtering and Enter opens the highlighted one.
 bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtIndexFilter && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
-        lstIndex->setFocus();
-        if (!lstIndex->currentItem() && lstIndex->count() > 0 && !lstIndex->item(0)->isHidden())
-            lstIndex->setCurrentRow(0);
-        return true;
+    if (watched == txtIndexFilter && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            // The matches stand first in the list, the hidden rest after them.
+            const int row = lstIndex->currentRow() + (key == Qt::Key_Down ? 1 : -1);
+            if (row >= 0 && row < lstIndex->count() && !lstIndex->item(row)->isHidden())
+                lstIndex->setCurrentRow(row);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void HelpViewer::OpenLink(const QString& target) {
     const QUrl url = ManualRoot().resolved(QUrl(target));
-    // A click that also activates must not put the page twice into the history.
-    if (url != txtPage->source()) txtPage->setSource(url);
+    // A click that also activates must not put the page twice into the history; the place asked
+    // for again is scrolled to again, as the reader may have scrolled away from it.
+    if (url != txtPage->source())
+        txtPage->setSource(url);
+    else if (url.hasFragment())
+        txtPage->scrollToAnchor(url.fragment());
+    else
+        txtPage->verticalScrollBar()->setValue(0);
 }
 
 void HelpViewer::FindInPage() {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -219,7 +220,7 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->focusWidget() == viewer->txtIndexFilter);
     // Keywords that begin with the text first, then word starts; Down goes into the list.
     const std::tuple<const char*, int, const char*> searches[] = {
-        {"sat", 0, "chart.html#saturation"},         {"sat", 2, "points.html#degree-of-saturation"},
+        {"sat", 0, "chart.html#saturation"},         {"sat", 1, "points.html#degree-of-saturation"},
         {"color", 0, "options.html#color"},          {"colour", 1, "options.html#color"},
         {"vapour", 0, "points.html#vapor-pressure"}, {"DEW", 0, "points.html#dew-point"}};
     for (const auto& [typed, downs, opens] : searches) {
@@ -251,6 +252,107 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     EXPECT_FALSE(run(Platform::HelpContents));
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Cannot find the help file Other.hlp."});
     EXPECT_EQ(HelpViewer::Current(), nullptr) << "closed by quit, not opened again";
+}
+
+// The help viewer opened at its index, as Help > Search Help opens it.
+struct IndexViewer {
+    IndexViewer() {
+        dialog.HelpFile = "Zolvane.hlp";
+        dialog.HelpCommand = Platform::HelpSearch;
+        dialog.ShowHelp();
+        viewer = HelpViewer::Current();
+        QCoreApplication::processEvents();
+    }
+    ~IndexViewer() {
+        dialog.HelpCommand = Platform::HelpQuit;
+        dialog.ShowHelp();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Types `text` afresh into the filter box, then presses `keys` (D Down, U Up, R Return) on
+    // whatever has the focus, as the keyboard would.
+    void Type(const char* text, const char* keys = "") {
+        viewer->txtIndexFilter->setFocus(), viewer->txtIndexFilter->clear();
+        QTest::keyClicks(viewer->txtIndexFilter, text);
+        for (const char* k = keys; *k; ++k)
+            QTest::keyClick(viewer->focusWidget(), *k == 'D' ? Qt::Key_Down : *k == 'U' ? Qt::Key_Up : Qt::Key_Return);
+    }
+    std::string Highlighted() const {
+        const QListWidgetItem* item = viewer->lstIndex->currentItem();
+        return item ? item->text().toStdString() : "(none)";
+    }
+    std::string Shown() const { return viewer->txtPage->source().toString().toStdString(); }
+    int Scrolled() const { return viewer->txtPage->verticalScrollBar()->value(); }
+
+    Platform::CommonDialog dialog;
+    HelpViewer* viewer = nullptr;
+};
+
+// The best match is highlighted as one types, whatever its case; Down and Up move the highlight
+// within the matches, and Enter opens the highlighted keyword at its section.
+TEST(HelpIndex, KeysMoveTheHighlightAndEnterOpensIt) {
+    IndexViewer help;
+    ASSERT_NE(help.viewer, nullptr);
+    const struct {
+        const char *typed, *keys, *highlighted, *opens;
+    } rows[] = {
+        {"p", "", "PDF", "printing.html#pdf"},
+        {"e", "", "Edit menu", "lines.html#edit"},
+        {"e", "D", "enthalpy", "points.html#enthalpy"},
+        {"e", "DDU", "enthalpy", "points.html#enthalpy"},
+        {"P", "D", "pressure", "options.html#pressure"},
+        {"sat", "DDD", "condensate", "calculators.html#cooling"},  // stops at the last match
+        {"about", "U", "About box", "start.html#help"},
+        {"evaporative", "D", "evaporative cooler", "calculators.html#waterair"},
+        {"air washer", "", "air washer", "calculators.html#waterair"},
+        {"humidifier", "", "humidifier", "calculators.html#waterair"},
+        {"steam", "", "steam", "calculators.html#waterair"},
+        {"coil", "", "cooling coil", "calculators.html#cooling"},
+        {"coil", "D", "heating coil", "calculators.html#heating"},
+        {"room", "", "room", "calculators.html#heatmoist"},
+        {"supply air", "", "supply air", "calculators.html#heatmoist"},
+        {"load", "", "load", "calculators.html#heatmoist"},
+    };
+    for (const auto& row : rows) {
+        help.Type(row.typed, row.keys);
+        EXPECT_EQ(help.Highlighted(), row.highlighted) << row.typed << " " << row.keys;
+        help.Type(row.typed, (std::string(row.keys) + 'R').c_str());
+        EXPECT_EQ(help.Shown(), std::string("qrc:/help/") + row.opens) << row.typed << " " << row.keys;
+    }
+}
+
+// A keyword whose section is on the page already shown scrolls back to that section.
+TEST(HelpIndex, KeywordOnTheShownPageScrollsToItAgain) {
+    IndexViewer help;
+    ASSERT_NE(help.viewer, nullptr);
+    const std::pair<const char*, const char*> rows[] = {
+        {"color", "colour"}, {"colour", "colour"}, {"vapor pressure", "vapour"}, {"evaporative", "air washer"}};
+    for (const auto& [first, again] : rows) {
+        help.Type(again, "R");
+        const int section = help.Scrolled();
+        ASSERT_GT(section, 0) << again << ": its section must lie below the page's top for this check";
+        help.Type(first, "R");
+        help.viewer->txtPage->verticalScrollBar()->setValue(0);
+        help.Type(again, "R");
+        EXPECT_EQ(help.Scrolled(), section) << first << " then " << again;
+    }
+}
+
+// Both lists show every entry whole, at the size the viewer opens with and at the least it takes.
+TEST(HelpIndex, ListsShowTheirEntriesWhole) {
+    IndexViewer help;
+    ASSERT_NE(help.viewer, nullptr);
+    for (const int width : {help.viewer->width(), 300}) {
+        help.viewer->resize(width, help.viewer->height());
+        for (QListWidget* list : {help.viewer->lstContents, help.viewer->lstIndex}) {
+            help.viewer->tabHelp->setCurrentWidget(list == help.viewer->lstIndex ? list->parentWidget() : list);
+            QCoreApplication::processEvents();
+            int widest = 0;
+            for (int i = 0; i < list->count(); ++i)
+                widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+            EXPECT_GE(list->viewport()->width(), widest) << list->objectName().toStdString() << " at " << width;
+            EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << list->objectName().toStdString() << " at " << width;
+        }
+    }
 }
 
 }  // namespace
