@@ -207,6 +207,11 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     dialog.HelpFile = "Zolvane.hlp";
     const auto run = [&](int16_t command) { return dialog.HelpCommand = command, dialog.ShowHelp(); };
     const auto source = [](HelpViewer* viewer) { return viewer->txtPage->source().toString(); };
+    // How far the widest entry of a list reaches beyond what it shows; nothing is cut off at 0.
+    const auto cutOff = [](QListWidget* list) {
+        QCoreApplication::processEvents();
+        return list->horizontalScrollBar()->maximum();
+    };
     EXPECT_TRUE(run(Platform::HelpQuit) && !HelpViewer::Current()) << "quit with no viewer open does nothing";
 
     ASSERT_TRUE(run(Platform::HelpContents) && HelpViewer::Current());
@@ -215,20 +220,47 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
                 viewer->lstContents->count() >= 40 && source(viewer) == Platform::ManualContents);
     for (int i = 0; i < viewer->lstContents->count(); ++i)  // a cut-off entry shows whole on hover
         EXPECT_EQ(viewer->lstContents->item(i)->toolTip(), viewer->lstContents->item(i)->text().trimmed());
+    EXPECT_EQ(cutOff(viewer->lstContents), 0);
 
     ASSERT_TRUE(run(Platform::HelpSearch));  // the same window on the index, its filter focused
     EXPECT_TRUE(HelpViewer::Current() == viewer && viewer->focusWidget() == viewer->txtIndexFilter);
-    // Keywords that begin with the text first, then word starts; Down goes into the list.
-    const std::tuple<const char*, int, const char*> searches[] = {
-        {"sat", 0, "chart.html#saturation"},         {"sat", 1, "points.html#degree-of-saturation"},
-        {"color", 0, "options.html#color"},          {"colour", 1, "options.html#color"},
-        {"vapour", 0, "points.html#vapor-pressure"}, {"DEW", 0, "points.html#dew-point"}};
-    for (const auto& [typed, downs, opens] : searches) {
+    EXPECT_EQ(cutOff(viewer->lstIndex), 0);
+    // Typing highlights the best match, whatever its case: keywords that begin with the text first,
+    // then word starts. Down and Up (D, U) move the highlight within the matches; Enter opens it.
+    const auto search = [&](const char* typed, const std::string& keys) {
         viewer->txtIndexFilter->setFocus(), viewer->txtIndexFilter->clear();
         QTest::keyClicks(viewer->txtIndexFilter, typed);
-        for (int i = 0; i < downs; ++i) QTest::keyClick(viewer->focusWidget(), Qt::Key_Down);
+        for (const char key : keys)
+            QTest::keyClick(viewer->focusWidget(), key == 'D' ? Qt::Key_Down : key == 'U' ? Qt::Key_Up : Qt::Key_Return);
+    };
+    const std::tuple<const char*, const char*, const char*, const char*> searches[] = {
+        {"sat", "", "saturation curve", "chart.html#saturation"},
+        {"sat", "D", "degree of saturation", "points.html#degree-of-saturation"},
+        {"sat", "DDD", "condensate", "calculators.html#cooling"},  // stops at the last match
+        {"p", "", "PDF", "printing.html#pdf"},
+        {"e", "", "Edit menu", "lines.html#edit"},
+        {"e", "DDU", "enthalpy", "points.html#enthalpy"},
+        {"P", "D", "pressure", "options.html#pressure"},
+        {"about", "U", "About box", "start.html#help"},
+        {"evaporative", "D", "evaporative cooler", "calculators.html#waterair"},
+        {"air washer", "", "air washer", "calculators.html#waterair"},
+        {"humidifier", "", "humidifier", "calculators.html#waterair"},
+        {"steam", "", "steam", "calculators.html#waterair"},
+        {"coil", "", "cooling coil", "calculators.html#cooling"},
+        {"coil", "D", "heating coil", "calculators.html#heating"},
+        {"room", "", "room", "calculators.html#heatmoist"},
+        {"supply air", "", "supply air", "calculators.html#heatmoist"},
+        {"load", "", "load", "calculators.html#heatmoist"},
+        {"color", "", "color", "options.html#color"},
+        {"colour", "D", "colour (see color)", "options.html#color"},
+        {"vapour", "", "vapour pressure (see vapor pressure)", "points.html#vapor-pressure"},
+        {"DEW", "", "dew point", "points.html#dew-point"}};
+    for (const auto& [typed, keys, highlighted, opens] : searches) {
+        search(typed, keys);
+        const QListWidgetItem* item = viewer->lstIndex->currentItem();
+        EXPECT_EQ(item ? item->text().toStdString() : "", highlighted) << typed << " " << keys;
         QTest::keyClick(viewer->focusWidget(), Qt::Key_Return);
-        EXPECT_TRUE(source(viewer).endsWith(opens)) << typed << " opened " << source(viewer).toStdString();
+        EXPECT_EQ(source(viewer).toStdString(), std::string("qrc:/help/") + opens) << typed << " " << keys;
     }
     viewer->txtIndexFilter->setText("color");  // the keyword itself, then word starts
     QStringList shown;
@@ -244,6 +276,20 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     viewer->txtFind->setText("no such words here"), viewer->cmdFind->click();
     EXPECT_EQ(viewer->lblFindStatus->text(), "Not found");
 
+    // A keyword whose section is on the page shown scrolls back to it, however far one scrolled away.
+    const std::pair<const char*, const char*> again[] = {{"color", "colour"}, {"vapor pressure", "vapour"}};
+    for (const auto& [first, second] : again) {
+        search(second, "R");
+        const int section = viewer->txtPage->verticalScrollBar()->value();
+        search(first, "R");
+        viewer->txtPage->verticalScrollBar()->setValue(0);
+        search(second, "R");
+        EXPECT_EQ(viewer->txtPage->verticalScrollBar()->value(), section) << first << " then " << second;
+        EXPECT_GT(section, 0) << "the section must lie below the top for this to tell";
+    }
+    viewer->resize(300, viewer->height());  // the least the window takes cuts no entry either
+    EXPECT_EQ(cutOff(viewer->lstIndex), 0);
+
     EXPECT_TRUE(run(Platform::HelpQuit));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -252,107 +298,6 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     EXPECT_FALSE(run(Platform::HelpContents));
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Cannot find the help file Other.hlp."});
     EXPECT_EQ(HelpViewer::Current(), nullptr) << "closed by quit, not opened again";
-}
-
-// The help viewer opened at its index, as Help > Search Help opens it.
-struct IndexViewer {
-    IndexViewer() {
-        dialog.HelpFile = "Zolvane.hlp";
-        dialog.HelpCommand = Platform::HelpSearch;
-        dialog.ShowHelp();
-        viewer = HelpViewer::Current();
-        QCoreApplication::processEvents();
-    }
-    ~IndexViewer() {
-        dialog.HelpCommand = Platform::HelpQuit;
-        dialog.ShowHelp();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    // Types `text` afresh into the filter box, then presses `keys` (D Down, U Up, R Return) on
-    // whatever has the focus, as the keyboard would.
-    void Type(const char* text, const char* keys = "") {
-        viewer->txtIndexFilter->setFocus(), viewer->txtIndexFilter->clear();
-        QTest::keyClicks(viewer->txtIndexFilter, text);
-        for (const char* k = keys; *k; ++k)
-            QTest::keyClick(viewer->focusWidget(), *k == 'D' ? Qt::Key_Down : *k == 'U' ? Qt::Key_Up : Qt::Key_Return);
-    }
-    std::string Highlighted() const {
-        const QListWidgetItem* item = viewer->lstIndex->currentItem();
-        return item ? item->text().toStdString() : "(none)";
-    }
-    std::string Shown() const { return viewer->txtPage->source().toString().toStdString(); }
-    int Scrolled() const { return viewer->txtPage->verticalScrollBar()->value(); }
-
-    Platform::CommonDialog dialog;
-    HelpViewer* viewer = nullptr;
-};
-
-// The best match is highlighted as one types, whatever its case; Down and Up move the highlight
-// within the matches, and Enter opens the highlighted keyword at its section.
-TEST(HelpIndex, KeysMoveTheHighlightAndEnterOpensIt) {
-    IndexViewer help;
-    ASSERT_NE(help.viewer, nullptr);
-    const struct {
-        const char *typed, *keys, *highlighted, *opens;
-    } rows[] = {
-        {"p", "", "PDF", "printing.html#pdf"},
-        {"e", "", "Edit menu", "lines.html#edit"},
-        {"e", "D", "enthalpy", "points.html#enthalpy"},
-        {"e", "DDU", "enthalpy", "points.html#enthalpy"},
-        {"P", "D", "pressure", "options.html#pressure"},
-        {"sat", "DDD", "condensate", "calculators.html#cooling"},  // stops at the last match
-        {"about", "U", "About box", "start.html#help"},
-        {"evaporative", "D", "evaporative cooler", "calculators.html#waterair"},
-        {"air washer", "", "air washer", "calculators.html#waterair"},
-        {"humidifier", "", "humidifier", "calculators.html#waterair"},
-        {"steam", "", "steam", "calculators.html#waterair"},
-        {"coil", "", "cooling coil", "calculators.html#cooling"},
-        {"coil", "D", "heating coil", "calculators.html#heating"},
-        {"room", "", "room", "calculators.html#heatmoist"},
-        {"supply air", "", "supply air", "calculators.html#heatmoist"},
-        {"load", "", "load", "calculators.html#heatmoist"},
-    };
-    for (const auto& row : rows) {
-        help.Type(row.typed, row.keys);
-        EXPECT_EQ(help.Highlighted(), row.highlighted) << row.typed << " " << row.keys;
-        help.Type(row.typed, (std::string(row.keys) + 'R').c_str());
-        EXPECT_EQ(help.Shown(), std::string("qrc:/help/") + row.opens) << row.typed << " " << row.keys;
-    }
-}
-
-// A keyword whose section is on the page already shown scrolls back to that section.
-TEST(HelpIndex, KeywordOnTheShownPageScrollsToItAgain) {
-    IndexViewer help;
-    ASSERT_NE(help.viewer, nullptr);
-    const std::pair<const char*, const char*> rows[] = {
-        {"color", "colour"}, {"colour", "colour"}, {"vapor pressure", "vapour"}, {"evaporative", "air washer"}};
-    for (const auto& [first, again] : rows) {
-        help.Type(again, "R");
-        const int section = help.Scrolled();
-        ASSERT_GT(section, 0) << again << ": its section must lie below the page's top for this check";
-        help.Type(first, "R");
-        help.viewer->txtPage->verticalScrollBar()->setValue(0);
-        help.Type(again, "R");
-        EXPECT_EQ(help.Scrolled(), section) << first << " then " << again;
-    }
-}
-
-// Both lists show every entry whole, at the size the viewer opens with and at the least it takes.
-TEST(HelpIndex, ListsShowTheirEntriesWhole) {
-    IndexViewer help;
-    ASSERT_NE(help.viewer, nullptr);
-    for (const int width : {help.viewer->width(), 300}) {
-        help.viewer->resize(width, help.viewer->height());
-        for (QListWidget* list : {help.viewer->lstContents, help.viewer->lstIndex}) {
-            help.viewer->tabHelp->setCurrentWidget(list == help.viewer->lstIndex ? list->parentWidget() : list);
-            QCoreApplication::processEvents();
-            int widest = 0;
-            for (int i = 0; i < list->count(); ++i)
-                widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
-            EXPECT_GE(list->viewport()->width(), widest) << list->objectName().toStdString() << " at " << width;
-            EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << list->objectName().toStdString() << " at " << width;
-        }
-    }
 }
 
 }  // namespace
