@@ -132,7 +132,7 @@ HelpViewer::HelpViewer() {
     // its longest entry, with room kept for a scroll bar.
     for (QListWidget* list : {lstContents, lstIndex})
         list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
-                              list->verticalScrollBar()->sizeHint().width() + 16);
+                              list->verticalScrollBar()->sizeHint().width());
     PlaceBesideChart();
     // The lists as narrow as their entries allow, leaving the page the rest.
     const int pane = tabHelp->minimumSizeHint().width();

@@ -207,10 +207,10 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     dialog.HelpFile = "Zolvane.hlp";
     const auto run = [&](int16_t command) { return dialog.HelpCommand = command, dialog.ShowHelp(); };
     const auto source = [](HelpViewer* viewer) { return viewer->txtPage->source().toString(); };
-    // How far the widest entry of a list reaches beyond what it shows; nothing is cut off at 0.
+    // How far the widest entry of a list reaches beyond what the list shows.
     const auto cutOff = [](QListWidget* list) {
         QCoreApplication::processEvents();
-        return list->horizontalScrollBar()->maximum();
+        return std::max(0, list->sizeHintForColumn(0) - list->viewport()->width());
     };
     EXPECT_TRUE(run(Platform::HelpQuit) && !HelpViewer::Current()) << "quit with no viewer open does nothing";
 
@@ -287,8 +287,10 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         EXPECT_EQ(viewer->txtPage->verticalScrollBar()->value(), section) << first << " then " << second;
         EXPECT_GT(section, 0) << "the section must lie below the top for this to tell";
     }
-    viewer->resize(300, viewer->height());  // the least the window takes cuts no entry either
+    viewer->resize(300, 300);  // the least the window takes, with scroll bars, cuts no entry either
     EXPECT_EQ(cutOff(viewer->lstIndex), 0);
+    viewer->tabHelp->setCurrentIndex(0);
+    EXPECT_EQ(cutOff(viewer->lstContents), 0);
 
     EXPECT_TRUE(run(Platform::HelpQuit));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
