@@ -231,7 +231,9 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         viewer->txtIndexFilter->setFocus(), viewer->txtIndexFilter->clear();
         QTest::keyClicks(viewer->txtIndexFilter, typed);
         for (const char key : keys)
-            QTest::keyClick(viewer->focusWidget(), key == 'D' ? Qt::Key_Down : key == 'U' ? Qt::Key_Up : Qt::Key_Return);
+            QTest::keyClick(viewer->focusWidget(), key == 'D'   ? Qt::Key_Down
+                                                   : key == 'U' ? Qt::Key_Up
+                                                                : Qt::Key_Return);
     };
     const std::tuple<const char*, const char*, const char*, const char*> searches[] = {
         {"sat", "", "saturation curve", "chart.html#saturation"},
