@@ -258,6 +258,9 @@ private:
     void ShowGainRows(int first);
     void StoreRowGain(int row, int16_t index);
     void StoreSingleGain(int row);
+    // True after telling the user of a gain box whose text cannot be stored: the two
+    // single-gain boxes when asked, and the table's rows while the table is shown.
+    bool GainTextRefused(bool singleBoxes);
     void ConnectPrintHandlers();
 
     // Schematics on the picture boxes (Mode 2) and the printer page (Mode 1).
