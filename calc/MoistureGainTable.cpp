@@ -71,9 +71,13 @@ void frmZolvaneCalc::cmdMoistGain_Click() {
 void frmZolvaneCalc::scrlHMMoist_Change() {
     scrlHMMoist->setFocus();  // a row box being left stores into the gain it shows
     // A row holding text that could not be stored stays in view until it is put right.
-    if (scrlHMMoist->value() != firstShownGain_ && GainTextRefused(false)) {
+    if (const auto message =
+            scrlHMMoist->value() != firstShownGain_ ? UnstoredGainMessage(false) : std::nullopt) {
+        // Disabling the bar ends its auto-repeat, which would go on under the message.
+        scrlHMMoist->setEnabled(false), scrlHMMoist->setEnabled(true);
         const QSignalBlocker still(scrlHMMoist);
         scrlHMMoist->setValue(firstShownGain_);
+        Global::ShowMessage(*message);
         return;
     }
     ShowGainRows(scrlHMMoist->value());
@@ -182,18 +186,21 @@ void frmZolvaneCalc::cmdHMMoistCancel_Click() {
     frmMoistGainMore->setVisible(false);
 }
 
-bool frmZolvaneCalc::GainTextRefused(bool singleBoxes) {
+std::optional<std::string> frmZolvaneCalc::UnstoredGainMessage(bool singleBoxes) const {
     std::vector<std::pair<int, const QLineEdit*>> boxes;
     if (singleBoxes) boxes = {{FlowRow, txtMoistGainFlow}, {EnthalpyRow, txtMoistGainEnt}};
     for (int k = 0; k < Rows && !frmMoistGainMore->isHidden(); ++k)
         boxes.insert(boxes.end(), {{FlowRow, txtHMFlow[k]}, {EnthalpyRow, txtMHEnth[k]}});
-    for (const auto& [row, box] : boxes) {
-        if (!box->text().isEmpty() && !TypedGain(row, box)) {
-            Global::ShowMessage(row == FlowRow ? "Invalid Moisture Flowrate" : "Invalid Moisture Enthalpy");
-            return true;
-        }
-    }
-    return false;
+    for (const auto& [row, box] : boxes)
+        if (!box->text().isEmpty() && !TypedGain(row, box))
+            return row == FlowRow ? "Invalid Moisture Flowrate" : "Invalid Moisture Enthalpy";
+    return std::nullopt;
+}
+
+bool frmZolvaneCalc::GainTextRefused(bool singleBoxes) {
+    const std::optional<std::string> message = UnstoredGainMessage(singleBoxes);
+    if (message) Global::ShowMessage(*message);
+    return message.has_value();
 }
 
 void frmZolvaneCalc::StorePendingGainEdit() {

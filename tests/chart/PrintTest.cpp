@@ -123,7 +123,8 @@ TEST_F(PrintTest, MetricLineChangesOnThePanelAndThePageMatchSI) {
         {"lblDeltaSpVolVal", change(&P::SpVol, 0.3048 * 0.3048 * 0.3048 / 0.45359237, 99)}};
     Print();
     // The line table's row: the texts printed at the height of its From point, after its title.
-    auto r = std::ranges::find_if(page.records, [](auto& r) { return r.text == "Process Lines (Change in Properties)"; });
+    auto r = std::ranges::find_if(page.records,
+                                  [](auto& r) { return r.text == "Process Lines (Change in Properties)"; });
     r = std::find_if(r, page.records.end(), [](auto& r) { return r.op == Op::Print && r.text == "1"; });
     std::vector<std::string> printed;
     for (const float y = r == page.records.end() ? 0 : r->y1; r != page.records.end(); ++r)
