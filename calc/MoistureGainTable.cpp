@@ -191,9 +191,12 @@ std::optional<std::string> frmZolvaneCalc::UnstoredGainMessage(bool singleBoxes)
     if (singleBoxes) boxes = {{FlowRow, txtMoistGainFlow}, {EnthalpyRow, txtMoistGainEnt}};
     for (int k = 0; k < Rows && !frmMoistGainMore->isHidden(); ++k)
         boxes.insert(boxes.end(), {{FlowRow, txtHMFlow[k]}, {EnthalpyRow, txtMHEnth[k]}});
-    for (const auto& [row, box] : boxes)
-        if (!box->text().isEmpty() && !TypedGain(row, box))
-            return row == FlowRow ? "Invalid Moisture Flowrate" : "Invalid Moisture Enthalpy";
+    for (const auto& [row, box] : boxes) {
+        if (box->text().isEmpty() || TypedGain(row, box)) continue;
+        // A number too large for a float is told as the input check tells it.
+        if (ReadNumber(box)) return InvalidInput;
+        return row == FlowRow ? "Invalid Moisture Flowrate" : "Invalid Moisture Enthalpy";
+    }
     return std::nullopt;
 }
 

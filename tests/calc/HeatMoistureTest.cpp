@@ -138,9 +138,9 @@ TEST_F(HeatMoistureTest, RefusedGainTextsStayAsTypedAndAddNothing) {
         {true, "txtMoistGainEnt", "2abc", enthalpy, ""},
         {true, "txtMoistGainEnt", "inf", enthalpy, ""},
         {true, "txtMoistGainEnt", "1e39", "Invalid Input", ""},
-        {false, "txtMoistGainFlow", "3e38", flow, ""},  // a float in kg/hr, none in lb/hr
+        {false, "txtMoistGainFlow", "3e38", "Invalid Input", ""},  // a float in kg/hr, none in lb/hr
         {true, "txtHMFlow(0)", "1,5", flow, flow},
-        {true, "txtHMFlow(0)", "1e39", flow, flow},
+        {true, "txtHMFlow(0)", "1e39", "Invalid Input", "Invalid Input"},
         {true, "txtMHEnth(0)", "2abc", enthalpy, enthalpy},
         {true, "txtMHEnth(0)", "inf", enthalpy, enthalpy},
         {true, "txtHMFlow(1)", "2abc", flow, flow},  // a new gain: not appended
