@@ -118,6 +118,8 @@ bool frmZolvaneCalc::CalcInputCheck() {
                 return false;
             }
         }
+        // The gains are read from the table: a gain box must hold a gain that could be stored.
+        if (f.frame == frmHeatMoist && GainTextRefused(true)) return false;
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -49,6 +50,8 @@ void CreateGains(int last) {
 }  // namespace
 
 void frmZolvaneCalc::cmdMoistGain_Click() {
+    // Pressed again with the table open: its rows are not rewritten over a refused text.
+    if (!frmMoistGainMore->isHidden() && GainTextRefused(false)) return;
     HeatMoistInput_Change();
     frmMoistGainMore->setVisible(true);
     const int n = Global::NumMoistGains;
@@ -67,6 +70,16 @@ void frmZolvaneCalc::cmdMoistGain_Click() {
 
 void frmZolvaneCalc::scrlHMMoist_Change() {
     scrlHMMoist->setFocus();  // a row box being left stores into the gain it shows
+    // A row holding text that could not be stored stays in view until it is put right.
+    if (const auto message =
+            scrlHMMoist->value() != firstShownGain_ ? UnstoredGainMessage(false) : std::nullopt) {
+        // Disabling the bar ends its auto-repeat, which would go on under the message.
+        scrlHMMoist->setEnabled(false), scrlHMMoist->setEnabled(true);
+        const QSignalBlocker still(scrlHMMoist);
+        scrlHMMoist->setValue(firstShownGain_);
+        Global::ShowMessage(*message);
+        return;
+    }
     ShowGainRows(scrlHMMoist->value());
 }
 
@@ -82,6 +95,7 @@ void frmZolvaneCalc::ShowGainRows(int first) {
 
 void frmZolvaneCalc::cmdHMMoistAdd_Click() {
     StorePendingGainEdit();
+    if (GainTextRefused(false)) return;
     if (Global::NumMoistGains < Rows) return;  // empty rows are already there
     const int max = scrlHMMoist->maximum() + 1;
     if (max + Rows - 1 > Global::MaxCount) return;  // the last row would show gain 32768
@@ -109,8 +123,9 @@ void frmZolvaneCalc::StoreRowGain(int row, int16_t index) {
     }
     const int r = firstShownGain_ + index;
     const std::optional<float> value = TypedGain(row, box);
-    if (!value || r > Global::MaxCount) {
-        box->setText(r <= NumMoistGains ? ShownGain(row, r) : "");
+    if (!value) return;  // kept as typed, for OK or Calculate to refuse
+    if (r > Global::MaxCount) {
+        box->setText("");
         return;
     }
     if (r > NumMoistGains) {
@@ -135,10 +150,7 @@ void frmZolvaneCalc::StoreSingleGain(int row) {
     QLineEdit* box = row == FlowRow ? txtMoistGainFlow : txtMoistGainEnt;
     if (box->text().isEmpty()) box->setText("0.0");
     const std::optional<float> value = TypedGain(row, box);
-    if (!value) {
-        box->setText(NumMoistGains >= 1 ? ShownGain(row, 1) : "");
-        return;
-    }
+    if (!value) return;  // kept as typed, for Calculate to refuse
     // After OK has dropped every gain, the boxes bring gain 1 back.
     if (NumMoistGains < 1) CreateGains(1);
     MoistGains(row, 1) = *value;
@@ -148,6 +160,7 @@ void frmZolvaneCalc::cmdHMMoistOK_Click() {
     RunGuarded([this] {
         using namespace Global;
         StorePendingGainEdit();
+        if (GainTextRefused(false)) return;
         // Gains with flow and enthalpy both 0 are dropped; the others keep their order.
         std::vector<std::pair<float, float>> kept;
         const int n = std::min<int>(NumMoistGains, MoistGains.UBound(1));
@@ -169,7 +182,28 @@ void frmZolvaneCalc::cmdHMMoistOK_Click() {
 
 void frmZolvaneCalc::cmdHMMoistCancel_Click() {
     StorePendingGainEdit();
+    ShowGainRows(firstShownGain_);  // a text that could not be stored is dropped
     frmMoistGainMore->setVisible(false);
+}
+
+std::optional<std::string> frmZolvaneCalc::UnstoredGainMessage(bool singleBoxes) const {
+    std::vector<std::pair<int, const QLineEdit*>> boxes;
+    if (singleBoxes) boxes = {{FlowRow, txtMoistGainFlow}, {EnthalpyRow, txtMoistGainEnt}};
+    for (int k = 0; k < Rows && !frmMoistGainMore->isHidden(); ++k)
+        boxes.insert(boxes.end(), {{FlowRow, txtHMFlow[k]}, {EnthalpyRow, txtMHEnth[k]}});
+    for (const auto& [row, box] : boxes) {
+        if (box->text().isEmpty() || TypedGain(row, box)) continue;
+        // A number too large for a float is told as the input check tells it.
+        if (ReadNumber(box)) return InvalidInput;
+        return row == FlowRow ? "Invalid Moisture Flowrate" : "Invalid Moisture Enthalpy";
+    }
+    return std::nullopt;
+}
+
+bool frmZolvaneCalc::GainTextRefused(bool singleBoxes) {
+    const std::optional<std::string> message = UnstoredGainMessage(singleBoxes);
+    if (message) Global::ShowMessage(*message);
+    return message.has_value();
 }
 
 void frmZolvaneCalc::StorePendingGainEdit() {

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 class QAction;
 class QGroupBox;
@@ -258,6 +260,10 @@ private:
     void ShowGainRows(int first);
     void StoreRowGain(int row, int16_t index);
     void StoreSingleGain(int row);
+    // The message of the first gain box whose text cannot be stored: the two single-gain
+    // boxes when asked, and the table's rows while the table is shown.
+    std::optional<std::string> UnstoredGainMessage(bool singleBoxes) const;
+    bool GainTextRefused(bool singleBoxes);  // true after showing that message
     void ConnectPrintHandlers();
 
     // Schematics on the picture boxes (Mode 2) and the printer page (Mode 1).

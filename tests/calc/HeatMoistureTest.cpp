@@ -122,6 +122,75 @@ TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
     EXPECT_EQ(Global::NumPoints, made);
 }
 
+// A gain typed so that it cannot be stored stays as typed and stores nothing; Calculate and
+// the table's OK refuse it with that box's message, and no point or line is added.
+TEST_F(HeatMoistureTest, RefusedGainTextsStayAsTypedAndAddNothing) {
+    CalcPress("cmdHMInputParam"), CalcChoose("optHMInputFlow"), CalcPress("cmdHMInputOK");
+    CalcType("txtHMInputParam", "50");
+    const char *flow = "Invalid Moisture Flowrate", *enthalpy = "Invalid Moisture Enthalpy";
+    // Units, box, text, the message of Calculate (and of OK for a row, "" for a single-gain box).
+    const std::tuple<bool, const char*, const char*, const char*, const char*> rows[] = {
+        {true, "txtMoistGainFlow", "1,5", flow, ""},
+        {true, "txtMoistGainFlow", "2abc", flow, ""},
+        {true, "txtMoistGainFlow", "inf", flow, ""},
+        {true, "txtMoistGainFlow", "1e39", "Invalid Input", ""},
+        {true, "txtMoistGainEnt", "1,5", enthalpy, ""},
+        {true, "txtMoistGainEnt", "2abc", enthalpy, ""},
+        {true, "txtMoistGainEnt", "inf", enthalpy, ""},
+        {true, "txtMoistGainEnt", "1e39", "Invalid Input", ""},
+        {false, "txtMoistGainFlow", "3e38", "Invalid Input", ""},  // a float in kg/hr, none in lb/hr
+        {true, "txtHMFlow(0)", "1,5", flow, flow},
+        {true, "txtHMFlow(0)", "1e39", "Invalid Input", "Invalid Input"},
+        {true, "txtMHEnth(0)", "2abc", enthalpy, enthalpy},
+        {true, "txtMHEnth(0)", "inf", enthalpy, enthalpy},
+        {true, "txtHMFlow(1)", "2abc", flow, flow},  // a new gain: not appended
+    };
+    for (const auto& [us, box, text, calculated, ok] : rows) {
+        if (!us) UseUnits(false);
+        const bool row = *ok != 0;
+        if (row) CalcPress("cmdMoistGain");
+        const QString before = CalcText(box);
+        Enter(box, text), messages.clear(), CalcPress("cmdHMCalc");
+        if (row) CalcPress("cmdHMMoistOK");  // refused too: the table stays open
+        EXPECT_EQ(std::tuple(Told(), CalcText(box), CalcShown("frmMoistGainMore"), Global::NumPoints,
+                             Global::NumMoistGains, Global::MoistGains(1, 1), Global::MoistGains(2, 1)),
+                  std::tuple(row ? Texts{calculated, ok} : Texts{calculated}, QString(text), row, int16_t{1},
+                             int16_t{1}, 10.0f, 1100.0f))
+            << box << " " << text;
+        UseUnits(true), Enter(box, before);
+        if (row) CalcPress("cmdHMMoistOK");
+    }
+    EXPECT_TRUE(Lines().empty());
+    messages.clear(), CalcPress("cmdHMCalc");
+    EXPECT_EQ(std::pair(Told(), Global::NumPoints), std::pair(Texts{}, int16_t{2})) << "the gains put right";
+
+    // Six gains with a refused text in the table: it stays in view and in its box through a
+    // scroll and Add a Row; Cancel drops it and the stored gain shows again.
+    CalcPress("cmdMoistGain");
+    for (int k = 1; k < 5; ++k) Enter(QString("txtHMFlow(%1)").arg(k), "1");
+    CalcPress("cmdHMMoistAdd"), Enter("txtHMFlow(4)", "6");
+    Enter("txtHMFlow(4)", "6x");
+    auto* bar = CalcFind<QScrollBar>("scrlHMMoist");
+    for (const bool scroll : {true, false}) {
+        messages.clear();
+        scroll ? bar->setValue(1) : CalcPress("cmdHMMoistAdd");
+        EXPECT_EQ(std::tuple(Told(), bar->value(), bar->maximum(), Row("txtHMFlow", 4)),
+                  std::tuple(Texts{flow}, 2, 2, QString("6x")))
+            << scroll;
+    }
+    messages.clear(), CalcPress("cmdMoistGain");
+    EXPECT_EQ(std::pair(Told(), Row("txtHMFlow", 4)), std::pair(Texts{flow}, QString("6x"))) << "reopened";
+    CalcPress("cmdHMMoistCancel"), CalcPress("cmdMoistGain");  // now gains 3 to 7
+    EXPECT_EQ(Row("txtHMFlow", 3) + "|" + QString::number(Global::MoistGains(1, 6)), "6.000|6");
+
+    // Print (as Save) stores the gain still in its box first: a refused one stays as typed.
+    Platform::RecordingSurface page{11520, 15120};
+    CalcFind<QWidget>("txtMoistGainFlow")->setFocus(), CalcType("txtMoistGainFlow", "2abc");
+    Platform::SetPrinterPage(&page), CalcTrigger("mnuFilePrint"), Platform::SetPrinterPage(nullptr);
+    EXPECT_EQ(std::pair(CalcText("txtMoistGainFlow"), Global::MoistGains(1, 1)),
+              std::pair(QString("2abc"), 10.0f));
+}
+
 TEST_F(HeatMoistureTest, TableAppendsFillsGapsCompactsAndEditsTheGainShown) {
     CalcPress("cmdMoistGain");
     EXPECT_EQ(Row("txtHMFlow", 0), "10.00");
@@ -130,9 +199,9 @@ TEST_F(HeatMoistureTest, TableAppendsFillsGapsCompactsAndEditsTheGainShown) {
     EXPECT_EQ(Row("txtHMFlow", 2) + "|" + Row("txtMHEnth", 2), "0.0|");
     Enter("txtMHEnth(4)", "");  // an empty box left: "0.0", nothing stored
     EXPECT_EQ(Row("txtMHEnth", 4), "0.0");
-    Enter("txtHMFlow(3)", "abc");  // not a number: the stored value comes back
-    EXPECT_EQ(Row("txtHMFlow", 3), "4.000");
-    CalcPress("cmdHMMoistOK");
+    Enter("txtHMFlow(3)", "abc");  // not a number: kept as typed, nothing stored
+    EXPECT_EQ(Row("txtHMFlow", 3) + "|" + QString::number(Global::MoistGains(1, 4)), "abc|4");
+    Enter("txtHMFlow(3)", "4"), CalcPress("cmdHMMoistOK");
     ASSERT_EQ(Global::NumMoistGains, 2);
     EXPECT_TRUE(Global::MoistGains(1, 2) == 4 && Global::MoistGains(2, 2) == 0);
 

@@ -97,6 +97,46 @@ TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
     EXPECT_FALSE(Text("Process Lines (Change in Properties)"));
 }
 
+// Metric changes along a line, on the panel and on the page, against SI worked out here: a
+// temperature change x 5/9 (no offset), 1 BTU/lb = 2.326 kJ/kg with no 17.873 kJ/kg datum in a
+// change, 1 psi = 0.00689476 MPa, 1 ft3/lb = 0.3048^3 / 0.45359237 m3/kg.
+TEST_F(PrintTest, MetricLineChangesOnThePanelAndThePageMatchSI) {
+    UseUnits(false);
+    AddPoint({{"DryBulb", "10"}, {"RelHumid", "30"}}), AddPoint({{"DryBulb", "90"}, {"RelHumid", "80"}});
+    SetLines({{1, 2}}), Trigger("mnuOptionsProcess");
+    const Global::StatePoint &f = Global::Points(1), &t = Global::Points(2);
+    const auto change = [&](float Global::StatePoint::*field, double factor, int digits) {
+        return Global::FormatValue((static_cast<double>(t.*field) - f.*field) * factor, digits);
+    };
+    using P = Global::StatePoint;
+    const std::pair<const char*, std::string> columns[] = {
+        {"lblFromVal", "1"},
+        {"lblToVal", "2"},
+        {"lblDeltaDryVal", change(&P::DryBulb, 5 / 9.0, 2)},
+        {"lblDeltaWetVal", change(&P::WetBulb, 5 / 9.0, 2)},
+        {"lblDeltaDewVal", change(&P::DewPoint, 5 / 9.0, 2)},
+        {"lblDeltaRHVal", change(&P::RelHumid, 100, 99)},
+        {"lblDeltahVal", change(&P::Enthalpy, 2.326, 99)},
+        {"lblDeltaWVal", change(&P::HumidRatio, 1, 99)},
+        {"lblDeltaVPVal", change(&P::VaporPress, 0.00689476, 99)},
+        {"lblDeltaUVal", change(&P::SatDegree, 100, 99)},
+        {"lblDeltaSpVolVal", change(&P::SpVol, 0.3048 * 0.3048 * 0.3048 / 0.45359237, 99)}};
+    Print();
+    // The line table's row: the texts printed at the height of its From point, after its title.
+    auto r = std::ranges::find_if(page.records,
+                                  [](auto& r) { return r.text == "Process Lines (Change in Properties)"; });
+    r = std::find_if(r, page.records.end(), [](auto& r) { return r.op == Op::Print && r.text == "1"; });
+    std::vector<std::string> printed;
+    for (const float y = r == page.records.end() ? 0 : r->y1; r != page.records.end(); ++r)
+        if (r->op == Op::Print && r->y1 == y) printed.push_back(r->text);
+    ASSERT_EQ(printed.size(), std::size(columns));
+    for (std::size_t c = 0; c < std::size(columns); ++c) {
+        const auto& [label, expected] = columns[c];
+        EXPECT_EQ(ChartWindowTest::Text(QString(label) + "(1)").toStdString(), expected) << label;
+        EXPECT_EQ(printed[c], expected) << "printed " << label;
+    }
+}
+
 // The real page: drawn into a private draft, then to a printer of a stand-in print service or
 // over the PDF file; whatever fails is told, the last good PDF stays and no draft is left.
 TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) {
