@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 
+#include "Atmosphere.h"
 #include "ChartFile.h"
 #include "ChartFileMutation.h"
+#include "ChartTables.h"
+#include "EngineFixture.h"
 
 namespace {
 
@@ -61,7 +65,9 @@ TEST(ChartFile, WritesTheKnownBytesAndReadsEverySectionBack) {
 TEST(ChartFile, DamageIsReportedByStage) {
     // One point: dry bulb, wet bulb, dew point, RH, enthalpy, W, then a tiny vapour pressure and
     // a degree of saturation of 2, as a wet bulb above the dry bulb gives.
-    auto one = [](const char* f) { return Head + "#FALSE#,0\r\n1\r\n" + f + ",1E-10,2,13,255,0,0\r\n"; };
+    auto one = [](const char* f, const char* spVol = "13") {
+        return Head + "#FALSE#,0\r\n1\r\n" + f + ",1E-10,2," + spVol + ",255,0,0\r\n";
+    };
     // Damaged texts by the stage that refuses them: opening, points, lines.
     const std::vector<std::string> damaged[] = {
         {"", "#TRUE#,#MAYBE#" + Head.substr(13), Head.substr(0, 48) + "5" + Head.substr(49),  // a style of 5
@@ -70,18 +76,77 @@ TEST(ChartFile, DamageIsReportedByStage) {
          Head + "#TRUE#,0\r\n1\r\n\"1\",\"2\",\"3\",#TRUE#,#FALSE#,\"4\"\r\nxx"},
         {Head + "#FALSE#,0\r\n2\r\n" + Point + "535.67,520.1\r\n", one("0,520,510,.5,28,.009"),
          one("535,-1,510,.5,28,.009"), one("535,520,-5,.5,28,.009"), one("535,520,510,1.01,28,.009"),
-         one("535,520,510,-.01,28,.009"), one("535,520,510,.5,28,-1E-06")},
+         one("535,520,510,-.01,28,.009"), one("535,520,510,.5,28,-1E-06"),
+         // No state boils at the highest pressure, nor holds or carries this much.
+         one("5E+25,520,510,.5,28,.009"), one("535,690,510,.5,28,.009"), one("535,520,9.2E+18,.5,28,.009"),
+         one("535,520,510,.5,28,2.1E+09"), one("535,520,510,.5,3E+10,.009"), one("535,520,510,.5,-111,0"),
+         one("535,520,510,.5,28,.009", "0"), one("535,520,510,.5,28,.009", "2E+09")},
         {TwoLines + "1,2\r\n1,99\r\n", TwoLines + "1,0\r\n1,2\r\n", TwoLines + "1,2\r\n"}};
     for (int stage = 0; stage < 3; ++stage)
         for (const std::string& text : damaged[stage])
             EXPECT_EQ(Resaved(text), "refused at " + std::to_string(stage)) << text;
     // Values the solvers leave: RH rounded above 1, more above a wet bulb above the dry bulb,
     // enthalpy below 0, no water.
-    for (const char* kept :
-         {"535,520,510,1.000001,28,.009", "535,600,510,1.5,28,.009", "535,520,510,.5,-48,0"})
+    for (const char* kept : {"535,520,510,1.000001,28,.009", "535,600,510,1.5,28,.009", "535,520,510,.5,-48,0",
+                             "131.67,131.67,131.67,1,-78.72,0"})
         EXPECT_TRUE(ParseChartFile(one(kept)).data) << kept;
     // A half-drawn last line, as older writers left it, is dropped.
     EXPECT_EQ(Resaved(TwoLines + "1,2\r\n2,0\r\n"), ChartFileText(TwoPoints()));
+}
+
+// The hottest temperature (R) whose saturation pressure stays below `press`.
+float Hottest(double press) {
+    float below = 131.67f, above = 1800;
+    while (std::nextafter(below, above) != above) {
+        const float mid = below + (above - below) / 2;
+        (Global::CalcSatPress(mid) < press ? below : above) = mid;
+    }
+    return below;
+}
+
+// Every state the solvers leave is read back: all six, at both ends of the pressure range and
+// at pressures one float step above the saturation pressure of a hot wet bulb (the wettest air
+// there is), from the coldest temperature that can be typed (-200 C) to the boiling point,
+// saturated to nearly dry, wet bulbs above dry bulbs included.
+TEST(ChartFile, EveryStateTheSolversLeaveIsRead) {
+    RecordingMessageSink sink;
+    Global::ResetState();
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const float coldest = 131.67f;
+    const double ends[] = {Chart::FromAltitude(Chart::AltitudeLimit)->press,
+                           Chart::FromAltitude(Chart::AltitudeFloor)->press};
+    int solved = 0, refused = 0;
+    std::string first;
+    float wettest = 0;
+    for (int round = 0; round < 30000; ++round) {
+        double press = ends[round % 2];
+        if (round % 3 == 2)
+            press = std::nextafter(Global::CalcSatPress(static_cast<float>(Hottest(ends[0]) + 55 * unit(random))),
+                                   1e9f);
+        Global::Press = static_cast<float>(press), Global::PressInHg = static_cast<float>(press * 2.036026);
+        const float hottest = Hottest(press);
+        auto temperature = [&] {
+            const double pick = unit(random);
+            return pick < 0.25 ? coldest : pick < 0.5 ? hottest : static_cast<float>(coldest + (hottest - coldest) * unit(random));
+        };
+        auto relHumid = [&] {
+            const double pick = unit(random);
+            return pick < 0.25 ? 1.0f : static_cast<float>(pick < 0.5 ? std::pow(10, -40 * unit(random)) : unit(random));
+        };
+        const Solver& s = kSolvers[round / 3 % 6];
+        *s.first = temperature(), *s.second = s.second == &Global::RelHumid ? relHumid() : temperature();
+        if (!s.solve()) continue;
+        ++solved;
+        wettest = std::max(wettest, Global::HumidRatio);
+        ChartFileData data;
+        data.Points = {Chart::CurrentRecord()};
+        const std::string text = ChartFileText(data);
+        if (!ParseChartFile(text).data && refused++ == 0) first = std::string(s.name) + " " + text.substr(text.rfind("\r\n1\r\n"));
+    }
+    EXPECT_EQ(refused, 0) << first;
+    EXPECT_GT(solved, 10000);
+    EXPECT_GT(wettest, 1.3e7f);  // the wettest air was reached
 }
 
 // The writer takes only what the reader takes back: counts, line ends, points, gains.
