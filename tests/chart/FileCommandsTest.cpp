@@ -76,6 +76,29 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     EXPECT_EQ(ReadFile("third.zlv"), ReadFile("again.zlv"));
 }
 
+// With automatic scaling on, a point no state can have is refused before it moves the limits.
+TEST_F(FileCommandsTest, PointsNoStateHasLeaveChartAndLimitsAlone) {
+    Trigger("mnuOptionsChart"), Tick("chkAutoScale"), Press("cmdScaleCancel");
+    MakeChart({"60", "75"}, {1, 2});
+    ASSERT_EQ(Choose("mnuFileSave", "plant"), "");
+    const auto limits = [] {
+        return std::to_string(Global::ChartMaxDry) + " " + std::to_string(Global::ChartMinDry) + " " +
+               std::to_string(Global::ChartMaxDew);
+    };
+    const std::string before = State() + limits();
+    const std::pair<float Global::StatePoint::*, float> damage[] = {
+        {&Global::StatePoint::DewPoint, 9.2e18f},
+        {&Global::StatePoint::HumidRatio, 2.1e9f},
+        {&Global::StatePoint::DryBulb, 5e25f}};
+    for (const auto& [field, value] : damage) {
+        auto data = Chart::ParseChartFile(ReadFile("plant.zlv")).data.value();
+        data.Points[1].*field = value;
+        WriteFile("bad.zlv", Chart::ChartFileText(data));
+        EXPECT_EQ(Choose("mnuFileOpen", "bad.zlv"), "Error Reading data|0|Viduvaduderoru\n") << value;
+        EXPECT_EQ(State() + limits(), before) << value;
+    }
+}
+
 TEST_F(FileCommandsTest, ClearAllEndsAsOneByOneDeletion) {
     std::string ends[2];
     Window();
