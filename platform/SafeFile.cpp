@@ -75,8 +75,8 @@ void RemoveLeftovers(const std::string& folder) {
     while (const dirent* entry = ::readdir(list)) {
         struct stat info {};
         if (IsTemporaryName(entry->d_name) &&
-            ::fstatat(::dirfd(list), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
-            info.st_uid == ::geteuid() && now - info.st_mtime > LeftoverAge)
+            ::fstatat(::dirfd(list), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && now - info.st_mtime > LeftoverAge)
             ::unlinkat(::dirfd(list), entry->d_name, 0);
     }
     ::closedir(list);
@@ -89,7 +89,8 @@ int CreateTemporary(const std::string& folder, std::string& temp) {
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = folder + "/" + TempPrefix;
-        for (std::size_t i = 0; i < TempRandomLength; ++i) temp += TempLetters[random() % (sizeof TempLetters - 1)];
+        for (std::size_t i = 0; i < TempRandomLength; ++i)
+            temp += TempLetters[random() % (sizeof TempLetters - 1)];
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

@@ -82,15 +82,12 @@ TEST_F(FileCommandsTest, PointsNoStateHasLeaveChartAndLimitsAlone) {
     MakeChart({"60", "75"}, {1, 2});
     ASSERT_EQ(Choose("mnuFileSave", "plant"), "");
     const auto limits = [] {
-        return std::to_string(Global::ChartMaxDry) + " " + std::to_string(Global::ChartMinDry) + " " +
-               std::to_string(Global::ChartMaxDew);
+        return std::to_string(Global::ChartMinDry) + std::to_string(Global::ChartMaxDew);
     };
-    const std::string before = State() + limits();
-    const std::pair<float Global::StatePoint::*, float> damage[] = {
-        {&Global::StatePoint::DewPoint, 9.2e18f},
-        {&Global::StatePoint::HumidRatio, 2.1e9f},
-        {&Global::StatePoint::DryBulb, 5e25f}};
-    for (const auto& [field, value] : damage) {
+    const std::string before = State() + limits();  // State() holds the highest dry bulb
+    using P = Global::StatePoint;
+    for (auto [field, value] :
+         {std::pair{&P::DewPoint, 9.2e18f}, {&P::HumidRatio, 2.1e9f}, {&P::DryBulb, 5e25f}}) {
         auto data = Chart::ParseChartFile(ReadFile("plant.zlv")).data.value();
         data.Points[1].*field = value;
         WriteFile("bad.zlv", Chart::ChartFileText(data));

@@ -1,12 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -40,31 +40,31 @@ struct SaveRow {
     Leftover leftover = {};
 };
 
-const SaveRow Rows[] = {{"NoSpace", 8, false, false, "a.zlv", nullptr, 100, 0644},
-                        {"NoInodes", 3, false, false, "a.zlv", nullptr, 100, 0644},
-                        {"NameTooLong", 0, false, false, std::string(NAME_MAX + 1, 'z'), nullptr, -1, 0},
-                        {"LongName", 0, false, true, std::string(250, 'z'), nullptr, -1, 0},
-                        {"ReadOnlyFile", 0, false, false, "a.zlv", nullptr, 100, 0444},
-                        {"FolderRefusesNewFiles", 0, true, true, "a.zlv", nullptr, 100, 0644},
-                        {"FolderRefusesShorter", 0, true, true, "a.zlv", nullptr, 10000, 0644},
-                        {"FolderRefusesNoSpace", 8, true, false, "a.zlv", nullptr, 100, 0644},
-                        {"Link", 0, false, true, "a.zlv", "real/b.zlv", 100, 0640},
-                        {"LinkToNewFile", 0, false, true, "a.zlv", "real/b.zlv", -1, 0},
-                        {"OtherOwnerKept", 0, false, true, "a.zlv", nullptr, 100, 0644, 1000, true},
-                        {"OwnerNotOursInPlace", 0, false, true, "a.zlv", nullptr, 100, 0666, 1000},
-                        {"HardLinkSeesNewText", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, "b.zlv"},
-                        {"StaleLeftoverRemoved", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, nullptr,
-                         {".zlv-Ab3xY9", 60, false, 0, true}},
-                        {"FreshLeftoverKept", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, nullptr,
-                         {".zlv-Ab3xY9", 2}},
-                        {"LongerNameKept", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, nullptr,
-                         {".zlv-Ab3xY9.zlv", 60}},
-                        {"OtherLetterKept", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, nullptr,
-                         {".zlv-Ab3x~9", 60}},
-                        {"OthersLeftoverKept", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, nullptr,
-                         {".zlv-Ab3xY9", 60, false, 1000}},
-                        {"LinkLeftoverKept", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, nullptr,
-                         {".zlv-Ab3xY9", 60, true}}};
+// A plain save with a leftover beside the target.
+SaveRow Beside(const char* name, Leftover leftover) {
+    return {name, 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, nullptr, leftover};
+}
+
+const SaveRow Rows[] = {
+    {"NoSpace", 8, false, false, "a.zlv", nullptr, 100, 0644},
+    {"NoInodes", 3, false, false, "a.zlv", nullptr, 100, 0644},
+    {"NameTooLong", 0, false, false, std::string(NAME_MAX + 1, 'z'), nullptr, -1, 0},
+    {"LongName", 0, false, true, std::string(250, 'z'), nullptr, -1, 0},
+    {"ReadOnlyFile", 0, false, false, "a.zlv", nullptr, 100, 0444},
+    {"FolderRefusesNewFiles", 0, true, true, "a.zlv", nullptr, 100, 0644},
+    {"FolderRefusesShorter", 0, true, true, "a.zlv", nullptr, 10000, 0644},
+    {"FolderRefusesNoSpace", 8, true, false, "a.zlv", nullptr, 100, 0644},
+    {"Link", 0, false, true, "a.zlv", "real/b.zlv", 100, 0640},
+    {"LinkToNewFile", 0, false, true, "a.zlv", "real/b.zlv", -1, 0},
+    {"OtherOwnerKept", 0, false, true, "a.zlv", nullptr, 100, 0644, 1000, true},
+    {"OwnerNotOursInPlace", 0, false, true, "a.zlv", nullptr, 100, 0666, 1000},
+    {"HardLinkSeesNewText", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, "b.zlv"},
+    Beside("StaleLeftoverRemoved", {".zlv-Ab3xY9", 60, false, 0, true}),
+    Beside("FreshLeftoverKept", {".zlv-Ab3xY9", 2}),
+    Beside("LongerNameKept", {".zlv-Ab3xY9.zlv", 60}),
+    Beside("OtherLetterKept", {".zlv-Ab3x~9", 60}),
+    Beside("OthersLeftoverKept", {".zlv-Ab3xY9", 60, false, 1000}),
+    Beside("LinkLeftoverKept", {".zlv-Ab3xY9", 60, true})};
 
 // The bytes as runs ("100o "), so a failure says what the file held.
 std::string Runs(const std::string& text) {
@@ -86,7 +86,8 @@ protected:
     // Hands a file to another user with root's power, taken back for the moment.
     static void GiveTo(const fs::path& path, uid_t owner) {
         const uid_t was = ::geteuid();
-        if (::setresuid(-1, 0, -1) != 0 || ::lchown(path.c_str(), owner, owner) != 0 || ::setresuid(-1, was, -1) != 0)
+        if (::setresuid(-1, 0, -1) != 0 || ::lchown(path.c_str(), owner, owner) != 0 ||
+            ::setresuid(-1, was, -1) != 0)
             std::abort();
     }
     static std::string Owner(const fs::path& path) {
@@ -115,7 +116,8 @@ TEST_F(SafeFileTest, OnlyASmallRegularFileIsRead) {
 // Whatever stops a save, the old file stays byte for byte and no temporary file is left.
 TEST_P(SaveTest, SaveReplacesTheRealFileOrLeavesItAsItWas) {
     const SaveRow& row = GetParam();
-    if (!root && (row.owner || row.asRoot || row.leftover.owner)) GTEST_SKIP() << "only root gives files away";
+    if (!root && (row.owner || row.asRoot || row.leftover.owner))
+        GTEST_SKIP() << "only root gives files away";
     const std::string tmpfs = "size=64k,nr_inodes=" + std::to_string(row.tmpfsInodes);
     if (row.tmpfsInodes && !(mounted = ::mount("tmpfs", dir.c_str(), "tmpfs", 0, tmpfs.c_str()) == 0))
         GTEST_SKIP() << "no tmpfs may be mounted here: " << std::strerror(errno);
