@@ -79,7 +79,9 @@ constexpr float Global::StatePoint::*PointFields[] = {
     &Global::StatePoint::MarkerColor, &Global::StatePoint::PlotX,     &Global::StatePoint::PlotY};
 
 // The most a state holds. No solver hands back a temperature at or above the boiling point at
-// the highest pressure the chart takes (a dew point from the correlation stays below it too).
+// the highest pressure the chart takes; nor does the dew-point correlation, down to vapour
+// pressures of 1e-15 psia (below, it climbs back up, but only an exact cancellation in the
+// wet-bulb relation could leave air that dry).
 // A humidity ratio is at most that of air saturated at a wet bulb whose saturation pressure is
 // one float step below the barometric pressure, 0.62198 * p / (P - p) < 0.62198 * 2^24, which
 // a wet bulb above the dry bulb raises by (1093 - 0.556 tw) / (1093 + 0.444 t - tw), below 1.34
