@@ -43,11 +43,20 @@ bool IsChartAltitude(float feet) {
     return feet >= AltitudeFloor && feet <= AltitudeLimit;
 }
 
+constexpr double PressureSlack = 1e-6;  // a few float steps
+
+double LowestChartPressure() {
+    static const double lowest = FromAltitude(AltitudeLimit)->press * (1 - PressureSlack);
+    return lowest;
+}
+
+double HighestChartPressure() {
+    static const double highest = FromAltitude(AltitudeFloor)->press * (1 + PressureSlack);
+    return highest;
+}
+
 bool IsChartPressure(float psia) {
-    constexpr double slack = 1e-6;  // a few float steps
-    static const double lowest = FromAltitude(AltitudeLimit)->press * (1 - slack);
-    static const double highest = FromAltitude(AltitudeFloor)->press * (1 + slack);
-    return psia >= lowest && psia <= highest;
+    return psia >= LowestChartPressure() && psia <= HighestChartPressure();
 }
 
 }  // namespace Chart

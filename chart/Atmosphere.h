@@ -32,4 +32,8 @@ bool IsChartAltitude(float feet);
 // an altitude at one of its ends.
 bool IsChartPressure(float psia);
 
+// The two ends of that range (psia), with the same allowance.
+double LowestChartPressure();
+double HighestChartPressure();
+
 }  // namespace Chart

@@ -1,8 +1,10 @@
 #include "ChartFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
+#include "Atmosphere.h"
 #include "FieldFile.h"
 
 namespace Chart {
@@ -76,13 +78,51 @@ constexpr float Global::StatePoint::*PointFields[] = {
     &Global::StatePoint::VaporPress,  &Global::StatePoint::SatDegree, &Global::StatePoint::SpVol,
     &Global::StatePoint::MarkerColor, &Global::StatePoint::PlotX,     &Global::StatePoint::PlotY};
 
-// What the solvers can leave in a point: absolute temperatures above 0 R, water not
-// below none, a relative humidity of at most 1 but for rounding, except where a wet
-// bulb above the dry bulb was asked for (that air holds more than saturated air).
+// The most a state holds. No solver hands back a temperature at or above the boiling point at
+// the highest pressure the chart takes; nor does the dew-point correlation, down to vapour
+// pressures of 1e-15 psia (below, it climbs back up, but only an exact cancellation in the
+// wet-bulb relation could leave air that dry).
+// A humidity ratio is at most that of air saturated at a wet bulb whose saturation pressure is
+// one float step below the barometric pressure, 0.62198 * p / (P - p) < 0.62198 * 2^24, which
+// a wet bulb above the dry bulb raises by (1093 - 0.556 tw) / (1093 + 0.444 t - tw), below 1.34
+// down to the coldest dry bulb that can be typed (-200 C); twice that leaves room. Enthalpy and
+// volume follow from those at the hottest state and, for the volume, the lowest pressure.
+struct StateBounds {
+    double temperature, humidRatio, enthalpy, spVol;
+};
+
+const StateBounds& MostAStateHolds() {
+    static const StateBounds bounds = [] {
+        const double press = HighestChartPressure();
+        // The saturation relation rises up to about 2000 R; the boiling float lies between these.
+        float below = 459.67f, above = 1800;
+        while (std::nextafter(below, above) != above) {
+            const float mid = below + (above - below) / 2;
+            (Global::CalcSatPress(mid) < press ? below : above) = mid;
+        }
+        StateBounds b;
+        b.temperature = above + 1.0;  // a whole degree of margin
+        b.humidRatio = 2 * 0.62198 * 16777216.0;
+        const double t = b.temperature - 459.67;
+        b.enthalpy = 0.24 * t + b.humidRatio * (1061 + 0.444 * t);
+        b.spVol = Global::SpVolOf(b.temperature, b.humidRatio, LowestChartPressure() * InHgPerPsia);
+        return b;
+    }();
+    return bounds;
+}
+
+// What the solvers can leave in a point: absolute temperatures above 0 R and below the bound,
+// water not below none, a relative humidity of at most 1 but for rounding, except where a wet
+// bulb above the dry bulb was asked for (that air holds more than saturated air), enthalpy not
+// below that of dry air at 0 R, and a volume above none.
 bool IsStatePoint(const Global::StatePoint& p) {
+    const StateBounds& most = MostAStateHolds();
+    const auto isTemperature = [&](float t) { return t > 0 && t < most.temperature; };
     const bool aboveSaturation = p.WetBulb > p.DryBulb;
-    return p.DryBulb > 0 && p.WetBulb > 0 && p.DewPoint > 0 && p.HumidRatio >= 0 && p.RelHumid >= 0 &&
-           (p.RelHumid <= 1.00001f || aboveSaturation);
+    return isTemperature(p.DryBulb) && isTemperature(p.WetBulb) && isTemperature(p.DewPoint) &&
+           p.HumidRatio >= 0 && p.HumidRatio <= most.humidRatio && p.RelHumid >= 0 &&
+           (p.RelHumid <= 1.00001f || aboveSaturation) && p.Enthalpy >= 0.24 * -459.67 &&
+           p.Enthalpy <= most.enthalpy && p.SpVol > 0 && p.SpVol <= most.spVol;
 }
 
 bool IsCount(std::size_t n) {

@@ -1,12 +1,16 @@
 #include "SafeFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <random>
 
 namespace Platform {
@@ -48,22 +52,52 @@ std::string RealFile(std::string path) {
     return {};
 }
 
+// Temporary names: the prefix and six of these letters.
+constexpr char TempPrefix[] = ".zlv-";
+constexpr char TempLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::size_t TempRandomLength = 6;
+// A save writes for seconds; a temporary file untouched this long was left by one that died.
+constexpr std::time_t LeftoverAge = 10 * 60;
+
+bool IsTemporaryName(const char* name) {
+    const std::size_t prefix = sizeof TempPrefix - 1;
+    return std::strlen(name) == prefix + TempRandomLength && std::strncmp(name, TempPrefix, prefix) == 0 &&
+           std::all_of(name + prefix, name + prefix + TempRandomLength,
+                       [](char c) { return c != '\0' && std::strchr(TempLetters, c) != nullptr; });
+}
+
+// Removes what saves killed half-way left in the folder: regular files of ours under a
+// temporary name, untouched for a while. Names are looked at, never followed.
+void RemoveLeftovers(const std::string& folder) {
+    DIR* list = ::opendir(folder.c_str());
+    if (!list) return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(list)) {
+        struct stat info {};
+        if (IsTemporaryName(entry->d_name) &&
+            ::fstatat(::dirfd(list), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && now - info.st_mtime > LeftoverAge)
+            ::unlinkat(::dirfd(list), entry->d_name, 0);
+    }
+    ::closedir(list);
+}
+
 // A short name of our own, so a target whose name is near the folder's limit still saves.
 // Made with the usual creation mode rather than mkstemp's 0600, so a new file gets the mode
 // (umask, default ACL) any other new file in that folder gets.
 int CreateTemporary(const std::string& folder, std::string& temp) {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = folder + "/.zlv-";
-        for (int i = 0; i < 6; ++i) temp += letters[random() % (sizeof letters - 1)];
+        temp = folder + "/" + TempPrefix;
+        for (std::size_t i = 0; i < TempRandomLength; ++i)
+            temp += TempLetters[random() % (sizeof TempLetters - 1)];
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
 }
 
-// Only for a folder that refuses new files. Nothing is cut before the new text is in:
+// Only where a new file cannot take the old one's place. Nothing is cut before the new text is in:
 // the room is reserved first, and a failure to reserve leaves the old bytes as they were.
 bool RewriteInPlace(const std::string& path, const std::string& content) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -128,6 +162,9 @@ bool ReplaceFile(const std::string& path, const std::string& content) {
     // A file the user made read-only is not ours to replace, nor is a device or a FIFO.
     if (exists && (::access(real.c_str(), W_OK) != 0 || !S_ISREG(target.st_mode))) return false;
     const std::string folder = FolderOf(real);
+    RemoveLeftovers(folder);
+    // Other names of the file would keep the old chart if a new file took this one's place.
+    if (exists && target.st_nlink > 1) return RewriteInPlace(real, content);
     std::string temp;
     const int fd = CreateTemporary(folder, temp);
     if (fd < 0) {
@@ -137,7 +174,18 @@ bool ReplaceFile(const std::string& path, const std::string& content) {
             return RewriteInPlace(real, content);
         return false;
     }
+    // The new file keeps the old one's owner and group (root saving a colleague's chart must
+    // not take it from them); where the saver may not give them, the old file is rewritten.
+    struct stat made {};
+    if (exists && (::fstat(fd, &made) != 0 || made.st_uid != target.st_uid || made.st_gid != target.st_gid) &&
+        ::fchown(fd, target.st_uid, target.st_gid) != 0) {
+        const bool notAllowed = errno == EPERM;
+        ::close(fd);
+        std::remove(temp.c_str());
+        return notAllowed && RewriteInPlace(real, content);
+    }
     bool ok = WriteAll(fd, content);
+    // After the owner: a change of owner clears the set-id bits.
     if (ok && exists) ok = ::fchmod(fd, target.st_mode & 07777) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;

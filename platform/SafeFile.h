@@ -14,10 +14,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
 
 // Replaces the file at `path` (the file a link points to, keeping the link) by `content`:
 // written to a short temporary name in the same folder, synced, renamed over the target,
-// the folder synced, so a failed save leaves the old file byte for byte. Only when the folder
-// refuses a new file and the target is a writable regular file is the target rewritten in
-// place, with the room reserved before anything is overwritten. A target that is not
-// writable is refused. False on any failure.
+// the folder synced, so a failed save leaves the old file byte for byte. The new file gets the
+// old one's owner and group. Only when the folder refuses a new file, the target has other
+// hard links, or its owner and group cannot be given to a new file, is the target (a writable
+// regular file) rewritten in place, with the room reserved before anything is overwritten.
+// A target that is not writable is refused. Temporary files that earlier saves of this user
+// left in the folder, untouched for ten minutes, are removed. False on any failure.
 bool ReplaceFile(const std::string& path, const std::string& content);
 
 }  // namespace Platform

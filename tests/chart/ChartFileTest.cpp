@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 
+#include "Atmosphere.h"
 #include "ChartFile.h"
 #include "ChartFileMutation.h"
+#include "ChartTables.h"
+#include "EngineFixture.h"
 
 namespace {
 
@@ -61,7 +65,9 @@ TEST(ChartFile, WritesTheKnownBytesAndReadsEverySectionBack) {
 TEST(ChartFile, DamageIsReportedByStage) {
     // One point: dry bulb, wet bulb, dew point, RH, enthalpy, W, then a tiny vapour pressure and
     // a degree of saturation of 2, as a wet bulb above the dry bulb gives.
-    auto one = [](const char* f) { return Head + "#FALSE#,0\r\n1\r\n" + f + ",1E-10,2,13,255,0,0\r\n"; };
+    auto one = [](const char* f, const char* spVol = "13") {
+        return Head + "#FALSE#,0\r\n1\r\n" + f + ",1E-10,2," + spVol + ",255,0,0\r\n";
+    };
     // Damaged texts by the stage that refuses them: opening, points, lines.
     const std::vector<std::string> damaged[] = {
         {"", "#TRUE#,#MAYBE#" + Head.substr(13), Head.substr(0, 48) + "5" + Head.substr(49),  // a style of 5
@@ -70,18 +76,65 @@ TEST(ChartFile, DamageIsReportedByStage) {
          Head + "#TRUE#,0\r\n1\r\n\"1\",\"2\",\"3\",#TRUE#,#FALSE#,\"4\"\r\nxx"},
         {Head + "#FALSE#,0\r\n2\r\n" + Point + "535.67,520.1\r\n", one("0,520,510,.5,28,.009"),
          one("535,-1,510,.5,28,.009"), one("535,520,-5,.5,28,.009"), one("535,520,510,1.01,28,.009"),
-         one("535,520,510,-.01,28,.009"), one("535,520,510,.5,28,-1E-06")},
+         one("535,520,510,-.01,28,.009"), one("535,520,510,.5,28,-1E-06"),
+         // No state boils at the highest pressure, nor holds or carries this much.
+         one("5E+25,520,510,.5,28,.009"), one("535,690,510,.5,28,.009"), one("535,520,9.2E+18,.5,28,.009"),
+         one("535,520,510,.5,28,2.1E+09"), one("535,520,510,.5,3E+10,.009"), one("535,520,510,.5,-111,0"),
+         one("535,520,510,.5,28,.009", "0"), one("535,520,510,.5,28,.009", "2E+09")},
         {TwoLines + "1,2\r\n1,99\r\n", TwoLines + "1,0\r\n1,2\r\n", TwoLines + "1,2\r\n"}};
     for (int stage = 0; stage < 3; ++stage)
         for (const std::string& text : damaged[stage])
             EXPECT_EQ(Resaved(text), "refused at " + std::to_string(stage)) << text;
     // Values the solvers leave: RH rounded above 1, more above a wet bulb above the dry bulb,
     // enthalpy below 0, no water.
-    for (const char* kept :
-         {"535,520,510,1.000001,28,.009", "535,600,510,1.5,28,.009", "535,520,510,.5,-48,0"})
+    for (const char* kept : {"535,520,510,1.000001,28,.009", "535,600,510,1.5,28,.009",
+                             "535,520,510,.5,-48,0", "131.67,131.67,131.67,1,-78.72,0"})
         EXPECT_TRUE(ParseChartFile(one(kept)).data) << kept;
     // A half-drawn last line, as older writers left it, is dropped.
     EXPECT_EQ(Resaved(TwoLines + "1,2\r\n2,0\r\n"), ChartFileText(TwoPoints()));
+}
+
+// The hottest temperature (R) whose saturation pressure stays below `press`.
+float Hottest(double press) {
+    float below = 131.67f, above = 1800;
+    while (std::nextafter(below, above) != above) {
+        const float mid = below + (above - below) / 2;
+        (Global::CalcSatPress(mid) < press ? below : above) = mid;
+    }
+    return below;
+}
+
+// Every state the solvers leave is read back: all six, at both ends of the pressure range and
+// one float step above the saturation pressure of a hot wet bulb (the wettest air there is),
+// from the coldest temperature that can be typed (-200 C) to boiling, saturated to nearly dry.
+TEST(ChartFile, EveryStateTheSolversLeaveIsRead) {
+    RecordingMessageSink sink;
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const auto pick = [&](float low, float high) {
+        const double u = unit(random);
+        return u < 0.25 ? low : u < 0.5 ? high : static_cast<float>(low + (high - low) * unit(random));
+    };
+    const double ends[] = {FromAltitude(AltitudeLimit)->press, FromAltitude(AltitudeFloor)->press};
+    int solved = 0;
+    float wettest = 0;
+    for (int round = 0; round < 30000; ++round) {
+        const float hotWetBulb = static_cast<float>(Hottest(ends[0]) + 55 * unit(random));
+        const double press =
+            round % 3 < 2 ? ends[round % 3] : std::nextafter(Global::CalcSatPress(hotWetBulb), 1e9f);
+        Global::Press = static_cast<float>(press), Global::PressInHg = static_cast<float>(press * 2.036026);
+        const Solver& s = kSolvers[round / 3 % 6];
+        *s.first = pick(131.67f, Hottest(press));
+        *s.second = s.second == &Global::RelHumid ? pick(1e-40f, 1) : pick(131.67f, Hottest(press));
+        if (!IsChartPressure(Global::Press) || !s.solve()) continue;
+        ++solved, wettest = std::max(wettest, Global::HumidRatio);
+        ChartFileData data;
+        data.Points = {CurrentRecord()};
+        ASSERT_TRUE(ParseChartFile(ChartFileText(data)).data) << s.name << ": " << ChartFileText(data);
+    }
+    Global::ResetState();
+    EXPECT_GT(solved, 10000);
+    EXPECT_GT(wettest, 1.3e7f);  // the wettest air was reached
 }
 
 // The writer takes only what the reader takes back: counts, line ends, points, gains.

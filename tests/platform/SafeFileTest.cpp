@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -5,6 +6,7 @@
 
 #include <climits>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -14,7 +16,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Each row saves 8192 bytes over `target` in a folder of its own, as a user whom modes bind.
+// A file beside the target, named like a temporary file or nearly so.
+struct Leftover {
+    const char* name = nullptr;
+    int minutesOld = 0;
+    bool isLink = false;  // a link rather than a file
+    uid_t owner = 0;      // 0: the saver's
+    bool removed = false;
+};
+
+// Each row saves 8192 bytes over `target` in a folder of its own, as a user whom modes bind
+// (or as root, where `asRoot`).
 struct SaveRow {
     const char* name;
     int tmpfsInodes;  // a tmpfs on the folder holding one more file, which with 8 inodes takes all room left
@@ -22,18 +34,37 @@ struct SaveRow {
     std::string target;
     const char* linkTo;      // the target is a link to this
     int oldBytes, fileMode;  // oldBytes -1: the real file does not exist yet
+    uid_t owner = 0;         // the old file's owner and group; 0: the saver's
+    bool asRoot = false;
+    const char* hardLink = nullptr;  // another name of the old file, which must see the new text
+    Leftover leftover = {};
 };
 
-const SaveRow Rows[] = {{"NoSpace", 8, false, false, "a.zlv", nullptr, 100, 0644},
-                        {"NoInodes", 3, false, false, "a.zlv", nullptr, 100, 0644},
-                        {"NameTooLong", 0, false, false, std::string(NAME_MAX + 1, 'z'), nullptr, -1, 0},
-                        {"LongName", 0, false, true, std::string(250, 'z'), nullptr, -1, 0},
-                        {"ReadOnlyFile", 0, false, false, "a.zlv", nullptr, 100, 0444},
-                        {"FolderRefusesNewFiles", 0, true, true, "a.zlv", nullptr, 100, 0644},
-                        {"FolderRefusesShorter", 0, true, true, "a.zlv", nullptr, 10000, 0644},
-                        {"FolderRefusesNoSpace", 8, true, false, "a.zlv", nullptr, 100, 0644},
-                        {"Link", 0, false, true, "a.zlv", "real/b.zlv", 100, 0640},
-                        {"LinkToNewFile", 0, false, true, "a.zlv", "real/b.zlv", -1, 0}};
+// A plain save with a leftover beside the target.
+SaveRow Beside(const char* name, Leftover leftover) {
+    return {name, 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, nullptr, leftover};
+}
+
+const SaveRow Rows[] = {
+    {"NoSpace", 8, false, false, "a.zlv", nullptr, 100, 0644},
+    {"NoInodes", 3, false, false, "a.zlv", nullptr, 100, 0644},
+    {"NameTooLong", 0, false, false, std::string(NAME_MAX + 1, 'z'), nullptr, -1, 0},
+    {"LongName", 0, false, true, std::string(250, 'z'), nullptr, -1, 0},
+    {"ReadOnlyFile", 0, false, false, "a.zlv", nullptr, 100, 0444},
+    {"FolderRefusesNewFiles", 0, true, true, "a.zlv", nullptr, 100, 0644},
+    {"FolderRefusesShorter", 0, true, true, "a.zlv", nullptr, 10000, 0644},
+    {"FolderRefusesNoSpace", 8, true, false, "a.zlv", nullptr, 100, 0644},
+    {"Link", 0, false, true, "a.zlv", "real/b.zlv", 100, 0640},
+    {"LinkToNewFile", 0, false, true, "a.zlv", "real/b.zlv", -1, 0},
+    {"OtherOwnerKept", 0, false, true, "a.zlv", nullptr, 100, 0644, 1000, true},
+    {"OwnerNotOursInPlace", 0, false, true, "a.zlv", nullptr, 100, 0666, 1000},
+    {"HardLinkSeesNewText", 0, false, true, "a.zlv", nullptr, 100, 0644, 0, false, "b.zlv"},
+    Beside("StaleLeftoverRemoved", {".zlv-Ab3xY9", 60, false, 0, true}),
+    Beside("FreshLeftoverKept", {".zlv-Ab3xY9", 2}),
+    Beside("LongerNameKept", {".zlv-Ab3xY9.zlv", 60}),
+    Beside("OtherLetterKept", {".zlv-Ab3x~9", 60}),
+    Beside("OthersLeftoverKept", {".zlv-Ab3xY9", 60, false, 1000}),
+    Beside("LinkLeftoverKept", {".zlv-Ab3xY9", 60, true})};
 
 // The bytes as runs ("100o "), so a failure says what the file held.
 std::string Runs(const std::string& text) {
@@ -52,6 +83,18 @@ protected:
         fs::remove_all(dir);
     }
     long Files() { return std::distance(fs::recursive_directory_iterator(dir), {}); }
+    // Hands a file to another user with root's power, taken back for the moment.
+    static void GiveTo(const fs::path& path, uid_t owner) {
+        const uid_t was = ::geteuid();
+        if (::setresuid(-1, 0, -1) != 0 || ::lchown(path.c_str(), owner, owner) != 0 ||
+            ::setresuid(-1, was, -1) != 0)
+            std::abort();
+    }
+    static std::string Owner(const fs::path& path) {
+        struct stat info {};
+        ::lstat(path.c_str(), &info);
+        return std::to_string(info.st_uid) + ":" + std::to_string(info.st_gid);
+    }
 
     const fs::path dir = fs::temp_directory_path() / ("zolvane-save-" + std::to_string(::getpid()));
     const bool root = ::geteuid() == 0;
@@ -73,26 +116,52 @@ TEST_F(SafeFileTest, OnlyASmallRegularFileIsRead) {
 // Whatever stops a save, the old file stays byte for byte and no temporary file is left.
 TEST_P(SaveTest, SaveReplacesTheRealFileOrLeavesItAsItWas) {
     const SaveRow& row = GetParam();
+    if (!root && (row.owner || row.asRoot || row.leftover.owner))
+        GTEST_SKIP() << "only root gives files away";
     const std::string tmpfs = "size=64k,nr_inodes=" + std::to_string(row.tmpfsInodes);
     if (row.tmpfsInodes && !(mounted = ::mount("tmpfs", dir.c_str(), "tmpfs", 0, tmpfs.c_str()) == 0))
         GTEST_SKIP() << "no tmpfs may be mounted here: " << std::strerror(errno);
     // Root works as nobody, with the way back kept.
-    if (root && (::chown(dir.c_str(), 65534, 65534) != 0 || ::setresgid(65534, 65534, 0) != 0 ||
-                 ::setresuid(65534, 65534, 0) != 0))
+    if (root && !row.asRoot &&
+        (::chown(dir.c_str(), 65534, 65534) != 0 || ::setresgid(65534, 65534, 0) != 0 ||
+         ::setresuid(65534, 65534, 0) != 0))
         std::abort();
     const fs::path real = dir / (row.linkTo ? row.linkTo : row.target.c_str());
     const std::string old(std::max(row.oldBytes, 0), 'o'), fresh(8192, 'n');
     fs::create_directories(real.parent_path());
     if (row.oldBytes >= 0) std::ofstream(real) << old, fs::permissions(real, fs::perms(row.fileMode));
+    if (row.owner) GiveTo(real, row.owner);
     if (row.linkTo) fs::create_symlink(row.linkTo, dir / row.target);
+    if (row.hardLink) fs::create_hard_link(real, dir / row.hardLink);
+    const Leftover& left = row.leftover;
+    if (left.name) {
+        // A link points to a file that would pass for a leftover itself.
+        const fs::path path = dir / left.name, file = left.isLink ? dir / "kept" : path;
+        std::ofstream(file) << old;
+        if (left.isLink) fs::create_symlink("kept", path);
+        const timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 60 * left.minutesOld, 0}};
+        for (const fs::path& aged : {file, path})
+            ASSERT_EQ(::utimensat(AT_FDCWD, aged.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+        if (left.owner) GiveTo(path, left.owner);
+    }
     for (std::ofstream filler(dir / "filler"); row.tmpfsInodes > 3 && filler << std::string(4096, 'f');)
         filler.flush();
-    const long files = Files() + (row.saves && row.oldBytes < 0);
+    const long files = Files() + (row.saves && row.oldBytes < 0) - left.removed;
+    const std::string owner = Owner(real);
     fs::permissions(dir, fs::perms(row.refuseNewFiles ? 0555 : 0755));
     EXPECT_EQ(Platform::ReplaceFile(dir / row.target, fresh), row.saves);
     fs::permissions(dir, fs::perms(0755));
     EXPECT_EQ(Runs(Platform::ReadWholeFile(real, fresh.size() * 2).value_or("")),
               Runs(row.saves ? fresh : old));
+    if (row.hardLink) {
+        EXPECT_EQ(Runs(Platform::ReadWholeFile(dir / row.hardLink, fresh.size()).value_or("")), Runs(fresh));
+    }
+    if (left.name) {
+        EXPECT_EQ(fs::exists(fs::symlink_status(dir / left.name)), !left.removed);
+    }
+    if (row.oldBytes >= 0) {
+        EXPECT_EQ(Owner(real), owner);
+    }
     EXPECT_EQ(Files(), files);
     std::error_code tooLong;
     EXPECT_EQ(fs::is_symlink(dir / row.target, tooLong), row.linkTo != nullptr);
