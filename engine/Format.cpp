@@ -39,7 +39,8 @@ long DecimalExponent(std::string_view number) {
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first = mantissa.find_first_of("123456789");
     if (first == std::string_view::npos) return 0;
-    const long place = first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    const long place =
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
     return place + exponent;
 }
 

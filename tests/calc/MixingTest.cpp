@@ -110,7 +110,8 @@ TEST_F(MixingTest, WaterAirOutletsByRelativeHumidityAndNearSaturation) {
     WashAir("optWatAirDry", "65.8");
     EXPECT_EQ(Shown(), "65.80 / 65.80");
     WashAir("optWatAirDry", "65.7");
-    EXPECT_EQ(Told(), Texts{"The outlet dry bulb lies below the point where the mixing line reaches saturation"});
+    EXPECT_EQ(Told(),
+              Texts{"The outlet dry bulb lies below the point where the mixing line reaches saturation"});
     EXPECT_EQ(Global::NumPoints, 8);
 }
 

@@ -69,7 +69,8 @@ TEST_F(ChartWindowTest, TextThatIsNoNumberAndPairsThatAreNoStateAddNothing) {
         const int16_t before = Global::NumPoints;
         AddPoint({{first, a}, {second, b}});
         EXPECT_EQ(Told(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message})
-            << first.toStdString() << " " << a.toStdString() << ", " << second.toStdString() << " " << b.toStdString();
+            << first.toStdString() << " " << a.toStdString() << ", " << second.toStdString() << " "
+            << b.toStdString();
         EXPECT_EQ(Global::NumPoints, before + message.empty());
     }
 }

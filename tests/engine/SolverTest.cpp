@@ -70,7 +70,8 @@ TEST_F(SolverTest, DryBulbAndDewPointKeepTheDewPointsHumidityRatio) {
         for (double dry : {-20.0, 5.0, 30.0, 55.0, 75.0, 105.0, 130.0, 160.0})
             for (double dew : {-10.0, 20.0, 57.8, 75.0, 110.0, 150.0}) {
                 if (dew > dry || !(CalcSatPress(Rankine(dry)) < press)) continue;
-                SCOPED_TRACE(testing::Message() << dry << " F, dew point " << dew << " F, " << press << " psia");
+                SCOPED_TRACE(testing::Message()
+                             << dry << " F, dew point " << dew << " F, " << press << " psia");
                 SetPressure(press);
                 const double pw = CalcSatPress(Rankine(dew)), own = 0.62198 * pw / (press - pw);
                 ASSERT_TRUE(Solve(CalcDryBulbDewPoint, Rankine(dry), Rankine(dew)));
@@ -136,7 +137,8 @@ TEST_F(SolverTest, ImpossibleStatesAreRefused) {
     ExpectOneMessage("This combination is invalid, and results in a negative Humidity ratio");
     EXPECT_TRUE(HumidRatio < 0 && RelHumid == 0.25f && DewPoint == Rankine(10)) << "nothing past W touched";
     // First inputs in F, second ones as given.
-    const char *converge = "Error-Data does not converge", *out = MsgOutOfRange, *dew = MsgDewPointAboveDryBulb;
+    const char *converge = "Error-Data does not converge", *out = MsgOutOfRange,
+               *dew = MsgDewPointAboveDryBulb;
     // clang-format off
     const struct { bool (*solve)(); double a, b; const char* text; } cases[] = {
         {CalcWetBulbDewPoint, 60, Rankine(65), MsgDewPointAboveWetBulb},
