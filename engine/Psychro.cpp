@@ -85,11 +85,6 @@ double WetBulbTrial(double tw) {
     return R3(DryBulb, tw);
 }
 
-struct Trial {
-    double error;
-    bool valid = true;  // false: keep the previous error and restart from the start value
-};
-
 struct GainSearch {
     float tolerance;
     double gain;
@@ -105,18 +100,14 @@ struct GainSearch {
 template <class Evaluate, class Clamp>
 bool GainSearchPasses(const GainSearch& s, double& x, Evaluate evaluate, Clamp clamp) {
     const double start = x;
-    double e = evaluate(x).error;
+    double e = evaluate(x);
     double k = s.gain;
     int passes = 0;
     for (;;) {
         if (std::fabs(e) < s.tolerance) return true;
         double step = e * x / (static_cast<double>(VaporPress) * k);
         x = clamp(s.seeksWetBulb ? x - step : x + step);
-        Trial next = evaluate(x);
-        if (!next.valid && k < 1000) {
-            k *= 2;
-            x = start;
-        }
+        const double next = evaluate(x);
         if (passes > s.restartAfter) {
             k *= 2;
             passes = 0;
@@ -126,7 +117,7 @@ bool GainSearchPasses(const GainSearch& s, double& x, Evaluate evaluate, Clamp c
             ShowMessage(s.message);
             return false;
         }
-        if (next.valid) e = next.error;
+        e = next;
         ++passes;
     }
 }
@@ -345,14 +336,14 @@ bool CalcDewPointRelHumid() {
             const GainSearch dry{0.00001f, 20, 200, true, 195, MsgDataDoesNotConverge, false};
             double x = DewPoint;
             auto dryError = [](double t) {
-                return Trial{Checked(static_cast<double>(SatPress) - CalcSatPress(static_cast<float>(t)))};
+                return Checked(static_cast<double>(SatPress) - CalcSatPress(static_cast<float>(t)));
             };
             if (!RunGainSearch(dry, x, dryError, clamp)) return false;
             Store(DryBulb, x);
 
             const GainSearch wet{0.000001f, 20, 200, false, 190, MsgDataDoesNotConverge, true};
             x = DryBulb;
-            auto wetError = [](double tw) { return Trial{Checked(WetBulbTrial(tw) - HumidRatio)}; };
+            auto wetError = [](double tw) { return Checked(WetBulbTrial(tw) - HumidRatio); };
             if (!RunGainSearch(wet, x, wetError, clamp)) return false;
             Store(WetBulb, x);
         }
@@ -379,7 +370,7 @@ bool CalcDryBulbRelHumid() {
         StoreDewPoint(VaporPress);
         const GainSearch search{0.00005f, 20, 300, true, 290, MsgDataDoesNotConverge, true};
         double x = DryBulb;
-        auto evaluate = [](double tw) { return Trial{Checked(WetBulbTrial(tw) - HumidRatio)}; };
+        auto evaluate = [](double tw) { return Checked(WetBulbTrial(tw) - HumidRatio); };
         auto clamp = [](double tw) { return tw <= 0 || tw > DryBulb ? static_cast<double>(DryBulb) : tw; };
         if (!RunGainSearch(search, x, evaluate, clamp)) return false;
         Store(WetBulb, x);
