@@ -19,6 +19,8 @@ using Global::ToFloat;
 namespace {
 
 constexpr const char* ErrorInvalidInput = "Error, Invalid Input";
+constexpr const char* OutletBelowSaturation =
+    "The outlet dry bulb lies below the point where the mixing line reaches saturation";
 constexpr int32_t WaterFlowKind = 5;
 constexpr float ChordSaturationMargin = 0.2f;  // R
 
@@ -45,6 +47,10 @@ bool SolveOutlet(int32_t kind, const Global::StatePoint& in, float hw, float ma,
             // Near saturation the straight line runs a little above the curved one: within
             // its own error the outlet is saturated air at the given dry bulb.
             if (DewPoint > DryBulb && DewPoint - DryBulb <= ChordSaturationMargin) DewPoint = DryBulb;
+            if (DewPoint > DryBulb) {
+                ShowMessage(OutletBelowSaturation);
+                return false;
+            }
             break;
         }
         case 1: {

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <optional>
 
 #include "ChartTables.h"
 #include "Controls.h"
@@ -12,17 +13,19 @@
 
 namespace {
 
-double TextValue(const QLineEdit* box) {
-    return Global::Val(box->text().toStdString());
+// The whole text as a number, read as the calculators read theirs: nothing for text
+// that is not one number ("abc", "21,5", "inf", a typographic minus or wide digits).
+std::optional<double> TextValue(const QLineEdit* box) {
+    return Global::StrictVal(box->text().toStdString());
 }
 
 // A typed temperature in display units, in Rankine.
 float TypedTemperature(const QLineEdit* box) {
-    return static_cast<float>((TextValue(box) + Global::TempOffset) / Global::TempScale);
+    return static_cast<float>((TextValue(box).value_or(0) + Global::TempOffset) / Global::TempScale);
 }
 
 float TypedRelHumid(const QLineEdit* box) {
-    return static_cast<float>(TextValue(box) / 100);
+    return static_cast<float>(TextValue(box).value_or(0) / 100);
 }
 
 void Toggle(QCheckBox* box) {
@@ -50,9 +53,8 @@ bool frmZolvane::InputCheck() {
     for (const Entry& e : entries) {
         if (!e.check->isChecked()) continue;
         const double max = e.check == chkRelHumid ? 100 : 500;
-        const double v = TextValue(e.text);
-        const bool belowMin = e.minAllowed ? v < e.min : v <= e.min;
-        if (e.text->text().isEmpty() || belowMin || v > max) {
+        const std::optional<double> v = TextValue(e.text);
+        if (!v || (e.minAllowed ? *v < e.min : *v <= e.min) || *v > max) {
             Global::ShowMessage(e.message);
             return false;
         }
@@ -98,6 +100,12 @@ void frmZolvane::cmdCalculate_Click() {
         if (!pair.first.check->isChecked() || !pair.second.check->isChecked()) continue;
         for (const Known* known : {&pair.first, &pair.second})
             known->value = known->temperature ? TypedTemperature(known->text) : TypedRelHumid(known->text);
+        // The solver takes a wet bulb above the dry bulb, as the searches along a process
+        // line try such states on their way, but as a point it is no state of moist air.
+        if (pair.solve == CalcDryBulbWetBulb && WetBulb > static_cast<double>(DryBulb) + DewPointOvershoot) {
+            ShowMessage(MsgWetBulbAboveDryBulb);
+            return;
+        }
         solved = pair.solve();
         break;
     }

@@ -1,5 +1,6 @@
 #include "Format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -23,6 +24,24 @@ std::string DropNegativeZero(std::string text) {
     if (!text.empty() && text[0] == '-' && text.find_first_of("123456789") == std::string::npos)
         text.erase(0, 1);
     return text;
+}
+
+// The power of ten of the leading digit of a number text ("-0.05e3" gives 1), its
+// exponent held far past any double's range without overflowing.
+long DecimalExponent(std::string_view number) {
+    const std::size_t e = std::min(number.find('e'), number.size());
+    long exponent = 0;
+    for (std::size_t i = e + 1; i < number.size(); ++i)
+        if (std::isdigit(static_cast<unsigned char>(number[i])))
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000000L);
+    if (e + 1 < number.size() && number[e + 1] == '-') exponent = -exponent;
+    const std::string_view mantissa = number.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return 0;
+    const long place =
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return place + exponent;
 }
 
 }  // namespace
@@ -74,12 +93,9 @@ double Val(std::string_view text) {
     const char* last = number.c_str() + number.size();
     double value = 0;
     auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone: tell overflow from underflow by the exponent.
-        auto e = number.find('e');
-        bool tiny = e != std::string::npos && number[e + 1] == '-';
-        value = tiny ? 0.0 : HUGE_VAL;
-    }
+    // from_chars leaves the value alone: tell overflow from underflow by the value's size,
+    // not its exponent's sign ("1000...0e-5" with 400 zeros overflows).
+    if (error == std::errc::result_out_of_range) value = DecimalExponent(number) >= 0 ? HUGE_VAL : 0.0;
     (void)end;
     return negative ? -value : value;
 }

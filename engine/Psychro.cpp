@@ -1,5 +1,6 @@
 #include "Psychro.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -84,11 +85,6 @@ double WetBulbTrial(double tw) {
     return R3(DryBulb, tw);
 }
 
-struct Trial {
-    double error;
-    bool valid = true;  // false: keep the previous error and restart from the start value
-};
-
 struct GainSearch {
     float tolerance;
     double gain;
@@ -104,18 +100,14 @@ struct GainSearch {
 template <class Evaluate, class Clamp>
 bool GainSearchPasses(const GainSearch& s, double& x, Evaluate evaluate, Clamp clamp) {
     const double start = x;
-    double e = evaluate(x).error;
+    double e = evaluate(x);
     double k = s.gain;
     int passes = 0;
     for (;;) {
         if (std::fabs(e) < s.tolerance) return true;
         double step = e * x / (static_cast<double>(VaporPress) * k);
         x = clamp(s.seeksWetBulb ? x - step : x + step);
-        Trial next = evaluate(x);
-        if (!next.valid && k < 1000) {
-            k *= 2;
-            x = start;
-        }
+        const double next = evaluate(x);
         if (passes > s.restartAfter) {
             k *= 2;
             passes = 0;
@@ -125,7 +117,7 @@ bool GainSearchPasses(const GainSearch& s, double& x, Evaluate evaluate, Clamp c
             ShowMessage(s.message);
             return false;
         }
-        if (next.valid) e = next.error;
+        e = next;
         ++passes;
     }
 }
@@ -167,13 +159,10 @@ double FindDryBulbStepwise(double target, F f) {
     return (static_cast<double>(ta) + tb) / 2;
 }
 
-// The dew-point correlation runs up to 0.07 R above the saturation temperature between
-// 0 and 130 F, so near-saturated air may show a dew point that far above its dry bulb;
-// more than this is no state at all (far below 0 F the correlation climbs back up).
-constexpr float DewPointOvershoot = 0.1f;
-
-// What a solver hands back as solved must be a state: some water, finite values and,
-// except where a wet bulb above the dry bulb is asked for, no dew point above the dry bulb.
+// What a solver hands back as solved must be a state: some water, finite values and no
+// dew point above the dry bulb, except from a dry and a wet bulb (near saturation the
+// wet bulb may lie within the slack above the dry bulb, and in cold dry air the
+// correlation puts the dew point of the wet bulb's humidity ratio degrees too high).
 void RequireState(bool dewPointBounded) {
     // The saturation relation peaks near 2000 R and falls beyond, so a dry bulb found out
     // there (a hot wet bulb with a low dew point) would pass for one below boiling.
@@ -205,6 +194,33 @@ void RequireRelHumid() {
 }
 
 constexpr float SaturatedRelHumid = 0.9999f;
+
+// The wet bulb whose trial holds the dew point's humidity ratio. The trial's humidity
+// ratio rises with the wet bulb, from no more than the dew point's at the dew point to
+// the saturated one at the dry bulb: halving that bracket ends at neighbouring floats,
+// the nearer of which holds the dew point's humidity ratio as closely as a float wet
+// bulb can. A dew point within the slack above the dry bulb gives the dry bulb.
+bool FindWetBulbOfDewPoint(double& x) {
+    const double target = R1(VaporPress);
+    double low = std::min(DewPoint, DryBulb), high = DryBulb;
+    // Each pass halves the bracket; some 30 bring any two floats of the chart together.
+    for (int pass = 0; pass < 100; ++pass) {
+        const auto mid = static_cast<float>((low + high) / 2);
+        if (!(mid > low && mid < high)) {
+            const double missLow = std::fabs(WetBulbTrial(low) - target);
+            x = missLow < std::fabs(WetBulbTrial(high) - target) ? low : high;
+            return true;
+        }
+        const double w = WetBulbTrial(mid);
+        if (w == target) {
+            x = mid;
+            return true;
+        }
+        (w < target ? low : high) = mid;
+    }
+    ShowMessage(MsgFailureToConverge);
+    return false;
+}
 
 }  // namespace
 
@@ -283,19 +299,14 @@ bool CalcDryBulbDewPoint() {
             StoreVolumeAndEnthalpy();
             return true;
         }
-        // A boiling dry bulb, or a dew point above the dry bulb by more than the
-        // correlation's slack, is out of range, not a search that failed.
+        // A boiling dry bulb is out of range, not a search that failed.
         if (!(CalcSatPress(DryBulb) < Press)) throw ArithmeticFault{};
-        if (DewPoint > static_cast<double>(DryBulb) + DewPointOvershoot) throw ArithmeticFault{};
-        const GainSearch search{0.001f, 50, 200, true, 190, MsgFailureToConverge, true};
-        double x = DryBulb;
-        auto evaluate = [](double tw) {
-            Store(HumidRatio, WetBulbTrial(tw));
-            if (!(HumidRatio > 0)) return Trial{0, false};
-            return Trial{Checked(R2(HumidRatio) - VaporPress)};
-        };
-        auto clamp = [](double tw) { return tw <= 0 ? 0.0001 : tw > DryBulb ? DryBulb : tw; };
-        if (!RunGainSearch(search, x, evaluate, clamp)) return false;
+        if (DewPoint > static_cast<double>(DryBulb) + DewPointOvershoot) {
+            ShowMessage(MsgDewPointAboveDryBulb);
+            return false;
+        }
+        double x = 0;
+        if (!FindWetBulbOfDewPoint(x)) return false;
         Store(WetBulb, x);
         Store(HumidRatio, WetBulbTrial(WetBulb));
         if (HumidRatio < 0) {
@@ -325,14 +336,14 @@ bool CalcDewPointRelHumid() {
             const GainSearch dry{0.00001f, 20, 200, true, 195, MsgDataDoesNotConverge, false};
             double x = DewPoint;
             auto dryError = [](double t) {
-                return Trial{Checked(static_cast<double>(SatPress) - CalcSatPress(static_cast<float>(t)))};
+                return Checked(static_cast<double>(SatPress) - CalcSatPress(static_cast<float>(t)));
             };
             if (!RunGainSearch(dry, x, dryError, clamp)) return false;
             Store(DryBulb, x);
 
             const GainSearch wet{0.000001f, 20, 200, false, 190, MsgDataDoesNotConverge, true};
             x = DryBulb;
-            auto wetError = [](double tw) { return Trial{Checked(WetBulbTrial(tw) - HumidRatio)}; };
+            auto wetError = [](double tw) { return Checked(WetBulbTrial(tw) - HumidRatio); };
             if (!RunGainSearch(wet, x, wetError, clamp)) return false;
             Store(WetBulb, x);
         }
@@ -359,7 +370,7 @@ bool CalcDryBulbRelHumid() {
         StoreDewPoint(VaporPress);
         const GainSearch search{0.00005f, 20, 300, true, 290, MsgDataDoesNotConverge, true};
         double x = DryBulb;
-        auto evaluate = [](double tw) { return Trial{Checked(WetBulbTrial(tw) - HumidRatio)}; };
+        auto evaluate = [](double tw) { return Checked(WetBulbTrial(tw) - HumidRatio); };
         auto clamp = [](double tw) { return tw <= 0 || tw > DryBulb ? static_cast<double>(DryBulb) : tw; };
         if (!RunGainSearch(search, x, evaluate, clamp)) return false;
         Store(WetBulb, x);
@@ -377,7 +388,7 @@ bool CalcWetBulbDewPoint() {
             DryBulb = WetBulb;
         } else {
             // Even saturated air at the wet bulb holds less water than this dew point.
-            if (DewPoint > WetBulb) {
+            if (DewPoint > static_cast<double>(WetBulb) + DewPointOvershoot) {
                 ShowMessage(MsgDewPointAboveWetBulb);
                 return false;
             }

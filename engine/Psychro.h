@@ -36,6 +36,12 @@ bool CalcDewPointRelHumid();
 bool CalcWetBulbDewPoint();
 bool CalcWetBulbRelHumid();
 
+// The dew-point correlation runs up to 0.07 R above the saturation temperature between
+// 0 and 130 F, so near-saturated air may show a dew point that far above its dry bulb
+// (or wet bulb); more than this is no state at all (far below 0 F the correlation climbs
+// back up). A wet bulb given with a dry bulb has the same slack.
+inline constexpr float DewPointOvershoot = 0.1f;
+
 inline constexpr const char* MsgNegativeWWetBulb =
     "This combination is invalid, and results in a negative Humidity ratio";
 inline constexpr const char* MsgNegativeWDewPoint =
@@ -47,5 +53,9 @@ inline constexpr const char* MsgOutOfRange =
     "this pressure, or a value is out of range";
 inline constexpr const char* MsgDewPointAboveWetBulb =
     "This combination is invalid: the dew point cannot be above the wet bulb";
+inline constexpr const char* MsgDewPointAboveDryBulb =
+    "This combination is invalid: the dew point cannot be above the dry bulb";
+inline constexpr const char* MsgWetBulbAboveDryBulb =
+    "This combination is invalid: the wet bulb cannot be above the dry bulb";
 
 }  // namespace Global

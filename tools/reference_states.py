@@ -23,7 +23,6 @@ class GiveUp(Exception):
     pass
 
 BASE = dict(
-    dd_gain=50, dd_restart=200, dd_giveup=190, dd_tol=0.001,
     pr1_gain=20, pr1_restart=200, pr1_giveup=195, pr1_tol=0.00001,
     pr2_gain=20, pr2_restart=200, pr2_giveup=190, pr2_tol=0.000001,
     dr_gain=20, dr_restart=300, dr_giveup=290, dr_tol=0.00005,
@@ -164,7 +163,6 @@ class Air:
         return True
 
     def dry_dew(self):
-        p = self.p
         self.set('VaporPress', self.sat_press(self.DewPoint))
         if abs(self.DryBulb - self.DewPoint) <= f32(0.000001):
             self.WetBulb = self.DryBulb
@@ -173,16 +171,23 @@ class Air:
             self.volume_enthalpy()
             return True
 
-        def evaluate(x):
-            self.set('HumidRatio', self.wet_trial(x))
-            if not self.HumidRatio > 0:
-                return 0.0, False
-            return self.r2(self.HumidRatio) - self.VaporPress, True
-
-        def clamp(x):
-            return 0.0001 if x <= 0 else self.DryBulb if x > self.DryBulb else x
-        x = self.gain_search(self.DryBulb, evaluate, clamp, p['dd_tol'], p['dd_gain'], p['dd_restart'],
-                             p['dd_giveup'], True, True, bad_w_restarts=True)
+        # The wet bulb whose trial holds the dew point's humidity ratio: halve the bracket
+        # from the dew point to the dry bulb down to neighbouring floats, take the nearer.
+        target = self.r1(self.VaporPress)
+        lo, hi = min(self.DewPoint, self.DryBulb), self.DryBulb
+        while True:
+            mid = f32((lo + hi) / 2)
+            if not lo < mid < hi:
+                x = lo if abs(self.wet_trial(lo) - target) < abs(self.wet_trial(hi) - target) else hi
+                break
+            w = self.wet_trial(mid)
+            if w == target:
+                x = mid
+                break
+            if w < target:
+                lo = mid
+            else:
+                hi = mid
         self.set('WetBulb', x)
         self.set('HumidRatio', self.wet_trial(self.WetBulb))
         if self.HumidRatio < 0:
@@ -313,7 +318,7 @@ CASES = [
     ('WetBulbRelHumid', R(80), 0.1, 12.2273),
     ('DewPointRelHumid', R(50), 0.5, 14.697),
     ('DewPointRelHumid', R(30), 0.05, 14.697),
-    ('DryBulbDewPoint', R(-10), R(-12), 14.697),    # two restarts
+    ('DryBulbDewPoint', R(-10), R(-12), 14.697),    # over ice, near saturation
     ('DryBulbRelHumid', R(-40), 0.2, 14.697),       # three restarts
     ('DewPointRelHumid', R(-55), 0.5, 14.697),      # restarts in both searches
     ('DryBulbRelHumid', R(-30), 0.002, 14.697),     # gives up after six restarts

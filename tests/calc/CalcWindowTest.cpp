@@ -141,7 +141,7 @@ TEST_F(CalcWindowTest, FramesKeepTheirTextsAndClosingLeavesTheChart) {
     CalcType("txtHeatFlow", "1e2");  // greys the caption; the figure stays until the next Calculate
     Trigger("mnuOptProcCool"), CalcType("txtCoolEnt", "23");
     CalcTrigger("mnuOptionsHeat");
-    EXPECT_EQ(CalcTexts({"txtHeatFlow", "lblHeatQVal"}), QStringList({"1e2", "29264"}));
+    EXPECT_EQ(CalcTexts({"txtHeatFlow", "lblHeatQVal"}), QStringList({"1e2", "29384"}));
     Trigger("mnuOptProcCool");
     EXPECT_EQ(CalcText("txtCoolEnt"), "23");
 

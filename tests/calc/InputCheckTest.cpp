@@ -61,7 +61,7 @@ TEST_F(CalcWindowTest, HeatAndMoistureBoxesSpeakInOrderAndByTheChosenQuantity) {
     const std::tuple<int32_t, QString, std::string> cases[] = {
         {2, "-200", T}, {0, "-199.99", ""}, {1, "500.01", T}, {3, "100", ""}, {3, "0", "Invalid Relative Humidity"},
         {4, "1", "Invalid Humidity Ratio"}, {4, "0.0099", ""}, {5, "0", Flow}, {5, "150", ""}, {9, "abc", ""},
-        {0, ".", T}, {1, "-.5", ""}};
+        {0, ".", T}, {1, "-.5", ""}, {0, "1" + QString(400, '0') + "e-5", Bad}, {2, "-1" + QString(400, '0') + "e-5", Bad}};
     // clang-format on
     for (const auto& [kind, text, message] : cases) {
         calc.HMInputKind = kind, CalcType("txtHMInputParam", text);

@@ -61,11 +61,13 @@ TEST_F(ChartTest, UsDefaultTablesAndTitles) {
     Draw();
     EXPECT_NEAR(ChartMinW, 0.004275, 2e-5);                 // saturated at 35 F
     EXPECT_NEAR(RHCurves(5, 9).HumidRatio, 0.00923, 3e-5);  // 50 % at 75 F
-    // W 0.006 ... 0.030 and the top edge; dry bulbs 35 ... 115 (95 F saturates above the top);
+    // W 0.006 ... 0.030 and the top edge; dry bulbs 35 ... 115 (90 F, the top's dew point, saturates
+    // on the top);
     // wet bulbs 35 ... 85 from the loop, 90 from the top of the curve.
     ASSERT_TRUE(NumWLines == 14 && NumDryLines == 17 && NumWetLineEnds == 24);
     EXPECT_TRUE(WLinesXY(2, 14) == box.T && WLinesXY(3, 14) == SatCurveXY(1, NumSatPoints));
-    EXPECT_TRUE(DryLinesXY(2, 12) > box.T && DryLinesXY(2, 13) == box.T);
+    EXPECT_GT(DryLinesXY(2, 11), box.T);
+    EXPECT_EQ(DryLinesXY(2, 12), box.T);
     EXPECT_EQ(WetLines(23).WetBulb, ChartMaxDew);
     int bottom = 0;  // each wet-bulb line ends on the bottom edge, or on the right at its own wet bulb
     for (int c = 1; c <= 12; ++c) {

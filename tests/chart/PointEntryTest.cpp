@@ -25,7 +25,7 @@ TEST_F(ChartWindowTest, RefusedEntriesSayWhyAndAddNoPoint) {
 
     messages.clear();
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "100"}});      // 100 % is allowed
-    AddPoint({{"DryBulb", "  6 0 "}, {"RelHumid", "40%"}});  // blanks skipped, trailing text ignored
+    AddPoint({{"DryBulb", " 60 "}, {"RelHumid", "40"}});     // blanks around the number ignored
     EXPECT_TRUE(messages.empty());
     ASSERT_EQ(Global::NumPoints, 2);
     EXPECT_FLOAT_EQ(Global::Points(1).RelHumid, 1.0f);
@@ -38,6 +38,41 @@ TEST_F(ChartWindowTest, RefusedEntriesSayWhyAndAddNoPoint) {
               std::vector<std::string>{
                   "The chart already holds 32767 points, the most it can hold. Delete points to add more."});
     EXPECT_EQ(Global::Points.UBound(), 32767);
+}
+
+// A box holds one number or is refused with its own message, as the calculators refuse theirs; a
+// pair that is no state of moist air says which temperature is above which. Slack: 0.1 R.
+TEST_F(ChartWindowTest, TextThatIsNoNumberAndPairsThatAreNoStateAddNothing) {
+    const QString huge = "1" + QString(400, '0') + "e-5";  // about 1e395
+    const std::string dry = "Invalid Dry Bulb";
+    // clang-format off
+    const std::tuple<bool, QString, QString, QString, QString, std::string> rows[] = {
+        {true, "DryBulb", "abc", "RelHumid", "50", dry}, {true, "DryBulb", "21,5", "RelHumid", "50", dry},
+        {true, "DryBulb", "inf", "RelHumid", "50", dry}, {true, "DryBulb", "nan", "RelHumid", "50", dry},
+        {true, "DryBulb", "\u22125", "RelHumid", "50", dry}, {true, "DryBulb", "\uff12\uff11", "RelHumid", "50", dry},
+        {true, "DryBulb", "6 0", "RelHumid", "50", dry}, {true, "DryBulb", "70F", "RelHumid", "50", dry},
+        {true, "DryBulb", huge, "RelHumid", "50", dry}, {true, "DryBulb", "-" + huge, "RelHumid", "50", dry},
+        {true, "DryBulb", "70", "RelHumid", "40%", "Invalid Relative Humidity"},
+        {true, "DryBulb", "70", "DewPoint", "5O", "Invalid Dew Point"},
+        {true, "DryBulb", "70", "WetBulb", "0x3C", "Invalid Wet Bulb"},
+        {true, "DryBulb", "70", "DewPoint", "75", Global::MsgDewPointAboveDryBulb},
+        {true, "DryBulb", "70", "WetBulb", "80", Global::MsgWetBulbAboveDryBulb},
+        {true, "DryBulb", "70", "WetBulb", "70.11", Global::MsgWetBulbAboveDryBulb},
+        {true, "WetBulb", "60", "DewPoint", "61", Global::MsgDewPointAboveWetBulb},
+        {false, "DryBulb", "20", "WetBulb", "20.07", Global::MsgWetBulbAboveDryBulb},  // 0.126 R
+        {true, "DryBulb", "70", "WetBulb", "70.09", ""}, {true, "DryBulb", "70", "DewPoint", "70.09", ""},
+        {true, "WetBulb", "60", "DewPoint", "60.09", ""}, {false, "DryBulb", "20", "WetBulb", "20.05", ""},
+        {true, "DryBulb", "+.7e2", "RelHumid", " 50. ", ""}};
+    // clang-format on
+    for (const auto& [us, first, a, second, b, message] : rows) {
+        UseUnits(us), messages.clear();
+        const int16_t before = Global::NumPoints;
+        AddPoint({{first, a}, {second, b}});
+        EXPECT_EQ(Told(), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message})
+            << first.toStdString() << " " << a.toStdString() << ", " << second.toStdString() << " "
+            << b.toStdString();
+        EXPECT_EQ(Global::NumPoints, before + message.empty());
+    }
 }
 
 TEST_F(ChartWindowTest, EveryPairSolvesTheSameState) {

@@ -46,6 +46,21 @@ TEST(FormatTest, ValReadsTheLeadingNumber) {
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
 }
 
+// Past a double's range a number is too large or too small by its size, whatever its exponent's sign.
+TEST(FormatTest, OutOfRangeIsDecidedByTheValue) {
+    const std::string zeros(400, '0');
+    // clang-format off
+    const std::pair<std::string, double> cases[] = {
+        {"1" + zeros + "e-5", HUGE_VAL},   {"-1" + zeros + "e-5", -HUGE_VAL}, {"1" + zeros + "e-80", HUGE_VAL},
+        {"1" + zeros + "e-730", 0},        {"0." + zeros + "1e+70", 0},       {"0." + zeros + "1e+720", HUGE_VAL},
+        {"1e-99999999999999999999", 0}, {"1e99999999999999999999", HUGE_VAL}, {"0e99999", 0}};
+    // clang-format on
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(Val(text), value) << text.substr(0, 12) << "... " << text.size();
+        EXPECT_EQ(StrictVal(text), value) << text.substr(0, 12) << "... " << text.size();
+    }
+}
+
 TEST(FormatTest, PointIsTheSeparatorWhateverTheLocale) {
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     ASSERT_TRUE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) << "the build makes de_DE.UTF-8 under LOCPATH";
