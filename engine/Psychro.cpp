@@ -384,14 +384,18 @@ bool CalcWetBulbDewPoint() {
         Store(HumidRatio, R1(VaporPress));
         Store(SatPressWet, CalcSatPress(WetBulb));
         Store(HumidRatioSatWet, R1(SatPressWet));
-        if (std::fabs(static_cast<double>(WetBulb) - DewPoint) <= 0.000001f) {
+        // Even saturated air at the wet bulb holds less water than this dew point.
+        if (DewPoint > static_cast<double>(WetBulb) + DewPointOvershoot) {
+            ShowMessage(MsgDewPointAboveWetBulb);
+            return false;
+        }
+        if (DewPoint >= static_cast<double>(WetBulb) - 0.000001f) {
+            // A dew point within the slack above the wet bulb is the correlation's error:
+            // the air is saturated at the wet bulb and holds no more than saturated air.
             DryBulb = WetBulb;
+            VaporPress = SatPressWet;
+            HumidRatio = HumidRatioSatWet;
         } else {
-            // Even saturated air at the wet bulb holds less water than this dew point.
-            if (DewPoint > static_cast<double>(WetBulb) + DewPointOvershoot) {
-                ShowMessage(MsgDewPointAboveWetBulb);
-                return false;
-            }
             Store(DryBulb, FindDryBulbStepwise(HumidRatio, [](float t) { return R3(t, WetBulb); }));
         }
         Store(HumidRatioSat, R1(CalcSatPress(DryBulb)));

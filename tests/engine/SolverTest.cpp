@@ -94,7 +94,9 @@ TEST_F(SolverTest, SaturatedShortCuts) {
                     one(HumidRatio / HumidRatioSat));
         EXPECT_TRUE(Solve(CalcDryBulbDewPoint, t, t) && WetBulb == t && RelHumid == 1);
         EXPECT_TRUE(Solve(CalcDryBulbDewPoint, t, t + 0.03f));  // within the correlation's slack
+        // Air saturated at the wet bulb, never more: a point the chart file can hold.
         EXPECT_TRUE(Solve(CalcWetBulbDewPoint, t, t + 0.03f));
+        EXPECT_LE(RelHumid, 1.00001f);
         EXPECT_TRUE(Solve(CalcWetBulbDewPoint, t, t) && DryBulb == t && one(RelHumid));
         // Dry and wet bulb count as equal within 0.0001 R.
         EXPECT_TRUE(Solve(CalcDryBulbWetBulb, t, std::nextafter(t, 0.0f)) && RelHumid == 1 && DewPoint == t);
