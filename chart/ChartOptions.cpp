@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <cmath>
 #include <utility>
 
 #include "AutoScale.h"
@@ -298,9 +299,10 @@ void frmZolvane::cmdScaleOK_Click() {
                        {txtScaleMinDry, "Invalid Minimum Dry Bulb"}};
     for (Entry& e : entries) {
         const QString text = e.text->text();
-        e.value = Val(text.toStdString());
+        // Only a whole number is a limit: "abc" or "90F" is not read as 0 or 90.
+        e.value = StrictVal(text.toStdString()).value_or(std::nan(""));
         // Written so that a value that is not a number fails too.
-        if (text.isEmpty() || !(e.value >= LowestLimit && e.value <= HighestLimit)) {
+        if (!(e.value >= LowestLimit && e.value <= HighestLimit)) {
             ShowMessage(e.message);
             return;
         }

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cctype>
+#include <optional>
 
 #include "Atmosphere.h"
 #include "ChartTables.h"
@@ -12,19 +12,6 @@
 #include "Global.h"
 #include "Widgets.h"
 #include "frmZolvane.h"
-
-namespace {
-
-// A typed entry must begin with a number; Val alone would read other text as 0.
-bool BeginsWithNumber(const QString& text) {
-    const std::string s = text.trimmed().toStdString();
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    if (i < s.size() && s[i] == '.') ++i;
-    return i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]));
-}
-
-}  // namespace
 
 void frmZolvane::BuildPressureFrame() {
     using Chart::Make;
@@ -64,17 +51,18 @@ void frmZolvane::cmdPressOK_Click() {
     // Below the altitude floor (a pressure above about 17.55 psia) no chart can be built.
     std::optional<Chart::Barometer> entry;
     if (optPress->isChecked()) {
-        if (!BeginsWithNumber(txtPress->text()) ||
-            !(entry = Chart::FromPressure(Val(txtPress->text().toStdString()) / PressFactor)) ||
+        const std::optional<double> typed = StrictVal(txtPress->text().toStdString());
+        if (!typed || !(entry = Chart::FromPressure(*typed / PressFactor)) ||
             entry->alt < Chart::AltitudeFloor) {
             ShowMessage("Invalid Pressure");
             return;
         }
-    } else if (!BeginsWithNumber(txtAlt->text()) ||
-               !(entry = Chart::FromAltitude(Val(txtAlt->text().toStdString()) / LengthFactor)) ||
-               entry->alt < Chart::AltitudeFloor) {
-        ShowMessage("Invalid Altitude");
-        return;
+    } else {
+        const std::optional<double> typed = StrictVal(txtAlt->text().toStdString());
+        if (!typed || !(entry = Chart::FromAltitude(*typed / LengthFactor)) || entry->alt < Chart::AltitudeFloor) {
+            ShowMessage("Invalid Altitude");
+            return;
+        }
     }
     if (entry->alt > Chart::AltitudeLimit) {
         ShowMessage("Altitudes are valid only below " + FormatValue(Chart::AltitudeLimit * LengthFactor, 0) +

@@ -72,7 +72,8 @@ TEST_F(ChartOptionsTest, AcceptedLimitsRebuildTheChartAndRefusedOnesChangeNothin
     // "abc500") the maximum dry bulb speaks.
     const char* entries[] = {"500.5", "35",   "90",     "120", "-200.1", "90", "120",   "35", "",
                              "600",   "-300", "abc500", "",    "-300",   "90", "1e999", "35", "90",
-                             "120",   "35",   "35",     "30",  "35",     "40", "90",    "35", "90.5"};
+                             "120",   "35",   "35",     "30",  "35",     "40", "90",    "35", "90.5",
+                             "120",   "abc",  "90",     "120", "35",     "90F"};
     for (std::size_t i = 0; i < std::size(entries); i += 3)
         ScaleOK(entries[i], entries[i + 1], entries[i + 2]);
     EXPECT_EQ(Told(), (std::vector<std::string>{
@@ -80,7 +81,8 @@ TEST_F(ChartOptionsTest, AcceptedLimitsRebuildTheChartAndRefusedOnesChangeNothin
                           "Invalid Maximum Dry Bulb", "Invalid Maximum Dry Bulb", "Invalid Maximum Dry Bulb",
                           "Maximum Dew Point must be greater than the Minimum Dry Bulb",
                           "Maximum Dry Bulb must be greater than the Minimum Dry Bulb",
-                          "The Maximum Dew Point must be less than the Maximum Dry Bulb"}));
+                          "The Maximum Dew Point must be less than the Maximum Dry Bulb",
+                          "Invalid Minimum Dry Bulb", "Invalid Maximum Dew Point"}));
     EXPECT_TRUE(messages[0].icon == Global::MsgIcon::Critical && messages[0].title == "Zolvane");
     EXPECT_EQ(Limits(), (std::vector<float>{120, 35, 90, 35}));
     EXPECT_TRUE(Shown("tabChart") && !Global::ScaleChanged && Global::NumDryLines == dryLines);

@@ -25,14 +25,14 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
 
     // Refused entries change nothing and the boxes keep what was typed.
     const float press = Global::Press, alt = Global::Alt, inHg = Global::PressInHg;
-    for (const char* text : {"25000.1", "200000", "", "-5000.1", "-1e7"}) Enter(false, text);
-    for (const char* text : {"5.45", "abc", "-3", "0", "1e30", "17.6" /* about -5070 ft */})
+    for (const char* text : {"25000.1", "200000", "", "-5000.1", "-1e7", "1000ft"}) Enter(false, text);
+    for (const char* text : {"5.45", "abc", "-3", "0", "1e30", "14,7", "14.7abc", "17.6" /* about -5070 ft */})
         Enter(true, text);
     const std::string high = "Altitudes are valid only below 25000 ft";
-    EXPECT_EQ(Told(),
-              (std::vector<std::string>{high, "Invalid Altitude", "Invalid Altitude", "Invalid Altitude",
-                                        "Invalid Altitude", high, "Invalid Pressure", "Invalid Pressure",
-                                        "Invalid Pressure", "Invalid Pressure", "Invalid Pressure"}));
+    EXPECT_EQ(Told(), (std::vector<std::string>{high, "Invalid Altitude", "Invalid Altitude", "Invalid Altitude",
+                                                "Invalid Altitude", "Invalid Altitude", high, "Invalid Pressure",
+                                                "Invalid Pressure", "Invalid Pressure", "Invalid Pressure",
+                                                "Invalid Pressure", "Invalid Pressure", "Invalid Pressure"}));
     EXPECT_TRUE(Global::Press == press && Global::Alt == alt && Global::PressInHg == inHg);
     EXPECT_EQ(Text("txtPress"), "17.6");
 
