@@ -88,6 +88,19 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
     }
 }
 
+TEST_F(HeatMoistureTest, RelativeHumidityTheOtherWayFromTheKnownPoint) {
+    // Worked out apart from the program in tools/outlet_states.py: from this known outlet the
+    // line's humidity first rises towards the inlet side that is warmer; 23.9 % lies the other way.
+    UsePressure("6.8447");
+    AddPoint({{"DryBulb", "125.23"}, {"RelHumid", "61"}});
+    CalcChoose("optHeatMoistOutlet");
+    CalcTypeAll({{"txtHeatMoistPoint", QString::number(Global::NumPoints)}, {"txtHeatMoistQ", "1201"}});
+    Enter("txtMoistGainFlow", "27.3776"), Enter("txtMoistGainEnt", "1185.58");
+    Seek("optHMInputPhi", "23.9");
+    EXPECT_EQ(QStringList({Text("txtDryBulb"), CalcText("lblHMOutputFlowVal"), CalcText("lblOutCFM")}),
+              QStringList({"91.61", "3.971", "121.6"}));
+}
+
 TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
     // An inlet wetter than the known outlet: a negative air flow, warned, shown, and the point stands.
     CalcChoose("optHeatMoistOutlet");
