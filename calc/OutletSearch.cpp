@@ -92,8 +92,8 @@ float LastOnLine(float from, float to) {
 struct Walk {
     float step = 0;
     LineTrial before, far;  // far is the newest trial, before the one two steps back
-    bool crossed = false;         // far meets or lies past the wanted value
-    bool ended = false;           // the line ended on this side short of it
+    bool crossed = false;   // far meets or lies past the wanted value
+    bool ended = false;     // the line ended (absolute zero, the boiling point) short of it
 };
 
 class RelHumidSearch {
@@ -108,8 +108,9 @@ public:
         return at;
     }
 
-    // The wanted value met or passed one step further out from the known point, or the
-    // side's end; false when the passes run out or a trial holds no number.
+    // One step further out from the known point, or to where the line ends on that side
+    // (absolute zero, the boiling point); false when the passes run out or a trial holds
+    // no number.
     bool Step(const LineTrial& known, Walk& walk);
 
     // The crossing between the known point and the walk's far end by the usual correction
@@ -128,14 +129,15 @@ private:
     int pass_ = 0;
 };
 
-// Where the humidity comes near the wanted value and turns back between two steps, or
-// within the last step before the line ends, the step is looked into (golden section on
-// the distance from the wanted value) lest a crossing hide inside it.
+// Where the humidity comes near the wanted value and turns back between two steps, the
+// turn is looked into (golden section on the distance from the wanted value) lest a
+// crossing hide between the steps.
 bool RelHumidSearch::LookInto(float from, float to, const LineTrial& known, LineTrial& crossing) {
     constexpr double Golden = 0.6180339887498949;
     double lo = from, hi = to;
     for (int look = 0; look < 60 && std::fabs(hi - lo) > 1e-4 * t1_; ++look, ++pass_) {
-        const LineTrial x = Trial(ToFloat(hi - Golden * (hi - lo))), y = Trial(ToFloat(lo + Golden * (hi - lo)));
+        const LineTrial x = Trial(ToFloat(hi - Golden * (hi - lo))),
+                        y = Trial(ToFloat(lo + Golden * (hi - lo)));
         for (const LineTrial& at : {x, y}) {
             if (!SameSide(at, known) || IsClose(at)) {
                 crossing = at;
@@ -164,13 +166,10 @@ bool RelHumidSearch::Step(const LineTrial& known, Walk& walk) {
     if (std::isnan(walk.far.d)) return false;
     walk.crossed = IsClose(walk.far) || !SameSide(walk.far, known);
     if (walk.crossed) return true;
-    const bool turn = std::fabs(last.d) < std::fabs(walk.before.d) && std::fabs(last.d) <= std::fabs(walk.far.d);
+    const bool turn =
+        std::fabs(last.d) < std::fabs(walk.before.d) && std::fabs(last.d) <= std::fabs(walk.far.d);
     walk.crossed = turn && LookInto(walk.before.t, walk.far.t, known, walk.far);
-    // Beyond the boiling point, or where the moisture has run out, the line ends.
-    if (!walk.crossed && (lastStep || !(walk.far.w > 0))) {
-        walk.crossed = LookInto(last.t, walk.far.t, known, walk.far);
-        walk.ended = !walk.crossed;
-    }
+    walk.ended = !walk.crossed && lastStep;
     walk.before = last;
     return true;
 }

@@ -182,6 +182,8 @@ def main():
     # Near-upright lines: 70 F / 50 %, q 100, 10 lb/hr at 1080; 120 F / 10 %, q 100, 10 lb/hr at 1100.
     print('heat/moisture 70 F', 60, heat_moisture((70, 0.5, 14.697), True, 100, [(10, 1080)], 0.6))
     print('heat/moisture 120 F', 30, heat_moisture((120, 0.1, 14.697), True, 100, [(10, 1100)], 0.3))
+    # 60 F / 80 %, q 9000, 10 lb/hr at 1100: the humidity falls both ways; 60 % is nearer on the cold side.
+    print('heat/moisture 60 F', 60, heat_moisture((60, 0.8, 14.697), True, 9000, [(10, 1100)], 0.6))
     # A line that turns: known outlet 125.23 F / 61 % at 6.8447 psia, q 1201, 27.3776 lb/hr at 1185.58.
     print('heat/moisture 6.8447 psia', 23.9,
           heat_moisture((125.23, 0.61, 6.8447), False, 1201, [(27.3776, 1185.58)], 0.239))

@@ -137,8 +137,11 @@ TEST_F(MixingTest, WaterAirSteamHumidifyingMeetsTheLineBesideTheInlet) {
         WashAir("optWatAirRel", rh, water, "100", QString::number(Global::NumPoints));
         QString shown = Text("txtDryBulb") + " " + CalcText("lblWatAirWatFlowVal");
         for (const std::string& told : Told())
-            shown += told == "Invalid Input, This results in a negative water flow!" ? " warned" : " " + QString::fromStdString(told);
-        EXPECT_EQ(shown, outlet) << dry << " F / " << rhIn << " %, water " << water << ", outlet " << rh << " %";
+            shown += told == "Invalid Input, This results in a negative water flow!"
+                         ? " warned"
+                         : " " + QString::fromStdString(told);
+        EXPECT_EQ(shown, outlet) << dry << " F / " << rhIn << " %, water " << water << ", outlet " << rh
+                                 << " %";
     }
 }
 
