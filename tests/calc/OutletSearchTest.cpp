@@ -39,30 +39,27 @@ protected:
         return NAN;
     }
 
-    // What is wrong with the search's answer on this line, "" when nothing.
-    static std::string Verdict(const Calc::StraightLine& line, float rh, float t1, float tStart) {
+    // What is wrong with the search's answer on this line, "" when nothing: an outlet that is
+    // no crossing, or has one nearer the known point (beyond the stop's own band), or a
+    // refusal where the line has one.
+    static std::string Verdict(const Calc::StraightLine& line, float rh, float t1) {
         float t = 0;
-        const Calc::SearchResult result = Calc::FindDryBulbAtRelHumid(line, rh, t1, tStart, t);
-        if (result == Calc::SearchResult::Found) {
-            const float d = Miss(line, rh, t);
-            const auto crossesTo = [&](float next) {
-                return std::signbit(Miss(line, rh, next)) != std::signbit(d) &&
-                       std::fabs(d) <= std::fabs(Miss(line, rh, next));
-            };
-            if (!(std::fabs(d) < 1e-5f) && !crossesTo(std::nextafter(t, 0.0f)) &&
-                !crossesTo(std::nextafter(t, INFINITY)))
-                return "found " + std::to_string(t) + ", no crossing";
-            // Nothing nearer the known point, but within the stop's own band.
-            const double nearer = std::fabs(static_cast<double>(t) - t1) - 0.1;
-            for (const double step : {0.02, -0.02})
-                if (const float other = FirstCrossing(line, rh, t1, step, nearer); !std::isnan(other))
-                    return "found " + std::to_string(t) + ", crossing nearer at " + std::to_string(other);
-            return "";
-        }
-        if (result != Calc::SearchResult::Unreachable) return "no answer";
+        const Calc::SearchResult result = Calc::FindDryBulbAtRelHumid(line, rh, t1, ToFloat(1.01 * t1), t);
+        const bool found = result == Calc::SearchResult::Found;
+        if (!found && result != Calc::SearchResult::Unreachable) return "no answer";
+        const float d = Miss(line, rh, t);
+        const auto crossesTo = [&](float next) {
+            return std::signbit(Miss(line, rh, next)) != std::signbit(d) &&
+                   std::fabs(d) <= std::fabs(Miss(line, rh, next));
+        };
+        if (found && !(std::fabs(d) < 1e-5f) && !crossesTo(std::nextafter(t, 0.0f)) &&
+            !crossesTo(std::nextafter(t, INFINITY)))
+            return "found " + std::to_string(t) + ", no crossing";
+        const double limit = found ? std::fabs(static_cast<double>(t) - t1) - 0.1 : 1000;
         for (const double step : {0.02, -0.02})
-            if (const float other = FirstCrossing(line, rh, t1, step, 1000); !std::isnan(other))
-                return "refused, crossing at " + std::to_string(other);
+            if (const float other = FirstCrossing(line, rh, t1, step, limit); !std::isnan(other))
+                return (found ? "found " + std::to_string(t) + ", nearer " : "refused, ") +
+                       std::to_string(other);
         return "";
     }
 };
@@ -90,7 +87,7 @@ TEST_F(OutletSearchTest, EveryOutletFoundIsOnTheLineAndEveryRefusalHasNone) {
                             Calc::LineThroughTrial(t1, w1, h1, r, ToFloat(2.5 * w1), false, true),
                             {w1 / (t1 - 60.0), -60.0 * w1 / (t1 - 60.0)}};
                         for (const Calc::StraightLine& line : lines) {
-                            const std::string verdict = Verdict(line, rh, t1, ToFloat(1.01 * t1));
+                            const std::string verdict = Verdict(line, rh, t1);
                             if (!verdict.empty())
                                 wrong.push_back(std::to_string(press) + " psia, " + std::to_string(dry) +
                                                 " F/" + std::to_string(rhIn) + ", r " + std::to_string(r) +
