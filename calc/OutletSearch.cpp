@@ -91,7 +91,7 @@ float LastOnLine(float from, float to) {
 // One way along the line from the known point, walked in steps of 1 % of its dry bulb.
 struct Walk {
     float step = 0;
-    LineTrial before, far;  // far is the newest trial, before the one two steps back
+    LineTrial before, far;  // the newest trial and the one two steps before it
     bool crossed = false;   // far meets or lies past the wanted value
     bool ended = false;     // the line ended (absolute zero, the boiling point) short of it
 };
@@ -156,6 +156,8 @@ bool RelHumidSearch::Step(const LineTrial& known, Walk& walk) {
     if (++pass_ > MaxSearchPasses) return false;
     const LineTrial last = walk.far;
     float temp = ToFloat(last.t + static_cast<double>(walk.step));
+    // A step past the boiling point or absolute zero stops at the line's last dry bulb,
+    // so a crossing inside it is still found.
     const bool lastStep = !OnLine(temp);
     if (lastStep) temp = LastOnLine(last.t, temp);
     if (temp == last.t) {
