@@ -50,129 +50,211 @@ bool StoreOnProcessLineAtDewPoint(const Global::StatePoint& known, double slope,
 
 namespace {
 
-// A trial on the line: its dry bulb, humidity ratio, and the wanted relative humidity
-// less the one the line gives there; stepD is that difference as the usual correction
-// takes it, with the humidity ratio kept at or above 1e-4 and the humidity at or below 1.
+// A trial on the line: its dry bulb, humidity ratio, and d, the wanted relative humidity
+// less the one the line gives there. Air with no moisture has none, however far the
+// humidity ratio runs below zero; only d says on which side of the wanted value a trial
+// lies and whether it is met. The usual correction keeps its own measures: lineD, the
+// difference as the vapour-pressure relation gives it (the humidity goes negative with the
+// humidity ratio and is no number past the relation's pole, where lineD is infinite), and
+// stepD, with the humidity ratio kept at or above 1e-4 and the humidity at or below 1.
 struct LineTrial {
     float t = 0;
     float w = 0;
     float d = 0;
+    float lineD = 0;
     float stepD = 0;
 };
+
+bool IsClose(const LineTrial& at) {
+    return std::fabs(at.d) < RelHumidTolerance;
+}
+
+bool SameSide(const LineTrial& a, const LineTrial& b) {
+    return std::signbit(a.d) == std::signbit(b.d);
+}
+
+// Moist air exists above absolute zero and below the boiling point.
+bool OnLine(float t) {
+    return t > 0 && Global::CalcSatPress(t) < Global::Press;
+}
+
+// The last dry bulb on the line going from `from` (on it) towards `to` (off it).
+float LastOnLine(float from, float to) {
+    while (std::nextafter(from, to) != to) {
+        const float mid = ToFloat((static_cast<double>(from) + to) / 2);
+        if (mid == from || mid == to) break;
+        (OnLine(mid) ? from : to) = mid;
+    }
+    return from;
+}
+
+// One way along the line from the known point, walked in steps of 1 % of its dry bulb.
+struct Walk {
+    float step = 0;
+    LineTrial before, far;  // the newest trial and the one two steps before it
+    bool crossed = false;   // far meets or lies past the wanted value
+    bool ended = false;     // the line ended (absolute zero, the boiling point) short of it
+};
+
+class RelHumidSearch {
+public:
+    RelHumidSearch(const StraightLine& line, float rh, float t1) : line_(line), rh_(rh), t1_(t1) {}
+
+    LineTrial Trial(float temp) const {
+        LineTrial at{temp, ToFloat(line_.At(temp))};
+        at.lineD = at.w > -0.62198f ? rh_ - RelationAt(at.w, temp) : INFINITY;
+        at.d = at.w > 0 ? at.lineD : rh_;
+        at.stepD = rh_ - std::min(RelationAt(std::max(at.w, 1e-4f), temp), 1.0f);
+        return at;
+    }
+
+    // One step further out from the known point, or to where the line ends on that side
+    // (absolute zero, the boiling point); false when the passes run out or a trial holds
+    // no number.
+    bool Step(const LineTrial& known, Walk& walk);
+
+    // The crossing between the known point and the walk's far end by the usual correction
+    // T - (d / 10) T from tStart; false when the passes run out.
+    bool CloseIn(const LineTrial& known, const Walk& walk, float tStart, LineTrial& crossing);
+
+private:
+    static float RelationAt(float w, float temp) {
+        return ToFloat(Global::VaporPressOf(w, Global::Press) / Global::CalcSatPress(temp));
+    }
+    bool LookInto(float from, float to, const LineTrial& known, LineTrial& crossing);
+
+    const StraightLine& line_;
+    float rh_;
+    float t1_;
+    int pass_ = 0;
+};
+
+// Where the humidity comes near the wanted value and turns back between two steps, the
+// turn is looked into (golden section on the distance from the wanted value) lest a
+// crossing hide between the steps.
+bool RelHumidSearch::LookInto(float from, float to, const LineTrial& known, LineTrial& crossing) {
+    constexpr double Golden = 0.6180339887498949;
+    double lo = from, hi = to;
+    for (int look = 0; look < 60 && std::fabs(hi - lo) > 1e-4 * t1_; ++look, ++pass_) {
+        const LineTrial x = Trial(ToFloat(hi - Golden * (hi - lo))),
+                        y = Trial(ToFloat(lo + Golden * (hi - lo)));
+        for (const LineTrial& at : {x, y}) {
+            if (!SameSide(at, known) || IsClose(at)) {
+                crossing = at;
+                return true;
+            }
+        }
+        if (std::fabs(x.d) < std::fabs(y.d))
+            hi = y.t;
+        else
+            lo = x.t;
+    }
+    return false;
+}
+
+bool RelHumidSearch::Step(const LineTrial& known, Walk& walk) {
+    if (++pass_ > MaxSearchPasses) return false;
+    const LineTrial last = walk.far;
+    float temp = ToFloat(last.t + static_cast<double>(walk.step));
+    // A step past the boiling point or absolute zero stops at the line's last dry bulb,
+    // so a crossing inside it is still found.
+    const bool lastStep = !OnLine(temp);
+    if (lastStep) temp = LastOnLine(last.t, temp);
+    if (temp == last.t) {
+        walk.ended = true;
+        return true;
+    }
+    walk.far = Trial(temp);
+    if (std::isnan(walk.far.d)) return false;
+    walk.crossed = IsClose(walk.far) || !SameSide(walk.far, known);
+    if (walk.crossed) return true;
+    const bool turn =
+        std::fabs(last.d) < std::fabs(walk.before.d) && std::fabs(last.d) <= std::fabs(walk.far.d);
+    walk.crossed = turn && LookInto(walk.before.t, walk.far.t, known, walk.far);
+    walk.ended = !walk.crossed && lastStep;
+    walk.before = last;
+    return true;
+}
+
+// Each trial inside the bracket narrows it. A trial outside it still counts when it lies
+// on the side its sign belongs to, is closer than the one before and corrects back towards
+// the bracket (the correction overshot but converges): it widens the bracket. Otherwise,
+// or where the trial holds no number (a correction far out of range), the next trial
+// halves the bracket.
+bool RelHumidSearch::CloseIn(const LineTrial& known, const Walk& walk, float tStart, LineTrial& crossing) {
+    LineTrial a = known, b = walk.far;
+    if (IsClose(b)) {
+        crossing = b;
+        return true;
+    }
+    // One step further on the same side, so that the usual first trials fall inside.
+    if (const float beyond = ToFloat(b.t + static_cast<double>(walk.step)); OnLine(beyond)) {
+        const LineTrial further = Trial(beyond);
+        if (std::isfinite(further.d) && SameSide(further, b)) b = further;
+    }
+    LineTrial at = Trial(tStart);
+    at.stepD = at.lineD;  // the start's is taken as it is
+    float lastD = INFINITY;
+    for (;;) {
+        if (IsClose(at)) break;
+        if (++pass_ > MaxSearchPasses) return false;
+        const bool finite = std::isfinite(at.d);
+        float next = ToFloat(at.t - (at.stepD / 10.0) * at.t);
+        LineTrial& end = SameSide(at, a) ? a : b;
+        const float away = (&end == &a ? -1.0f : 1.0f) * walk.step;  // away from the bracket at this end
+        // Near absolute zero the humidity of moist air outgrows any float: still a side.
+        const bool inside = !std::isnan(at.d) && std::min(a.t, b.t) < at.t && at.t < std::max(a.t, b.t);
+        const bool widens =
+            finite && (at.t - end.t) * away > 0 && (next - at.t) * away < 0 && std::fabs(at.lineD) < lastD;
+        if (inside || widens) end = at;
+        if (finite) lastD = std::fabs(at.lineD);
+        // On a steep line one float step of dry bulb can move the humidity by more than
+        // the tolerance: with the ends neighbouring floats the nearer is the closest a
+        // float holds the crossing.
+        if (std::nextafter(std::min(a.t, b.t), INFINITY) >= std::max(a.t, b.t)) {
+            at = std::fabs(a.d) <= std::fabs(b.d) ? a : b;
+            break;
+        }
+        if (!(inside || widens) || !OnLine(next)) next = ToFloat((static_cast<double>(a.t) + b.t) / 2);
+        at = Trial(next);
+    }
+    crossing = at;
+    return true;
+}
 
 }  // namespace
 
 SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float t1, float tStart, float& t) {
-    using Global::Press;
-    const auto relHumid = [&](float w, float temp) {
-        return ToFloat(Global::VaporPressOf(w, Press) / Global::CalcSatPress(temp));
-    };
-    const auto trial = [&](float temp) {
-        LineTrial at{temp, ToFloat(line.At(temp)), 0, 0};
-        at.d = rh - relHumid(at.w, temp);
-        at.stepD = rh - std::min(relHumid(std::max(at.w, 1e-4f), temp), 1.0f);
-        return at;
-    };
-    const auto found = [&](const LineTrial& at) {
-        Global::HumidRatio = at.w;
-        Global::VaporPress = ToFloat(Global::VaporPressOf(at.w, Press));
-        t = at.t;
-        return SearchResult::Found;
-    };
-    const auto close = [](const LineTrial& at) { return std::fabs(at.d) < RelHumidTolerance; };
-    const auto sameSide = [](const LineTrial& a, const LineTrial& b) {
-        return std::signbit(a.d) == std::signbit(b.d);
-    };
-
-    // The bracket: from the known point out along the line until the wanted value is
-    // passed. Out is towards saturation for a wetter outlet, away from it for a drier
-    // one; which way along the dry bulb that is, the line itself tells.
-    LineTrial known = trial(t1);
+    RelHumidSearch search(line, rh, t1);
+    const LineTrial known = search.Trial(t1);
     if (!std::isfinite(known.d)) return SearchResult::NoConvergence;
-    if (close(known)) return found(known);
-    const float probe = ToFloat(1e-3 * t1);
-    const bool wetterAsWarmer = trial(ToFloat(t1 + probe)).d < trial(ToFloat(t1 - probe)).d;
-    const float step = ToFloat((wetterAsWarmer == (known.d > 0) ? 0.01 : -0.01) * t1);
-    int pass = 0;
-    const auto outward = [&](const LineTrial& from, LineTrial& next) {
-        const float temp = ToFloat(from.t + static_cast<double>(step));
-        // Below absolute zero or above the boiling point there is no moist air.
-        if (!(temp > 0) || !(Global::CalcSatPress(temp) < Press)) return false;
-        next = trial(temp);
-        return true;
-    };
-    // Where the humidity comes near the wanted value and turns back between two steps,
-    // the turn is looked into (golden section) lest a crossing hide between the steps.
-    const auto lookIntoTurn = [&](float from, float to, LineTrial& crossing) {
-        constexpr double Golden = 0.6180339887498949;
-        double lo = from, hi = to;
-        for (int look = 0; look < 60 && std::fabs(hi - lo) > 1e-4 * t1; ++look, ++pass) {
-            const LineTrial x = trial(ToFloat(hi - Golden * (hi - lo))),
-                            y = trial(ToFloat(lo + Golden * (hi - lo)));
-            for (const LineTrial& at : {x, y}) {
-                if (!sameSide(at, known) || close(at)) {
-                    crossing = at;
-                    return true;
-                }
-            }
-            if (std::fabs(x.d) < std::fabs(y.d))
-                hi = y.t;
-            else
-                lo = x.t;
+    LineTrial answer = known;
+    if (!IsClose(known)) {
+        // The bracket: out from the known point both ways at once until the wanted value
+        // is passed on one side or the line has ended on both.
+        const float step = ToFloat(0.01 * t1);
+        Walk walks[2] = {{step, known, known}, {-step, known, known}};
+        const auto crossed = [&] { return walks[0].crossed || walks[1].crossed; };
+        while (!crossed()) {
+            if (walks[0].ended && walks[1].ended) return SearchResult::Unreachable;
+            for (Walk& walk : walks)
+                if (!walk.ended && !search.Step(known, walk)) return SearchResult::NoConvergence;
         }
-        return false;
-    };
-    LineTrial before = known, far = known;
-    while (sameSide(far, known)) {
-        if (++pass > MaxSearchPasses) return SearchResult::NoConvergence;
-        const LineTrial last = far;
-        if (!outward(last, far)) return SearchResult::Unreachable;
-        if (!std::isfinite(far.d)) return SearchResult::NoConvergence;
-        if (close(far)) return found(far);
-        if (sameSide(far, known) && std::fabs(last.d) < std::fabs(before.d) &&
-            std::fabs(last.d) <= std::fabs(far.d) && lookIntoTurn(before.t, far.t, far)) {
-            if (close(far)) return found(far);
-            break;
+        // Then close in; where both ways cross within the same step count, the crossing
+        // nearer the known point is the outlet.
+        bool found = false;
+        for (const Walk& walk : walks) {
+            LineTrial crossing;
+            if (!walk.crossed || !search.CloseIn(known, walk, tStart, crossing)) continue;
+            if (!found || std::fabs(crossing.t - t1) < std::fabs(answer.t - t1)) answer = crossing;
+            found = true;
         }
-        // Still short of the wanted value where the moisture has run out.
-        if (sameSide(far, known) && !(far.w > 0)) return SearchResult::Unreachable;
-        before = last;
+        if (!found) return SearchResult::NoConvergence;
     }
-    // One step further on the same side, so that the usual first trials fall inside.
-    if (LineTrial beyond; outward(far, beyond) && std::isfinite(beyond.d) && sameSide(beyond, far))
-        far = beyond;
-
-    // Then the usual correction T - (d / 10) T from the usual start, each trial inside
-    // the bracket narrowing it. A trial outside it still counts when it lies on the side
-    // its sign belongs to, is closer than the one before and corrects back towards the
-    // bracket (the correction overshot but converges): it widens the bracket. Otherwise,
-    // or where the trial holds no number (a correction far out of range), the next trial
-    // halves the bracket.
-    LineTrial a = known, b = far;
-    LineTrial at = trial(tStart);
-    at.stepD = at.d;  // the start's is taken as it is
-    float lastD = INFINITY;
-    for (;;) {
-        if (close(at)) return found(at);
-        if (++pass > MaxSearchPasses) return SearchResult::NoConvergence;
-        const bool finite = std::isfinite(at.d);
-        float next = ToFloat(at.t - (at.stepD / 10.0) * at.t);
-        LineTrial& end = sameSide(at, a) ? a : b;
-        const float away = (&end == &a ? -1.0f : 1.0f) * step;  // away from the bracket at this end
-        const bool inside = finite && std::min(a.t, b.t) < at.t && at.t < std::max(a.t, b.t);
-        const bool widens =
-            finite && (at.t - end.t) * away > 0 && (next - at.t) * away < 0 && std::fabs(at.d) < lastD;
-        if (inside || widens) end = at;
-        if (finite) lastD = std::fabs(at.d);
-        // On a steep line one float step of dry bulb can move the humidity by more than
-        // the tolerance: with the ends neighbouring floats the nearer is the closest a
-        // float holds the crossing.
-        if (std::nextafter(std::min(a.t, b.t), INFINITY) >= std::max(a.t, b.t))
-            return found(std::fabs(a.d) <= std::fabs(b.d) ? a : b);
-        if (!(inside || widens) || !(next > 0) || !(Global::CalcSatPress(next) < Press))
-            next = ToFloat((static_cast<double>(a.t) + b.t) / 2);
-        at = trial(next);
-    }
+    Global::HumidRatio = answer.w;
+    Global::VaporPress = ToFloat(Global::VaporPressOf(answer.w, Global::Press));
+    t = answer.t;
+    return SearchResult::Found;
 }
 
 SearchResult FindDryBulbAtWetBulb(const StraightLine& line, float tStart, const WetBulbSearch& how) {

@@ -41,10 +41,11 @@ enum class SearchResult { Found, NoConvergence, SolverFailed, Unreachable };
 inline constexpr float RelHumidTolerance = 1e-5f;
 
 // Dry bulb (R) where the line through the known dry bulb t1 reaches the relative
-// humidity rh (vapour pressure over saturation pressure): bracketed out from t1, then
-// closed in from tStart. HumidRatio and VaporPress of the current state are the line's
-// there. Unreachable when the line runs out of moisture, or reaches absolute zero or
-// the boiling point, before the value is met.
+// humidity rh (vapour pressure over saturation pressure; none where the line holds no
+// moisture): bracketed out from t1 both ways, then closed in from tStart; of crossings
+// on both sides the nearer t1. HumidRatio and VaporPress of the current state are the
+// line's there. Unreachable when on neither side the line meets the value before it
+// reaches absolute zero or the boiling point, or runs out of moisture.
 SearchResult FindDryBulbAtRelHumid(const StraightLine& line, float rh, float t1, float tStart, float& t);
 
 // Dry bulb where the line meets the wet bulb held in the current state. Steps

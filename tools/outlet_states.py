@@ -56,35 +56,66 @@ def line_through(known, r, w_trial, single):
     return (s, f32(b) if single else b)
 
 
+def relative_humidity(known, line, t):
+    """The line's relative humidity at dry bulb t: none where it holds no moisture."""
+    s, b = line
+    w = f32(s * t + b)
+    return f32(vapor_press(w, known.Press) / known.sat_press(t)) if w > 0 else 0.0
+
+
 def outlet_dry_bulb(known, line, rh):
-    """The line's dry bulb (R) at relative humidity rh nearest the known point, or None."""
-    air = known
+    """The line's dry bulb (R) at relative humidity rh nearest the known point, or None.
+
+    The line is scanned 0.01 R at a time both ways at once, up to the boiling point or
+    absolute zero and no further out on a side than where its moisture runs out; a change
+    of sign is halved down to adjacent floats, of which the nearer the wanted value is taken.
+    """
     s, b = line
 
     def miss(t):
-        w = f32(s * t + b)
-        return rh - f32(vapor_press(w, air.Press) / air.sat_press(t)), w
+        return rh - relative_humidity(known, line, t)
 
     def on_line(t):
-        return t > 0 and air.sat_press(t) < air.Press
+        return t > 0 and known.sat_press(t) < known.Press
+
+    def last_on_line(inside, outside):
+        while True:
+            mid = f32((inside + outside) / 2)
+            if mid in (inside, outside):
+                return inside
+            if on_line(mid):
+                inside = mid
+            else:
+                outside = mid
+
+    def halve(lo, hi):
+        d_lo = miss(lo)
+        while True:
+            mid = f32((lo + hi) / 2)
+            if mid in (lo, hi):
+                return min((lo, hi), key=lambda x: abs(miss(x)))
+            if (miss(mid) > 0) == (d_lo > 0):
+                lo = mid
+            else:
+                hi = mid
 
     t1 = known.DryBulb
-    for k in range(1, 200000):  # 0.01 R apart, both ways at once
-        for t_prev, t in ((t1 + 0.01 * (k - 1), t1 + 0.01 * k), (t1 - 0.01 * (k - 1), t1 - 0.01 * k)):
-            if not (on_line(t) and on_line(t_prev)):
+    ended = [False, False]
+    for k in range(1, 200000):
+        found = []
+        for side, sgn in enumerate((1, -1)):
+            if ended[side]:
                 continue
-            (d0, _), (d1, w1) = miss(f32(t_prev)), miss(f32(t))
-            if (d0 > 0) != (d1 > 0):
-                lo, hi = f32(t_prev), f32(t)
-                while True:
-                    mid = f32((lo + hi) / 2)
-                    if mid in (lo, hi):
-                        return min((lo, hi), key=lambda x: abs(miss(x)[0]))
-                    if (miss(mid)[0] > 0) == (d0 > 0):
-                        lo = mid
-                    else:
-                        hi = mid
-        if all(not on_line(t1 + sgn * 0.01 * k) or miss(f32(t1 + sgn * 0.01 * k))[1] <= 0 for sgn in (1, -1)):
+            t_prev, t = f32(t1 + sgn * 0.01 * (k - 1)), f32(t1 + sgn * 0.01 * k)
+            if not on_line(t):
+                t, ended[side] = last_on_line(t_prev, t), True
+            if (miss(t_prev) > 0) != (miss(t) > 0):
+                found.append(halve(t_prev, t))
+            elif f32(s * t + b) <= 0:
+                ended[side] = True  # no moisture from here on: no crossing further out
+        if found:
+            return min(found, key=lambda x: abs(x - t1))
+        if all(ended):
             return None
     return None
 
@@ -92,11 +123,8 @@ def outlet_dry_bulb(known, line, rh):
 def shown_dry_bulb(known, line, rh, t):
     """The two-decimal dry bulb; '?' when the band where the search may stop (the
     relative humidity within 1e-5) spans two displayed values."""
-    s, b = line
-
     def close(x):
-        w = f32(s * x + b)
-        return abs(rh - f32(vapor_press(w, known.Press) / known.sat_press(x))) < f32(1e-5)
+        return abs(rh - relative_humidity(known, line, x)) < f32(1e-5)
     lo = hi = t
     while close(f32(lo - 1e-4)):
         lo = f32(lo - 1e-4)
@@ -154,6 +182,20 @@ def main():
     # Near-upright lines: 70 F / 50 %, q 100, 10 lb/hr at 1080; 120 F / 10 %, q 100, 10 lb/hr at 1100.
     print('heat/moisture 70 F', 60, heat_moisture((70, 0.5, 14.697), True, 100, [(10, 1080)], 0.6))
     print('heat/moisture 120 F', 30, heat_moisture((120, 0.1, 14.697), True, 100, [(10, 1100)], 0.3))
+    # 60 F / 80 %, q 9000, 10 lb/hr at 1100: the humidity falls both ways; 60 % is nearer on the cold side.
+    print('heat/moisture 60 F', 60, heat_moisture((60, 0.8, 14.697), True, 9000, [(10, 1100)], 0.6))
+    # A line that turns: known outlet 125.23 F / 61 % at 6.8447 psia, q 1201, 27.3776 lb/hr at 1185.58.
+    print('heat/moisture 6.8447 psia', 23.9,
+          heat_moisture((125.23, 0.61, 6.8447), False, 1201, [(27.3776, 1185.58)], 0.239))
+    # Isothermal steam humidifying at 14.696 psia, 100 lb/min: water near the vapour's enthalpy
+    # (1061 + 0.444 t), outlets wetter and drier than the inlet.
+    for dry, rh_in, hw, rh in STEAM_ROWS:
+        print('steam', dry, rh_in, hw, rh, water_air((dry, rh_in / 100, 14.696), 100, f32(hw), rh / 100))
+
+
+STEAM_ROWS = [(50, 40, 1082.2, 35), (50, 40, 1084.2, 50), (60, 30, 1087.6, 40), (60, 30, 1086.6, 25),
+              (60, 30, 1087.6, 25), (70, 50, 1091.08, 60), (70, 50, 1093.08, 45), (80, 20, 1095.52, 30),
+              (80, 20, 1097.52, 15), (90, 30, 1099.96, 25), (90, 30, 1101.96, 40), (90, 30, 1100, 20)]
 
 
 if __name__ == '__main__':

@@ -88,9 +88,11 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
     Seek("optHMInputPhi", "100");
     EXPECT_EQ(Told(), Texts{"Invalid Input"});
     EXPECT_EQ(Global::NumPoints, 2);
-    // Worked out apart from the program in tools/outlet_states.py; the last two on near-upright lines (one
-    // float of dry bulb moves the humidity past the tolerance; from 120 F a correction lands on no number).
+    // Worked out apart from the program in tools/outlet_states.py; the 70 F and 120 F rows on near-upright
+    // lines (one float of dry bulb moves the humidity past the tolerance; from 120 F a correction lands on no
+    // number).
     AddPoint({{"DryBulb", "70"}, {"RelHumid", "50"}}), AddPoint({{"DryBulb", "120"}, {"RelHumid", "10"}});
+    AddPoint({{"DryBulb", "60"}, {"RelHumid", "80"}});  // the humidity falls both ways: the nearer crossing
     const char* rows[][8] = {{"optHeatMoistInlet", "1", "22000", "1100", "60", "74.50", "75.83", "1039"},
                              {"optHeatMoistInlet", "1", "22000", "1100", "80", "62.26", "203.8", "2722"},
                              {"optHeatMoistInlet", "1", "22000", "1100", "90", "57.28", "650.7", "8602"},
@@ -99,7 +101,8 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
                              {"optHeatMoistOutlet", "1", "22000", "1100", "90", "57.28", "-650.7", "-8602"},
                              {"optHeatMoistOutlet", "1", "22000", "1100", "100", "52.83", "680.4", "8910"},
                              {"optHeatMoistInlet", "3", "100", "1080", "60", "69.99", "105.8", "1433"},
-                             {"optHeatMoistInlet", "4", "100", "1100", "30", "119.74", "11.22", "169.7"}};
+                             {"optHeatMoistInlet", "4", "100", "1100", "30", "119.74", "11.22", "169.7"},
+                             {"optHeatMoistInlet", "5", "9000", "1100", "60", "38.60", "-28.45", "-359.1"}};
     for (const auto& [known, point, q, gain, rh, dry, flow, cfm] : rows) {
         CalcChoose(known);
         CalcTypeAll({{"txtHeatMoistPoint", point}, {"txtHeatMoistQ", q}}), Enter("txtMoistGainEnt", gain);
@@ -108,6 +111,20 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
                   QStringList({dry, flow, cfm}))
             << known << " " << rh;
     }
+}
+
+TEST_F(HeatMoistureTest, RelativeHumidityTheOtherWayFromTheKnownPoint) {
+    // Worked out apart from the program in tools/outlet_states.py: the line's humidity falls from
+    // this known outlet towards warmer air but stays above 23.9 % up to the boiling point; towards
+    // colder air it first rises, then falls to none, meeting 23.9 % at 91.61 F.
+    UsePressure("6.8447");
+    AddPoint({{"DryBulb", "125.23"}, {"RelHumid", "61"}});
+    CalcChoose("optHeatMoistOutlet");
+    CalcTypeAll({{"txtHeatMoistPoint", QString::number(Global::NumPoints)}, {"txtHeatMoistQ", "1201"}});
+    Enter("txtMoistGainFlow", "27.3776"), Enter("txtMoistGainEnt", "1185.58");
+    Seek("optHMInputPhi", "23.9");
+    EXPECT_EQ(QStringList({Text("txtDryBulb"), CalcText("lblHMOutputFlowVal"), CalcText("lblOutCFM")}),
+              QStringList({"91.61", "3.971", "121.6"}));
 }
 
 TEST_F(HeatMoistureTest, RefusalsAndWarnings) {

@@ -13,13 +13,14 @@ protected:
         CalcPress("cmdAirCalc");
     }
     // Inlet 95 F / 20 % at 100 lb/min with water of 20 BTU/lb; the outlet given by `option`.
-    void WashAir(const char* option, QString value, const char* water = "20", const char* flow = "100") {
+    void WashAir(const char* option, QString value, const char* water = "20", const char* flow = "100",
+                 const QString& inlet = "1") {
         if (Global::NumPoints == 0) AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}});
         OpenCalculator("mnuOptProcWatAir");
         CalcPress("cmdWatAirInput");
         CalcChoose(option);
         CalcPress("cmdWatAirOutOK");
-        CalcTypeAll({{"txtWatAirInPoint", "1"}, {"txtWatAirInFlow", flow}, {"txtWatAirEnt", water}});
+        CalcTypeAll({{"txtWatAirInPoint", inlet}, {"txtWatAirInFlow", flow}, {"txtWatAirEnt", water}});
         CalcType("txtWatAirInput", value);
         messages.clear();
         CalcPress("cmdWatAirCalc");
@@ -113,6 +114,36 @@ TEST_F(MixingTest, WaterAirOutletsByRelativeHumidityAndNearSaturation) {
     EXPECT_EQ(Told(),
               Texts{"The outlet dry bulb lies below the point where the mixing line reaches saturation"});
     EXPECT_EQ(Global::NumPoints, 8);
+}
+
+TEST_F(MixingTest, WaterAirSteamHumidifyingMeetsTheLineBesideTheInlet) {
+    // Worked out apart from the program in tools/outlet_states.py: inlet, water near the
+    // vapour's enthalpy (1061 + 0.444 t), wanted relative humidity; the outlet's dry bulb and
+    // water flow, and the warning a drier outlet gets.
+    UsePressure("14.696");
+    const char* rows[][5] = {{"50", "40", "1082.2", "35", "50.00 -0.0380 warned"},
+                             {"50", "40", "1084.2", "50", "50.00 0.0762"},
+                             {"60", "30", "1087.6", "40", "60.00 0.110"},
+                             {"60", "30", "1086.6", "25", "60.00 -0.0547 warned"},
+                             {"60", "30", "1087.6", "25", "60.00 -0.0547 warned"},
+                             {"70", "50", "1091.08", "60", "69.99 0.158"},
+                             {"70", "50", "1093.08", "45", "70.00 -0.0787 warned"},
+                             {"80", "20", "1095.52", "30", "79.99 0.218"},
+                             {"80", "20", "1097.52", "15", "80.00 -0.109 warned"},
+                             {"90", "30", "1099.96", "25", "90.01 -0.152 warned"},
+                             {"90", "30", "1101.96", "40", "90.01 0.306"},
+                             {"90", "30", "1100", "20", "90.01 -0.303 warned"}};
+    for (const auto& [dry, rhIn, water, rh, outlet] : rows) {
+        AddPoint({{"DryBulb", dry}, {"RelHumid", rhIn}});
+        WashAir("optWatAirRel", rh, water, "100", QString::number(Global::NumPoints));
+        QString shown = Text("txtDryBulb") + " " + CalcText("lblWatAirWatFlowVal");
+        for (const std::string& told : Told())
+            shown += told == "Invalid Input, This results in a negative water flow!"
+                         ? " warned"
+                         : " " + QString::fromStdString(told);
+        EXPECT_EQ(shown, outlet) << dry << " F / " << rhIn << " %, water " << water << ", outlet " << rh
+                                 << " %";
+    }
 }
 
 }  // namespace

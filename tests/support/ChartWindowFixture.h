@@ -98,6 +98,10 @@ protected:
     void UseUnits(bool us) {
         Find<QRadioButton>(us ? "optUSUnits" : "optMetricUnits")->setChecked(true), Press("cmdUnitsOK");
     }
+    void UsePressure(const QString& text) {
+        Trigger("mnuOptPress"), Find<QRadioButton>("optPress")->setChecked(true);
+        Type("txtPress", text), Press("cmdPressOK");
+    }
     using LineList = std::vector<std::pair<int, int>>;
     void SetLines(const LineList& lines) {
         Global::ProcLines.Erase(), Global::ProcLines.ReDim(2, lines.size());
