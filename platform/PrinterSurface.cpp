@@ -237,8 +237,8 @@ QPainter* PrinterSurface::ActivePainter() {
         failed_ = true;
         draft_.reset();
         // A draft that cannot be made is the temporary folder's fault, not the printer's.
-        Global::ShowMessage("Printing could not be started (" +
-                            FromQ(opened ? OutputName() : DraftFolder()) + ").");
+        Global::ShowMessage("Printing could not be started (" + FromQ(opened ? OutputName() : DraftFolder()) +
+                            ").");
         return nullptr;
     }
     ForgetPainterState();

@@ -125,6 +125,7 @@ TEST_F(ReportTest, StaleResultsAreLeftOut) {
     const auto outlet = [this](const char* option, const char* box, const char* ok) {
         CalcPress(box), CalcChoose(option), CalcPress(ok);
     };
+    // clang-format off
     const Row rows[] = {
         {"mnuOptProcHeat", "cmdHeatCalc",
          [&] { CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}}); },
@@ -164,7 +165,7 @@ TEST_F(ReportTest, StaleResultsAreLeftOut) {
          "txtHMInputParam", "80", false, 5,
          {"Sensible Heat Gain q (BTU/hr) = 20000", "Moisture Heat Gains", "Mass Flowrate (lb/hr) = 10",
           "Water Enthalpy (BTU/lb) = 1100", "Inlet Point No. = 3", "Outlet Dry Bulb (F) = 80"}},
-    };
+    };  // clang-format on
     AddExamplePoints(), AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}});
     const auto report = [this] {
         Texts lines = PrintReport();

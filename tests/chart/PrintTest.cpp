@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <algorithm>
+#include <array>
 
 #include "ChartWindowFixture.h"
 #include "PrinterSurface.h"
@@ -108,15 +109,18 @@ TEST_F(PrintTest, WideMarginsShrinkThePageInsideThem) {
     QPrinter& printer = Platform::Printer();
     const QPageLayout before = printer.pageLayout();
     constexpr double Dpi = 144, PtPerMm = 72 / 25.4;
-    for (auto [paper, margin] : {std::pair(QPageSize::A4, 6.35), {QPageSize::A4, 20.0}, {QPageSize::A4, 25.0},
-                                 {QPageSize::Letter, 6.35}, {QPageSize::Letter, 20.0}, {QPageSize::Letter, 25.0}}) {
-        const std::string row = QPageSize::name(paper).toStdString() + " " + std::to_string(margin) + " mm";
+    for (int row = 0; row < 6; ++row) {
+        const QPageSize::PageSizeId paper = row < 3 ? QPageSize::A4 : QPageSize::Letter;
+        const double margin = std::array{6.35, 20.0, 25.0}[row % 3];
+        const std::string name = QPageSize::name(paper).toStdString() + " " + std::to_string(margin) + " mm";
         printer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
-                                          QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
+                                          QMarginsF(margin, margin, margin, margin),
+                                          QPageLayout::Millimeter));
         QFile::remove("page.pgm"), Trigger("mnuFilePrint");
-        QProcess::execute("pdftoppm", {"-r", QString::number(Dpi), "-gray", "-singlefile", "Zolvane.pdf", "page"});
+        QProcess::execute("pdftoppm",
+                          {"-r", QString::number(Dpi), "-gray", "-singlefile", "Zolvane.pdf", "page"});
         const QImage image("page.pgm");
-        ASSERT_FALSE(image.isNull()) << row;
+        ASSERT_FALSE(image.isNull()) << name;
         QRect ink;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -124,13 +128,14 @@ TEST_F(PrintTest, WideMarginsShrinkThePageInsideThem) {
         // In points: how far the ink reaches beyond the margins, and where the point table's left rule
         // (400 twips, 20 pt, from the printable area's edge at full size) lies.
         const QSizeF size = QPageSize(paper).size(QPageSize::Millimeter);
-        const double k = 72 / Dpi, m = margin * PtPerMm, w = size.width() * PtPerMm, h = size.height() * PtPerMm;
-        const double beyond = std::max({m - ink.left() * k, (ink.right() + 1) * k - (w - m), m - ink.top() * k,
-                                        (ink.bottom() + 1) * k - (h - m), 0.0});
-        EXPECT_EQ(std::lround(beyond), 0) << row;
+        const double k = 72 / Dpi, m = margin * PtPerMm, w = size.width() * PtPerMm,
+                     h = size.height() * PtPerMm;
+        const double beyond = std::max({m - ink.left() * k, (ink.right() + 1) * k - (w - m),
+                                        m - ink.top() * k, (ink.bottom() + 1) * k - (h - m), 0.0});
+        EXPECT_EQ(std::lround(beyond), 0) << name;
         const double scale = std::min({1.0, (size.width() - 2 * margin) / (size.width() - 12.7),
                                        (size.height() - 2 * margin) / (size.height() - 12.7)});
-        EXPECT_NEAR(ink.left() * k, m + 20 * scale, 0.75) << row;
+        EXPECT_NEAR(ink.left() * k, m + 20 * scale, 0.75) << name;
     }
     printer.setPageLayout(before);
     EXPECT_TRUE(messages.empty());

@@ -111,7 +111,8 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     });
     EXPECT_TRUE(dialog.ShowPrinter());
     QDir::setCurrent(QDir::rootPath());
-    EXPECT_EQ(Platform::PdfOutputPath().toStdString(), QDir(here).absoluteFilePath("pages.pdf").toStdString());
+    EXPECT_EQ(Platform::PdfOutputPath().toStdString(),
+              QDir(here).absoluteFilePath("pages.pdf").toStdString());
     QDir::setCurrent(here);
     printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
 }
