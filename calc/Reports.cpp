@@ -33,6 +33,12 @@ void Draw(Calc::Schematic figure, int16_t mode, Platform::PictureBox& box) {
     Calc::DrawSchematic(target, figure, Calc::SchematicOrigin(figure, mode));
 }
 
+// A result greyed on screen belongs to inputs changed since: on paper it would pass for
+// theirs, so it is left out.
+void AddResult(std::vector<ReportLine>& lines, const QWidget* caption, ReportLine line) {
+    if (caption->isEnabled()) lines.push_back(std::move(line));
+}
+
 // The schematic first, then the report's lines below it.
 void PrintReport(Calc::Schematic figure, Platform::PictureBox& box, const std::vector<ReportLine>& lines) {
     Draw(figure, 1, box);
@@ -85,43 +91,45 @@ void frmZolvaneCalc::mnuFilePrint_Click() {
 }
 
 void frmZolvaneCalc::PrintHeat() {
-    PrintReport(Calc::Schematic::Heat, *picHeat,
-                {{"Inlet Point = " + TextOf(txtHeatInPoint)},
-                 {"Outlet Point = " + TextOf(txtHeatOutPoint)},
-                 {Joined(TextOf(lblHeatFlow), TextOf(txtHeatFlow))},
-                 {TextOf(lblHeatQ) + " " + TextOf(lblHeatQVal)}});
+    std::vector<ReportLine> lines{{"Inlet Point = " + TextOf(txtHeatInPoint)},
+                                  {"Outlet Point = " + TextOf(txtHeatOutPoint)},
+                                  {Joined(TextOf(lblHeatFlow), TextOf(txtHeatFlow))}};
+    AddResult(lines, lblHeatQ, {TextOf(lblHeatQ) + " " + TextOf(lblHeatQVal)});
+    PrintReport(Calc::Schematic::Heat, *picHeat, lines);
 }
 
 void frmZolvaneCalc::PrintCool() {
-    PrintReport(Calc::Schematic::Cool, *picCool,
-                {{"Inlet Point = " + TextOf(txtCoolInPoint)},
-                 {"Outlet Point = " + TextOf(txtCoolOutPoint)},
-                 {Joined(TextOf(lblCoolFlow), TextOf(txtCoolFlow))},
-                 {Joined(TextOf(lblCoolEnt), TextOf(txtCoolEnt))},
-                 {Joined(TextOf(lblCoolWaterFlow), TextOf(lblCoolWaterFlowVal))},
-                 {TextOf(lblCoolRate) + " " + TextOf(lblCoolRateVal)}});
+    std::vector<ReportLine> lines{{"Inlet Point = " + TextOf(txtCoolInPoint)},
+                                  {"Outlet Point = " + TextOf(txtCoolOutPoint)},
+                                  {Joined(TextOf(lblCoolFlow), TextOf(txtCoolFlow))},
+                                  {Joined(TextOf(lblCoolEnt), TextOf(txtCoolEnt))}};
+    AddResult(lines, lblCoolWaterFlow, {Joined(TextOf(lblCoolWaterFlow), TextOf(lblCoolWaterFlowVal))});
+    AddResult(lines, lblCoolRate, {TextOf(lblCoolRate) + " " + TextOf(lblCoolRateVal)});
+    PrintReport(Calc::Schematic::Cool, *picCool, lines);
 }
 
 void frmZolvaneCalc::PrintAirAir() {
-    PrintReport(Calc::Schematic::AirAir, *picAirAir,
-                {{"1st Inlet Point = " + TextOf(txtAirInPoint1)},
-                 {Joined(TextOf(lblAirInFlow), TextOf(txtAirFlowIn1)), 1000},
-                 {"2nd Inlet Point = " + TextOf(txtAirInPoint2)},
-                 {Joined(TextOf(lblAirInFlow), TextOf(txtAirFlowIn2)), 1000},
-                 {"Combined Outlet at Point No. " + TextOf(lblAirOutPointVal)},
-                 {"Outlet " + Joined(TextOf(lblAirOutFlow), TextOf(lblAirOutFlowVal))},
-                 {"Outlet Air Flow(" + Global::LengthUnit, 500, "/min) = " + TextOf(lblAirOutFlowCFMVal)}});
+    std::vector<ReportLine> lines{{"1st Inlet Point = " + TextOf(txtAirInPoint1)},
+                                  {Joined(TextOf(lblAirInFlow), TextOf(txtAirFlowIn1)), 1000},
+                                  {"2nd Inlet Point = " + TextOf(txtAirInPoint2)},
+                                  {Joined(TextOf(lblAirInFlow), TextOf(txtAirFlowIn2)), 1000}};
+    AddResult(lines, lblAirOutPoint, {"Combined Outlet at Point No. " + TextOf(lblAirOutPointVal)});
+    AddResult(lines, lblAirOutFlow, {"Outlet " + Joined(TextOf(lblAirOutFlow), TextOf(lblAirOutFlowVal))});
+    AddResult(lines, lblAirOutFlowCFM,
+              {"Outlet Air Flow(" + Global::LengthUnit, 500, "/min) = " + TextOf(lblAirOutFlowCFMVal)});
+    PrintReport(Calc::Schematic::AirAir, *picAirAir, lines);
 }
 
-// The water-flow line is printed whichever outlet quantity was given, the flow too.
+// The water-flow line shows a figure only when it was worked out for these inputs: with
+// the water flow given, the input line above holds it.
 void frmZolvaneCalc::PrintWatAir() {
-    PrintReport(Calc::Schematic::WatAir, *picWatAir,
-                {{"Inlet Point = " + TextOf(txtWatAirInPoint)},
-                 {Joined(TextOf(lblWatAirInFlow), TextOf(txtWatAirInFlow))},
-                 {Joined(TextOf(lblWatAirEnt), TextOf(txtWatAirEnt))},
-                 {Joined(TextOf(lblWatAirInput), TextOf(txtWatAirInput))},
-                 {Joined(TextOf(lblWatAirOutPoint), TextOf(lblWatAirOutPointVal))},
-                 {TextOf(lblWatAirWatFlow) + " " + TextOf(lblWatAirWatFlowVal)}});
+    std::vector<ReportLine> lines{{"Inlet Point = " + TextOf(txtWatAirInPoint)},
+                                  {Joined(TextOf(lblWatAirInFlow), TextOf(txtWatAirInFlow))},
+                                  {Joined(TextOf(lblWatAirEnt), TextOf(txtWatAirEnt))},
+                                  {Joined(TextOf(lblWatAirInput), TextOf(txtWatAirInput))}};
+    AddResult(lines, lblWatAirOutPoint, {Joined(TextOf(lblWatAirOutPoint), TextOf(lblWatAirOutPointVal))});
+    AddResult(lines, lblWatAirWatFlow, {TextOf(lblWatAirWatFlow) + " " + TextOf(lblWatAirWatFlowVal)});
+    PrintReport(Calc::Schematic::WatAir, *picWatAir, lines);
 }
 
 void frmZolvaneCalc::PrintHeatMoist() {
@@ -130,12 +138,14 @@ void frmZolvaneCalc::PrintHeatMoist() {
     Platform::Surface& page = Platform::PrinterPage();
     const std::string end = optHeatMoistInlet->isChecked() ? "Inlet" : "Outlet";
     std::vector<ReportLine> lines{{end + " Point No. = " + TextOf(txtHeatMoistPoint)},
-                                  {Joined(TextOf(lblHMInputParam), TextOf(txtHMInputParam))},
-                                  {Joined(TextOf(lblHMOutputPoint), TextOf(lblHMOutputPointVal))}};
-    // Given the air flow, the report has no flow of its own to show.
+                                  {Joined(TextOf(lblHMInputParam), TextOf(txtHMInputParam))}};
+    AddResult(lines, lblHMOutputPoint, {Joined(TextOf(lblHMOutputPoint), TextOf(lblHMOutputPointVal))});
+    // Given the air flow, the report has no flow of its own to show. The volume flow is
+    // worked out from the mass flow: a new outlet quantity makes both stale.
     if (HMInputKind != 5) {
-        lines.push_back({Joined(TextOf(lblHMOutputFlow), TextOf(lblHMOutputFlowVal))});
-        lines.push_back({"Outlet Air Flowrate(" + Global::LengthUnit, 500, "/min) = " + TextOf(lblOutCFM)});
+        AddResult(lines, lblHMOutputFlow, {Joined(TextOf(lblHMOutputFlow), TextOf(lblHMOutputFlowVal))});
+        AddResult(lines, lblHMOutputFlow,
+                  {"Outlet Air Flowrate(" + Global::LengthUnit, 500, "/min) = " + TextOf(lblOutCFM)});
     }
     if (Global::NumMoistGains < 2) {
         Calc::PrintReportLines(page, {{Joined(TextOf(lblMoistGainFlow), TextOf(txtMoistGainFlow)), 1000},

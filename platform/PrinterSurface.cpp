@@ -43,12 +43,33 @@ std::unique_ptr<PrintService>& ServiceSlot() {
     return service;
 }
 
+// The quarter inch a printer keeps; the page's layout is made for what it leaves.
+constexpr double DefaultMarginMm = 6.35;
+
 // A PDF cut short (a full disk) lacks its closing marker.
 bool PdfComplete(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
     file.seek(file.size() - 16);
     return file.read(16).contains("%%EOF");
+}
+
+// Where page drafts are made: the temporary folder, or the current one when that is missing.
+QString DraftFolder() {
+    return QDir::temp().absolutePath();
+}
+
+// Qt's PDF engine writes nothing more once a write to its file has failed (a full disk),
+// and only a new printer brings a new engine: one is made in the old one's place, so every
+// reference to it stays good, with the page settings and resolution kept.
+void RenewPrinter(QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    const int resolution = printer.resolution();
+    printer.~QPrinter();
+    new (&printer) QPrinter(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(resolution);
+    printer.setPageLayout(layout);
 }
 
 Surface*& PageOverride() {
@@ -122,7 +143,8 @@ QPrinter& Printer() {
         auto* p = new QPrinter(QPrinter::HighResolution);
         p->setOutputFormat(QPrinter::PdfFormat);
         // A PDF page has no unprintable edge; keep the quarter inch a printer would.
-        p->setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
+        p->setPageMargins(QMarginsF(DefaultMarginMm, DefaultMarginMm, DefaultMarginMm, DefaultMarginMm),
+                          QPageLayout::Millimeter);
         return p;
     }();
     return *printer;
@@ -143,12 +165,24 @@ PrinterSurface::~PrinterSurface() {
     if (painter_.isActive()) painter_.end();
 }
 
+// Wider margins than the default leave less room than the layout's twips need: the whole
+// page is drawn smaller then, so nothing runs off the paper. 1 at the default margins.
+double PrinterSurface::LayoutScale() const {
+    const QPageLayout chosen = printer_.pageLayout();
+    const QPageLayout standard(chosen.pageSize(), chosen.orientation(),
+                               QMarginsF(DefaultMarginMm, DefaultMarginMm, DefaultMarginMm, DefaultMarginMm),
+                               QPageLayout::Millimeter);
+    const QRectF room = chosen.paintRect(QPageLayout::Inch), needed = standard.paintRect(QPageLayout::Inch);
+    if (room.isEmpty() || needed.isEmpty()) return 1.0;
+    return std::min({1.0, room.width() / needed.width(), room.height() / needed.height()});
+}
+
 float PrinterSurface::Width() const {
-    return static_cast<float>(printer_.pageRect(QPrinter::Inch).width() * TwipsPerInch);
+    return static_cast<float>(printer_.pageRect(QPrinter::Inch).width() * TwipsPerInch / LayoutScale());
 }
 
 float PrinterSurface::Height() const {
-    return static_cast<float>(printer_.pageRect(QPrinter::Inch).height() * TwipsPerInch);
+    return static_cast<float>(printer_.pageRect(QPrinter::Inch).height() * TwipsPerInch / LayoutScale());
 }
 
 void PrinterSurface::Cls() {
@@ -161,29 +195,35 @@ QString PrinterSurface::OutputName() const {
 }
 
 // Only a complete page leaves the draft: to the printer, or over the PDF file through
-// the one save routine, so a failure keeps the last good file as it was.
-bool PrinterSurface::Deliver() {
+// the one save routine, so a failure keeps the last good file as it was. Empty when
+// the page went on, else where it stopped, for the message: a draft cut short (its
+// folder filled up) is the temporary folder's fault, not the printer's or the file's.
+QString PrinterSurface::Deliver() {
     const QString draft = draft_->fileName();
-    if (!PdfComplete(draft)) return false;
-    if (!destination_.isEmpty()) return PrintServiceInUse().Submit(destination_, draft, JobTitle);
+    if (!PdfComplete(draft)) return DraftFolder();
+    if (!destination_.isEmpty())
+        return PrintServiceInUse().Submit(destination_, draft, JobTitle) ? QString() : destination_;
     const std::optional<std::string> bytes = ReadWholeFile(FromQ(draft), MaxPdfBytes);
-    return bytes && ReplaceFile(FromQ(PdfOutputPath()), *bytes);
+    if (!bytes) return DraftFolder();
+    return ReplaceFile(FromQ(PdfOutputPath()), *bytes) ? QString() : PdfOutputPath();
 }
 
 void PrinterSurface::EndDoc() {
     failed_ = false;
     if (!painter_.isActive()) return;
-    const bool done = painter_.end() && Deliver();
+    const QString stopped = painter_.end() ? Deliver() : DraftFolder();
     ForgetPainterState();
     draft_.reset();
-    if (!done) Global::ShowMessage("Printing could not be finished (" + FromQ(OutputName()) + ").");
+    if (stopped.isEmpty()) return;
+    RenewPrinter(printer_);
+    Global::ShowMessage("Printing could not be finished (" + FromQ(stopped) + ").");
 }
 
 QPainter* PrinterSurface::ActivePainter() {
     if (painter_.isActive()) return &painter_;
     if (failed_) return nullptr;
     destination_ = Destination();
-    draft_ = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("Zolvane-XXXXXX.pdf")));
+    draft_ = std::make_unique<QTemporaryFile>(DraftFolder() + QStringLiteral("/Zolvane-XXXXXX.pdf"));
     // The page's size and resolution may have changed in Print Setup.
     ForgetFont();
     const bool opened = draft_->open();
@@ -197,11 +237,13 @@ QPainter* PrinterSurface::ActivePainter() {
         failed_ = true;
         draft_.reset();
         // A draft that cannot be made is the temporary folder's fault, not the printer's.
-        Global::ShowMessage("Printing could not be started (" +
-                            FromQ(opened ? OutputName() : QDir::tempPath()) + ").");
+        Global::ShowMessage("Printing could not be started (" + FromQ(opened ? OutputName() : DraftFolder()) +
+                            ").");
         return nullptr;
     }
     ForgetPainterState();
+    const double scale = LayoutScale();
+    painter_.scale(scale, scale);
     return &painter_;
 }
 

@@ -77,7 +77,8 @@ public:
     PrinterSurface(const PrinterSurface&) = delete;
     PrinterSurface& operator=(const PrinterSurface&) = delete;
 
-    // The printable area of the page, in twips.
+    // The printable area of the page in twips of the drawing: larger than the area
+    // when margins wider than the default shrink the drawing to fit it.
     float Width() const override;
     float Height() const override;
     // A page cannot be wiped: only the position returns to the corner.
@@ -94,9 +95,11 @@ protected:
     bool Antialiased() const override { return true; }
 
 private:
+    // The drawing's size on paper against its size in twips: 1, or less for wide margins.
+    double LayoutScale() const;
     // The printer name, or the PDF file's path, for messages.
     QString OutputName() const;
-    bool Deliver();
+    QString Deliver();
 
     QPrinter& printer_;
     QPainter painter_;

@@ -1,4 +1,6 @@
 // The calculator's File > Print: its schematic and report, then the chart, as one recorded document.
+#include <functional>
+
 #include "CalcWindowFixture.h"
 #include "PrinterSurface.h"
 #include "RecordingSurface.h"
@@ -91,6 +93,8 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     Global::NumMoistGains = 3, Global::MoistGains.ReDim(2, 3), Calc().HMInputKind = 5;
     for (int i = 1; i <= 3; ++i)
         std::tie(Global::MoistGains(1, i), Global::MoistGains(2, i)) = std::pair(1.5f * i, 1000 + 50.0f * i);
+    for (const char* caption : {"lblHMOutputPoint", "lblHMOutputFlow", "lblHMOutputFlowcfm"})
+        CalcFind<QWidget>(caption)->setEnabled(true);  // results as a calculation for these gains leaves them
     const auto report = PrintReport();
     ASSERT_EQ(report.size(), 17u);
     EXPECT_EQ(Texts(report.begin() + 1, report.begin() + 6),
@@ -105,6 +109,80 @@ TEST_F(ReportTest, MixingAndGainsReports) {
     ASSERT_GT(cut.size(), 20u);
     EXPECT_EQ(cut[20], "... 6 more moisture gains @1000,2412");
     EXPECT_EQ(cut.back().substr(cut.back().rfind(',')), ",3564") << "the last line, 234 high, ends at 3798";
+}
+
+// Results greyed on screen belong to inputs since changed, or refused: on paper they are left
+// out rather than printed beside those inputs.
+TEST_F(ReportTest, StaleResultsAreLeftOut) {
+    struct Row {
+        const char *menu, *calc;
+        std::function<void()> enter;
+        const char *box, *typed;
+        bool again;           // Calculate pressed on `typed`, and refused
+        std::size_t results;  // result texts printed while they are current (a raised 3 is one)
+        Texts stale;          // the report once `typed` greyed them
+    };
+    const auto outlet = [this](const char* option, const char* box, const char* ok) {
+        CalcPress(box), CalcChoose(option), CalcPress(ok);
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"mnuOptProcHeat", "cmdHeatCalc",
+         [&] { CalcTypeAll({{"txtHeatInPoint", "1"}, {"txtHeatOutPoint", "2"}, {"txtHeatFlow", "100"}}); },
+         "txtHeatFlow", "1OO", true, 1,
+         {"Inlet Point = 1", "Outlet Point = 2", "Air Flowrate (lb/min) = 1OO"}},
+        {"mnuOptProcCool", "cmdCoolCalc",
+         [&] {
+             CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtCoolOutPoint", "3"}, {"txtCoolFlow", "50"},
+                          {"txtCoolEnt", "23"}});
+         },
+         "txtCoolOutPoint", "2", false, 2,
+         {"Inlet Point = 1", "Outlet Point = 2", "Air Flowrate (lb/min) = 50", "Water Enthalpy (BTU/lb) = 23"}},
+        {"mnuOptProcAirAir", "cmdAirCalc",
+         [&] {
+             CalcTypeAll({{"txtAirInPoint1", "1"}, {"txtAirFlowIn1", "40"}, {"txtAirInPoint2", "2"},
+                          {"txtAirFlowIn2", "60"}});
+         },
+         "txtAirFlowIn2", "3e38", true, 5,
+         {"1st Inlet Point = 1", "Air Flow (lb/min) = 40", "2nd Inlet Point = 2", "Air Flow (lb/min) = 3e38"}},
+        // The refused outlet of a washer whose line meets saturation at 65.92 F.
+        {"mnuOptProcWatAir", "cmdWatAirCalc",
+         [&] {
+             outlet("optWatAirDry", "cmdWatAirInput", "cmdWatAirOutOK");
+             CalcTypeAll({{"txtWatAirInPoint", "4"}, {"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"},
+                          {"txtWatAirInput", "70"}});
+         },
+         "txtWatAirInput", "64", true, 2,
+         {"Inlet Point = 4", "Inlet Air Flow (lb/min) = 100", "Water Enthalpy (BTU/lb) = 20",
+          "Outlet Dry Bulb (F) = 64"}},
+        // A new outlet quantity makes the mass flow stale, and the volume flow worked out from it.
+        {"mnuOptProcHM", "cmdHMCalc",
+         [&] {
+             CalcTypeAll({{"txtHeatMoistPoint", "3"}, {"txtHeatMoistQ", "20000"}});
+             Enter("txtMoistGainFlow", "10"), Enter("txtMoistGainEnt", "1100");
+             outlet("optHMInputDry", "cmdHMInputParam", "cmdHMInputOK"), CalcType("txtHMInputParam", "75");
+         },
+         "txtHMInputParam", "80", false, 5,
+         {"Sensible Heat Gain q (BTU/hr) = 20000", "Moisture Heat Gains", "Mass Flowrate (lb/hr) = 10",
+          "Water Enthalpy (BTU/lb) = 1100", "Inlet Point No. = 3", "Outlet Dry Bulb (F) = 80"}},
+    };  // clang-format on
+    AddExamplePoints(), AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}});
+    const auto report = [this] {
+        Texts lines = PrintReport();
+        for (std::string& line : lines) line.erase(line.rfind(" @"));
+        return lines;
+    };
+    for (const Row& row : rows) {
+        OpenCalculator(row.menu), row.enter(), messages.clear(), CalcPress(row.calc);
+        ASSERT_EQ(Told(), Texts{}) << row.menu;
+        EXPECT_EQ(report().size(), row.stale.size() + row.results) << row.menu << ": results while current";
+        CalcType(row.box, row.typed);
+        if (row.again) {
+            CalcPress(row.calc);
+            EXPECT_EQ(Told().size(), 1u) << row.menu << ": refused";
+        }
+        EXPECT_EQ(report(), row.stale) << row.menu;
+    }
 }
 
 }  // namespace

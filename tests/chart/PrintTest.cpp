@@ -1,8 +1,12 @@
 // File > Print and Print Setup of the chart window, on a recorded page of 8 x 10.5
 // inches (11520 x 15120 twips; 10 twips a character per point, a line 24 per point).
 #include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <algorithm>
+#include <array>
 
 #include "ChartWindowFixture.h"
 #include "PrinterSurface.h"
@@ -135,6 +139,85 @@ TEST_F(PrintTest, MetricLineChangesOnThePanelAndThePageMatchSI) {
         EXPECT_EQ(ChartWindowTest::Text(QString(label) + "(1)").toStdString(), expected) << label;
         EXPECT_EQ(printed[c], expected) << "printed " << label;
     }
+}
+
+// Margins wider than the default shrink the whole page into the room they leave; at the default
+// the page keeps its size. Measured on the PDF as rendered: the ink's box against the margins.
+TEST_F(PrintTest, WideMarginsShrinkThePageInsideThem) {
+    Platform::SetPrinterPage(nullptr);
+    for (int p = 0; p < 3; ++p) AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    QPrinter& printer = Platform::Printer();
+    const QPageLayout before = printer.pageLayout();
+    constexpr double Dpi = 144, PtPerMm = 72 / 25.4;
+    for (int row = 0; row < 6; ++row) {
+        const QPageSize::PageSizeId paper = row < 3 ? QPageSize::A4 : QPageSize::Letter;
+        const double margin = std::array{6.35, 20.0, 25.0}[row % 3];
+        const std::string name = QPageSize::name(paper).toStdString() + " " + std::to_string(margin) + " mm";
+        printer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                                          QMarginsF(margin, margin, margin, margin),
+                                          QPageLayout::Millimeter));
+        QFile::remove("page.pgm"), Trigger("mnuFilePrint");
+        QProcess::execute("pdftoppm",
+                          {"-r", QString::number(Dpi), "-gray", "-singlefile", "Zolvane.pdf", "page"});
+        const QImage image("page.pgm");
+        ASSERT_FALSE(image.isNull()) << name;
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+        // In points: how far the ink reaches beyond the margins, and where the point table's left rule
+        // (400 twips, 20 pt, from the printable area's edge at full size) lies.
+        const QSizeF size = QPageSize(paper).size(QPageSize::Millimeter);
+        const double k = 72 / Dpi, m = margin * PtPerMm, w = size.width() * PtPerMm,
+                     h = size.height() * PtPerMm;
+        const double beyond = std::max({m - ink.left() * k, (ink.right() + 1) * k - (w - m),
+                                        m - ink.top() * k, (ink.bottom() + 1) * k - (h - m), 0.0});
+        EXPECT_EQ(std::lround(beyond), 0) << name;
+        const double scale = std::min({1.0, (size.width() - 2 * margin) / (size.width() - 12.7),
+                                       (size.height() - 2 * margin) / (size.height() - 12.7)});
+        EXPECT_NEAR(ink.left() * k, m + 20 * scale, 0.75) << name;
+    }
+    printer.setPageLayout(before);
+    EXPECT_TRUE(messages.empty());
+}
+
+// Every page is drafted in the temporary folder first. A folder that takes no draft, or fills up
+// while the page is drawn, is named, not the printer or the file; nothing is delivered and the
+// last good PDF stays.
+TEST_F(PrintTest, ATemporaryFolderThatFailsIsNamedAndNothingIsDelivered) {
+    Platform::SetPrinterPage(nullptr);
+    Platform::SetPrintService(std::make_unique<Platform::ScriptedPrintService>());
+    auto& service = static_cast<Platform::ScriptedPrintService&>(Platform::PrintServiceInUse());
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    Platform::SetPdfOutputPath(QDir::current().absoluteFilePath("Zolvane.pdf"));
+    WriteFile("file", "not a folder");
+    const std::string notFolder = QDir::current().absoluteFilePath("file").toStdString(),
+                      full = QDir::current().absoluteFilePath("full").toStdString();
+    // The jobs sent, the PDF file's state and the message.
+    const auto print = [&](const QStringList& printers, const std::string& folder) {
+        service.printers = printers, service.jobs.clear(), messages.clear();
+        qputenv("TMPDIR", QByteArray::fromStdString(folder)), WriteFile("Zolvane.pdf", "last good");
+        Trigger("mnuFilePrint");
+        return std::to_string(service.jobs.size()) + " jobs, " +
+               (ReadFile("Zolvane.pdf") == "last good" ? "last good kept, " : "file replaced, ") +
+               (messages.empty() ? "" : messages[0].text);
+    };
+    const auto started = "0 jobs, last good kept, Printing could not be started (" + notFolder + ").";
+    EXPECT_EQ(print({}, notFolder), started);
+    EXPECT_EQ(print({"q"}, notFolder), started);
+    QDir().mkdir("full");
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", "full"}) != 0)
+        GTEST_SKIP() << "a full temporary folder not tried: tmpfs cannot be mounted here (not root?)";
+    struct Unmount {
+        ~Unmount() { QProcess::execute("umount", {"full"}); }
+    } unmount;
+    WriteFile("full/filler", std::string(60 * 1024, 'x'));  // a page of room: the draft is made, then cut
+    const auto finished = "0 jobs, last good kept, Printing could not be finished (" + full + ").";
+    EXPECT_EQ(print({}, full), finished);
+    EXPECT_EQ(print({"q"}, full), finished);
+    EXPECT_EQ(QDir("full").entryList(QDir::Files), QStringList("filler")) << "no draft left";
+    QFile::remove("full/filler");
+    EXPECT_EQ(print({}, full), "0 jobs, file replaced, ") << "room made: the next page is whole";
 }
 
 // The real page: drawn into a private draft, then to a printer of a stand-in print service or

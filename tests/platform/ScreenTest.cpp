@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -99,5 +100,19 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     EXPECT_NEAR(after.margins(QPageLayout::Millimeter).top(), 20, 0.1);
     EXPECT_EQ(after.margins(QPageLayout::Millimeter).left(), 6.35) << "a margin left alone stays as it was";
     EXPECT_EQ(Platform::PdfOutputPath(), "/tmp/elsewhere.pdf");
+    // A name typed without a folder is the current folder's when chosen: a later change of folder
+    // does not move the PDF.
+    const QString here = QDir::currentPath();
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        box->findChild<QLineEdit*>("txtPdfFile")->setText(" pages.pdf ");
+        QMetaObject::invokeMethod(box, "accept");
+    });
+    EXPECT_TRUE(dialog.ShowPrinter());
+    QDir::setCurrent(QDir::rootPath());
+    EXPECT_EQ(Platform::PdfOutputPath().toStdString(),
+              QDir(here).absoluteFilePath("pages.pdf").toStdString());
+    QDir::setCurrent(here);
     printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
 }

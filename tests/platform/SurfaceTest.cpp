@@ -176,6 +176,27 @@ TEST(ImageSurface, BatchedThinLinesFollowTheLinesDrawnOneByOne) {
     EXPECT_EQ(dashed.Image(), dashedOne.Image());
 }
 
+// A chart wider than 4096 pixels: the thin-line road works in stretches of 4096, and every pixel
+// of a longer line, flat or steep, lies where the line crosses its centre.
+TEST(ImageSurface, ThinLinesLongerThanAStretchStayOnTheLine) {
+    constexpr int Long = 9000, Across = 40;
+    const double a1 = 0.3, b1 = 2.2, a2 = 8999.7, b2 = 30.9, slope = (b2 - b1) / (a2 - a1);
+    for (bool steep : {false, true}) {
+        ImageSurface s(steep ? Across : Long, steep ? Long : Across);
+        const Platform::Segment line = steep ? Platform::Segment{b1 * 15, a1 * 15, b2 * 15, a2 * 15}
+                                             : Platform::Segment{a1 * 15, b1 * 15, a2 * 15, b2 * 15};
+        s.Lines({&line, 1}, Red);
+        int off = -1;
+        for (int a = 0; a < Long && off < 0; ++a) {
+            const int b = static_cast<int>(std::floor(b1 + (a + 0.5 - a1) * slope));
+            const QPoint at = steep ? QPoint(b, a) : QPoint(a, b);
+            const QRect run = steep ? QRect(0, a, Across, 1) : QRect(a, 0, 1, Across);
+            if (s.Image().pixel(at) != ToQColor(Red).rgb() || Count(s.Image(), run, Red) != 1) off = a;
+        }
+        EXPECT_EQ(off, -1) << (steep ? "steep" : "flat") << ": the first pixel off the line";
+    }
+}
+
 TEST(ImageSurface, NumbersAndSmallDotsLookAsDrawnDirectly) {
     ImageSurface s(120, 40);
     s.FontTransparent = false, s.BackColor = Cyan, s.ForeColor = Blue;
