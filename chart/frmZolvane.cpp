@@ -12,6 +12,7 @@
 #include "CommonDialog.h"
 #include "Controls.h"
 #include "PictureBox.h"
+#include "Screen.h"
 #include "Widgets.h"
 
 using Chart::AddItem;
@@ -81,6 +82,8 @@ frmZolvane::frmZolvane() {
     cmdlgChartColor->Parent = this;
 
     ConnectHandlers();
+    // This and every window and dialog opened from it stay within the screen.
+    Platform::KeepWindowsOnScreen();
     resize(1200, 760);
     Form_Load();
 }
