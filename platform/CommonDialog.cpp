@@ -118,8 +118,8 @@ std::string ReplaceQuestion(const std::string& path) {
 }
 
 bool AskYesNo(const std::string& question, const char* title, QWidget* parent) {
-    return QMessageBox::question(parent, QLatin1String(title), ToQ(question), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(parent, QLatin1String(title), ToQ(question),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace

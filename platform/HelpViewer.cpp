@@ -188,8 +188,10 @@ void HelpViewer::PlaceBesideChart() {
     const QScreen* screen = chart ? chart->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const auto* bar = chart ? chart->findChild<const QMenuBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    const QRect menus = bar && bar->isVisible() ? QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size()) : QRect();
+    const auto* bar =
+        chart ? chart->findChild<const QMenuBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const QRect menus =
+        bar && bar->isVisible() ? QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size()) : QRect();
     const QRect place = HelpViewerPlace(area, chart ? chart->frameGeometry() : QRect(area.topLeft(), QSize()),
                                         width(), 720, menus);
     // The frame (title bar and borders) stays within the area too. Before it is first shown

@@ -93,7 +93,8 @@ int16_t MousePointer() {
 QRect PlaceInside(const QRect& area, const QRect& frame) {
     const QSize size = frame.size().boundedTo(area.size());
     return {std::clamp(frame.x(), area.left(), area.right() + 1 - size.width()),
-            std::clamp(frame.y(), area.top(), area.bottom() + 1 - size.height()), size.width(), size.height()};
+            std::clamp(frame.y(), area.top(), area.bottom() + 1 - size.height()), size.width(),
+            size.height()};
 }
 
 namespace {

@@ -1,4 +1,10 @@
+#include <QGroupBox>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+
 #include "ChartWindowFixture.h"
+#include "QtPrint.h"
 
 namespace {
 
@@ -63,3 +69,49 @@ TEST_F(ChartWindowTest, SurvivesResizingToTinySizes) {
 }
 
 }  // namespace
+
+namespace {
+
+// The part of a frame inside its drawn border and the style's margin.
+QRect Inner(const QGroupBox* frame) {
+    struct Open : QGroupBox {
+        using QGroupBox::initStyleOption;
+    };
+    QStyleOptionGroupBox option;
+    (frame->*&Open::initStyleOption)(&option);
+    return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
+}
+
+// The ink of `text` drawn from `x` at the vertical middle of `label`, as a label draws it.
+QRect Ink(const QLabel* label, const QString& text, int x) {
+    const QFontMetrics metrics = label->fontMetrics();
+    const int baseline = label->y() + (label->height() - metrics.height()) / 2 + metrics.ascent();
+    return metrics.tightBoundingRect(text).translated(x, baseline);
+}
+
+}  // namespace
+
+// At start-up and in metric units: every control sits inside its frame's border, and the raised 3
+// stands clear of the letters on either side of its gap.
+TEST_F(ChartWindowTest, EveryRowSitsInsideItsFrameAndTheRaised3ClearOfTheText) {
+    for (bool us : {true, false}) {
+        UseUnits(us);
+        for (const QGroupBox* frame : Window().findChildren<QGroupBox*>(QRegularExpression("^frm")))
+            for (const QWidget* w : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                EXPECT_EQ(Inner(frame).intersected(w->geometry()), w->geometry())
+                    << w->objectName().toStdString();
+        const auto* caption = Find<QLabel>("lblSpVol");
+        const auto* cubed = Find<QLabel>("lblCubed");
+        const QString text = caption->text(), before = text.left(text.indexOf("  /"));
+        const int x = caption->x() + caption->contentsMargins().left();
+        const QRect three = Ink(cubed, "3", cubed->x() + cubed->contentsMargins().left());
+        const QRect unit = Ink(caption, before, x),
+                    slash = Ink(caption, "/", x + caption->fontMetrics().horizontalAdvance(before + "  "));
+        EXPECT_EQ(three.adjusted(-1, -1, 1, 1).intersected(unit), QRect()) << before.toStdString();
+        EXPECT_EQ(three.adjusted(-1, -1, 1, 1).intersected(slash), QRect());
+        EXPECT_LT(three.bottom(), unit.center().y()) << "raised";
+        EXPECT_LT(unit.right(), three.left()) << "in the gap";
+        EXPECT_LT(three.right(), slash.left()) << "in the gap";
+        EXPECT_FALSE(cubed->autoFillBackground()) << "its background would hide the slash";
+    }
+}

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -16,6 +14,7 @@
 #include <QTextDocumentFragment>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "CommonDialog.h"
 #include "HelpViewer.h"
@@ -112,7 +111,8 @@ struct MessageCollector {
             }
         }
         for (const auto& [file, src] : sources)
-            for (const QString& args : Inside(src, R"re((?<!void )(?<!void Global::)(?<!bool )\b(ShowMessage|AskYesNo)\s*\()re"))
+            for (const QString& args :
+                 Inside(src, R"re((?<!void )(?<!void Global::)(?<!bool )\b(ShowMessage|AskYesNo)\s*\()re"))
                 Expression(SplitTop(args, ',').first());
     }
 
@@ -206,11 +206,13 @@ TEST(HelpViewerPlace, BesideTheChartOnTheRoomierSide) {
     const std::tuple<QRect, QRect, QRect, QRect> full[] = {
         {{0, 0, 1067, 667}, {0, 0, 1067, 667}, {0, 0, 1067, 22}, {347, 22, 720, 645}},
         {{0, 0, 1024, 600}, {0, 0, 1024, 600}, {4, 24, 1016, 25}, {304, 49, 720, 551}},
-        {{0, 0, 1067, 667}, {0, 0, 300, 300}, {0, 0, 300, 22}, {300, 0, 767, 667}},  // beside it: from the top
+        {{0, 0, 1067, 667},
+         {0, 0, 300, 300},
+         {0, 0, 300, 22},
+         {300, 0, 767, 667}},  // beside it: from the top
     };
     for (const auto& [area, chart, bar, expected] : full)
-        EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, 720, bar), expected)
-            << chart.width();
+        EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, 720, bar), expected) << chart.width();
 }
 
 TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {

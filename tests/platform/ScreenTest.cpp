@@ -39,11 +39,11 @@ TEST(PlaceInside, NoLargerThanTheAreaAndWhollyInsideIt) {
     const QRect small(0, 0, 1024, 600), panel(0, 32, 1600, 968);
     const std::tuple<QRect, QRect, QRect> rows[] = {
         {small, {-101, -71, 1800, 1140}, {0, 0, 1024, 600}},  // 1200 x 760 at 150 %, centred
-        {small, {200, 120, 400, 300}, {200, 120, 400, 300}},   // fits: left where it is
-        {small, {900, 500, 400, 300}, {624, 300, 400, 300}},   // pushed back from the right and foot
-        {small, {-50, 10, 1100, 200}, {0, 10, 1024, 200}},     // only too wide
-        {panel, {200, 0, 1200, 760}, {200, 32, 1200, 760}},    // not under the panel
-        {panel, {-10, 900, 300, 100}, {0, 900, 300, 100}},     // last row of the area used
+        {small, {200, 120, 400, 300}, {200, 120, 400, 300}},  // fits: left where it is
+        {small, {900, 500, 400, 300}, {624, 300, 400, 300}},  // pushed back from the right and foot
+        {small, {-50, 10, 1100, 200}, {0, 10, 1024, 200}},    // only too wide
+        {panel, {200, 0, 1200, 760}, {200, 32, 1200, 760}},   // not under the panel
+        {panel, {-10, 900, 300, 100}, {0, 900, 300, 100}},    // last row of the area used
     };
     for (const auto& [area, frame, expected] : rows)
         EXPECT_EQ(Platform::PlaceInside(area, frame), expected) << frame.x() << "," << frame.width();
@@ -53,7 +53,8 @@ TEST(CenterForm, PutsTheWindowInTheMiddleOfTheFreeAreaShrinkingOneTooLarge) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QWidget window, wide;
     window.resize(400, 300), Platform::CenterForm(window);
-    EXPECT_EQ(window.geometry(), QRect(area.x() + area.width() / 2 - 200, area.y() + area.height() / 2 - 150, 400, 300));
+    EXPECT_EQ(window.geometry(),
+              QRect(area.x() + area.width() / 2 - 200, area.y() + area.height() / 2 - 150, 400, 300));
     wide.setMinimumSize(area.width() + 200, 300), wide.resize(wide.minimumSize());
     Platform::CenterForm(wide);
     EXPECT_EQ(wide.geometry(), QRect(area.x(), area.y() + area.height() / 2 - 150, area.width(), 300));
