@@ -43,8 +43,8 @@ inline Platform::Label* ValueLabel(QWidget* parent, const QString& name, int l, 
 }
 
 // Sets a small "3" into the two-blank gap of its volume caption ("(ft  /min)"): its figure halfway
-// between the unit and the slash, its foot a blank row above the capitals, nothing painted behind it.
-// The gap is barely wider than the figure, so only the raise keeps it off the slash.
+// between the unit and the slash, raised until its foot meets the top of the capitals, with nothing
+// painted behind it (a background would hide the top of the slash).
 inline void PlaceExponent(const QLabel* caption, QLabel* exponent) {
     const QString text = caption->text();
     const int gap = static_cast<int>(text.indexOf(QStringLiteral("  /")));
@@ -58,7 +58,7 @@ inline void PlaceExponent(const QLabel* caption, QLabel* exponent) {
     const int left = (unitEnd + slashStart + 1) / 2 - three.width() / 2 - three.left();
     const int capitals =
         caption->y() + (caption->height() - words.height()) / 2 + words.ascent() - words.capHeight();
-    const int top = capitals - 2 - three.bottom() - small.ascent();
+    const int top = capitals + 1 - three.bottom() - small.ascent();
     exponent->setAutoFillBackground(false);
     exponent->setGeometry(left - exponent->contentsMargins().left(), top - exponent->contentsMargins().top(),
                           small.horizontalAdvance(QStringLiteral("3")) + 2, small.height());
