@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "Controls.h"
 #include "Message.h"
@@ -126,7 +127,12 @@ void SetFrame(QWidget& window, const QRect& place, const QMargins& margins) {
 
 QRect FreeArea(const QWidget& window) {
     const QScreen* screen = window.screen();
-    return screen ? screen->availableGeometry() : QRect();
+    if (!screen) return {};
+    // At a fractional scale Qt rounds the screen's size in logical pixels up (1600 / 1.5 gives
+    // 1067), and a window of that size reaches a device pixel past the edge.
+    const double scale = screen->devicePixelRatio();
+    const int partial = scale == std::floor(scale) ? 0 : 1;
+    return screen->availableGeometry().adjusted(0, 0, -partial, -partial);
 }
 
 // Moves a window only when it opens (partly) off its screen, so a dialog still centres itself

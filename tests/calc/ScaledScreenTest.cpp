@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 
 #include "CalcWindowFixture.h"
 #include "HelpViewer.h"
@@ -45,13 +46,21 @@ TEST_F(ScaledScreenTest, EveryWindowOpensInsideTheScreenAndHelpLeavesTheMenusFre
         {"Print Setup", [&] { return ModalFrame([&] { dialog.ShowPrinter(); }); }},
         {"help", [&] { return dialog.ShowHelp(), Platform::HelpViewer::Current()->frameGeometry(); }},
     };
+    // Every device pixel a window covers, a logical pixel being one and a half.
+    const auto device = [](const QRect& r) {
+        return QRect(
+            QPoint(int(std::floor(r.left() * 1.5)), int(std::floor(r.top() * 1.5))),
+            QPoint(int(std::ceil((r.right() + 1) * 1.5)) - 1, int(std::ceil((r.bottom() + 1) * 1.5)) - 1));
+    };
+    const QRect screen(0, 0, 1600, 1000);
     for (const auto& [name, open] : windows) {
-        const QRect frame = open();
-        EXPECT_EQ(area.intersected(frame), frame) << name;
+        const QRect frame = device(open());
+        EXPECT_EQ(screen.intersected(frame), frame) << name;
     }
     const QMenuBar* bar = Window().menuBar();
     const QRect menus(bar->mapToGlobal(QPoint(0, 0)), bar->size());
-    EXPECT_EQ(Platform::HelpViewer::Current()->frameGeometry().intersected(menus), QRect());
+    // The offscreen platform puts a new window's client area where its frame was asked to go.
+    EXPECT_EQ(Platform::HelpViewer::Current()->geometry().intersected(menus), QRect());
     Platform::HelpViewer::Current()->close();
 }
 
