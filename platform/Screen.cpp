@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -115,10 +116,13 @@ QMargins FrameMargins(const QWidget& window) {
     return {};
 }
 
-// Gives the window the frame `place`; a window larger than the screen gives up its minimum size.
+// Gives the window the frame `place`; a window larger than the screen gives up its minimum size,
+// also one its layout fixes (the colour dialog's).
 void SetFrame(QWidget& window, const QRect& place, const QMargins& margins) {
     const QSize client = place.size().shrunkBy(margins);
     if (client != window.size()) {
+        if (QLayout* layout = window.layout(); layout && layout->sizeConstraint() == QLayout::SetFixedSize)
+            layout->setSizeConstraint(QLayout::SetDefaultConstraint);
         window.setMinimumSize(window.minimumSize().boundedTo(client));
         window.resize(client);
     }
