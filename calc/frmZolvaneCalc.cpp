@@ -15,23 +15,9 @@
 
 using Chart::AddItem;
 using Chart::AddSeparator;
+using Chart::PlaceExponent;
 using Platform::Label;
 using Platform::ToQ;
-
-namespace {
-
-// Sets the small "3" into the gap of its volume caption, after the length unit.
-void PlaceExponent(const Label* caption, Label* exponent) {
-    const QString text = caption->text();
-    const int gap = text.indexOf("  /");
-    if (gap < 0) return;
-    const int x = caption->x() + caption->fontMetrics().horizontalAdvance(text.left(gap)) + 1;
-    exponent->setGeometry(x, caption->y() - 2, exponent->fontMetrics().horizontalAdvance("3") + 2,
-                          exponent->fontMetrics().height());
-    exponent->raise();
-}
-
-}  // namespace
 
 frmZolvaneCalc::frmZolvaneCalc(frmZolvane& chart) : chart_(chart) {
     setObjectName("frmZolvaneCalc");

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <filesystem>
 
 #include "CalculatorLink.h"
 #include "ChartFile.h"
@@ -68,8 +69,16 @@ void frmZolvane::ApplyChartFile(const Chart::ChartFileData& data) {
 
 void frmZolvane::mnuFileSave_Click() {
     cmdlgChartColor->Filter = Chart::ChartFileFilter;
-    if (!cmdlgChartColor->ShowSave()) return;
-    const std::string path = Chart::ChartFilePath(cmdlgChartColor->FileName);
+    std::string path;
+    std::error_code unreadable;  // a name that cannot be looked at is saved to, or fails, as before
+    // The name rule decides which file is written, so the question comes after it; No chooses
+    // again, as the platform's own Save dialogs do. Each round waits for the user.
+    do {
+        if (!cmdlgChartColor->ShowSave()) return;
+        path = Chart::ChartFilePath(cmdlgChartColor->FileName);
+    } while (std::filesystem::exists(path, unreadable) && !cmdlgChartColor->ShowReplace(path));
+    // The next Open or Save offers the file as written, not the name as typed.
+    cmdlgChartColor->FileName = path;
     Chart::ChartFileData data = Chart::CurrentChart(Chart::CurrentSettings(optUSUnits->isChecked()));
     data.ProcessDataPresent = Global::ProcessDataPresent;
     // With no calculator to ask, type 0 restores nothing but reads back.

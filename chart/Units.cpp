@@ -9,6 +9,7 @@
 #include "Controls.h"
 #include "Global.h"
 #include "UnitSystem.h"
+#include "Widgets.h"
 #include "frmZolvane.h"
 
 void frmZolvane::optUSUnits_Click() {
@@ -50,9 +51,5 @@ void frmZolvane::SetUnitCaptions() {
     lblHumidRatio->setText("Humidity Ratio (" + q(MassUnit) + "/" + q(MassUnit) + ")");
     lblVaporPress->setText("Vapor Pressure (" + q(PressUnit) + ")");
     lblSpVol->setText("Specific Volume (" + q(LengthUnit) + "  /" + q(MassUnit) + ")");
-    // The raised 3 stands in the two-blank gap after the length unit.
-    QString head = "Specific Volume (" + q(LengthUnit);
-    int gap = lblSpVol->fontMetrics().horizontalAdvance(head) + lblSpVol->contentsMargins().left();
-    lblCubed->move(lblSpVol->x() + gap + 1, lblCubed->y());
-    lblCubed->raise();
+    Chart::PlaceExponent(lblSpVol, lblCubed);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -39,6 +40,29 @@ inline Platform::Label* ValueLabel(QWidget* parent, const QString& name, int l, 
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->SetBackColor(0xFFFFFF);
     return label;
+}
+
+// Sets a small "3" into the two-blank gap of its volume caption ("(ft  /min)"): its figure halfway
+// between the unit and the slash, raised until its foot meets the top of the capitals, with nothing
+// painted behind it (a background would hide the top of the slash).
+inline void PlaceExponent(const QLabel* caption, QLabel* exponent) {
+    const QString text = caption->text();
+    const int gap = static_cast<int>(text.indexOf(QStringLiteral("  /")));
+    if (gap < 0) return;
+    const QFontMetrics words = caption->fontMetrics(), small = exponent->fontMetrics();
+    const int x = caption->x() + caption->contentsMargins().left();
+    const int unitEnd = x + words.tightBoundingRect(text.left(gap)).right();
+    const int slashStart =
+        x + words.horizontalAdvance(text.left(gap + 2)) + words.tightBoundingRect(QStringLiteral("/")).left();
+    const QRect three = small.tightBoundingRect(QStringLiteral("3"));
+    const int left = (unitEnd + slashStart + 1) / 2 - three.width() / 2 - three.left();
+    const int capitals =
+        caption->y() + (caption->height() - words.height()) / 2 + words.ascent() - words.capHeight();
+    const int top = capitals + 1 - three.bottom() - small.ascent();
+    exponent->setAutoFillBackground(false);
+    exponent->setGeometry(left - exponent->contentsMargins().left(), top - exponent->contentsMargins().top(),
+                          small.horizontalAdvance(QStringLiteral("3")) + 2, small.height());
+    exponent->raise();
 }
 
 inline QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr) {

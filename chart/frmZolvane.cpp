@@ -12,6 +12,7 @@
 #include "CommonDialog.h"
 #include "Controls.h"
 #include "PictureBox.h"
+#include "Screen.h"
 #include "Widgets.h"
 
 using Chart::AddItem;
@@ -81,6 +82,8 @@ frmZolvane::frmZolvane() {
     cmdlgChartColor->Parent = this;
 
     ConnectHandlers();
+    // This and every window and dialog opened from it stay within the screen.
+    Platform::KeepWindowsOnScreen();
     resize(1200, 760);
     Form_Load();
 }
@@ -134,7 +137,8 @@ void frmZolvane::BuildInputFrame() {
         {&lblSatDegree, "lblSatDegree", "Degree of Sat. (%)", &lblSatDegreeVal, "lblSatDegreeVal"},
         {&lblSpVol, "lblSpVol", "Specific Volume (ft  /lb)", &lblSpVolVal, "lblSpVolVal"},
     };
-    top = 2130;
+    // Five rows 240 apart end inside the frame's border, clear of Calculate above.
+    top = 2100;
     for (const Output& o : outputs) {
         *o.label = Make<Label>(frmInput, o.labelName, 120, top, 1995, 255, o.caption);
         *o.value = Make<Label>(frmInput, o.valueName, 2160, top, 1095, 255, "");
@@ -142,7 +146,7 @@ void frmZolvane::BuildInputFrame() {
         top += 240;
     }
     // The exponent of the length unit, placed in the gap of the specific-volume caption.
-    lblCubed = Make<Label>(frmInput, "lblCubed", 0, 2130 + 4 * 240 - 60, 120, 195, "3");
+    lblCubed = Make<Label>(frmInput, "lblCubed", 0, 0, 120, 195, "3");
     QFont small = lblCubed->font();
     small.setPointSizeF(small.pointSizeF() * 0.75);
     lblCubed->setFont(small);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -31,6 +32,10 @@ bool CommonDialog::ShowSave() {
     if (!path) return false;
     FileName = *path;
     return true;
+}
+
+bool CommonDialog::ShowReplace(const std::string& path) {
+    return Dialogs().ConfirmReplace(*this, path);
 }
 
 bool CommonDialog::ShowColor() {
@@ -98,12 +103,29 @@ std::optional<std::string> QtDialogBackend::ChooseOpenFile(const CommonDialog& d
 }
 
 std::optional<std::string> QtDialogBackend::ChooseSaveFile(const CommonDialog& dialog) {
-    // The program replaces an existing chart without asking.
+    // The caller asks before replacing a file, once it knows the name it will really write.
     const QString path = QFileDialog::getSaveFileName(dialog.Parent, QStringLiteral("Save As"),
                                                       ToQ(dialog.FileName), ToQ(ToQtFilter(dialog.Filter)),
                                                       nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) return std::nullopt;
     return FromQ(path);
+}
+
+namespace {
+
+std::string ReplaceQuestion(const std::string& path) {
+    return FromQ(QFileInfo(ToQ(path)).fileName()) + " already exists. Do you want to replace it?";
+}
+
+bool AskYesNo(const std::string& question, const char* title, QWidget* parent) {
+    return QMessageBox::question(parent, QLatin1String(title), ToQ(question),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+}  // namespace
+
+bool QtDialogBackend::ConfirmReplace(const CommonDialog& dialog, const std::string& path) {
+    return AskYesNo(ReplaceQuestion(path), "Confirm Save As", dialog.Parent);
 }
 
 std::optional<int32_t> QtDialogBackend::ChooseColor(const CommonDialog& dialog) {
@@ -259,6 +281,12 @@ std::optional<std::string> ScriptedDialogBackend::ChooseSaveFile(const CommonDia
     Answer answer = Next(DialogKind::Save, dialog);
     if (auto* path = std::get_if<std::string>(&answer)) return *path;
     return std::nullopt;
+}
+
+bool ScriptedDialogBackend::ConfirmReplace(const CommonDialog& dialog, const std::string& path) {
+    CommonDialog asked = dialog;
+    asked.FileName = path;
+    return std::holds_alternative<Accept>(Next(DialogKind::Replace, asked));
 }
 
 std::optional<int32_t> ScriptedDialogBackend::ChooseColor(const CommonDialog& dialog) {

@@ -37,12 +37,14 @@ public:
 
     bool ShowOpen();
     bool ShowSave();
+    // Asked after a Save names a file that exists; true to replace it.
+    bool ShowReplace(const std::string& path);
     bool ShowColor();
     bool ShowPrinter();
     bool ShowHelp();
 };
 
-enum class DialogKind { Open, Save, Color, Printer, Help };
+enum class DialogKind { Open, Save, Replace, Color, Printer, Help };
 
 class DialogBackend {
 public:
@@ -50,6 +52,8 @@ public:
     // The chosen path, or nothing on cancel.
     virtual std::optional<std::string> ChooseOpenFile(const CommonDialog& dialog) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const CommonDialog& dialog) = 0;
+    // Yes or No to replacing the existing file `path`.
+    virtual bool ConfirmReplace(const CommonDialog& dialog, const std::string& path) = 0;
     virtual std::optional<int32_t> ChooseColor(const CommonDialog& dialog) = 0;
     // Edits Printer(); false on cancel.
     virtual bool SetUpPrinter(const CommonDialog& dialog) = 0;
@@ -70,12 +74,14 @@ class QtDialogBackend : public DialogBackend {
 public:
     std::optional<std::string> ChooseOpenFile(const CommonDialog& dialog) override;
     std::optional<std::string> ChooseSaveFile(const CommonDialog& dialog) override;
+    bool ConfirmReplace(const CommonDialog& dialog, const std::string& path) override;
     std::optional<int32_t> ChooseColor(const CommonDialog& dialog) override;
     bool SetUpPrinter(const CommonDialog& dialog) override;
     bool Help(const CommonDialog& dialog) override;
 };
 
-// Answers from a queue and logs every request; an empty queue answers cancel.
+// Answers from a queue and logs every request; an empty queue answers cancel. The replace
+// question takes Accept as Yes and anything else as No; its request names the file.
 class ScriptedDialogBackend : public DialogBackend {
 public:
     struct Cancel {};
@@ -102,6 +108,7 @@ public:
 
     std::optional<std::string> ChooseOpenFile(const CommonDialog& dialog) override;
     std::optional<std::string> ChooseSaveFile(const CommonDialog& dialog) override;
+    bool ConfirmReplace(const CommonDialog& dialog, const std::string& path) override;
     std::optional<int32_t> ChooseColor(const CommonDialog& dialog) override;
     bool SetUpPrinter(const CommonDialog& dialog) override;
     bool Help(const CommonDialog& dialog) override;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -162,13 +163,17 @@ HelpViewer::HelpViewer() {
     OpenViewer() = this;
 }
 
-QRect HelpViewerPlace(const QRect& area, const QRect& chart, int wantedWidth, int minWidth) {
+QRect HelpViewerPlace(const QRect& area, const QRect& chart, int wantedWidth, int minWidth,
+                      const QRect& menus) {
     const int right = area.right() - chart.right(), left = chart.left() - area.left();
     const int room = std::max(left, right);
     const int width = std::min(area.width(), std::clamp(room, minWidth, std::max(minWidth, wantedWidth)));
     const int x = right >= left ? std::min(chart.right() + 1, area.right() + 1 - width)
                                 : std::max(chart.left() - width, area.left());
-    return {x, area.top(), width, area.height()};
+    const QRect place(x, area.top(), width, area.height());
+    // Over the chart's menus, it starts below them, so they stay within reach.
+    if (!place.intersects(menus)) return place;
+    return place.adjusted(0, std::min(menus.bottom() + 1 - area.top(), area.height() / 2), 0, 0);
 }
 
 void HelpViewer::PlaceBesideChart() {
@@ -185,8 +190,16 @@ void HelpViewer::PlaceBesideChart() {
     const QScreen* screen = chart ? chart->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const QRect place =
-        HelpViewerPlace(area, chart ? chart->frameGeometry() : QRect(area.topLeft(), QSize()), width(), 720);
+    // The chart's menu titles, from the bar's left end to its last one.
+    const auto* bar =
+        chart ? chart->findChild<const QMenuBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const QRect menus =
+        bar && bar->isVisible() && !bar->actions().isEmpty()
+            ? QRect(bar->mapToGlobal(QPoint(0, 0)),
+                    QSize(bar->actionGeometry(bar->actions().last()).right() + 1, bar->height()))
+            : QRect();
+    const QRect place = HelpViewerPlace(area, chart ? chart->frameGeometry() : QRect(area.topLeft(), QSize()),
+                                        width(), 720, menus);
     // The frame (title bar and borders) stays within the area too. Before it is first shown
     // the viewer has none yet; the chart's, from the same window manager, stands for it.
     QSize frame = frameGeometry().size() - size();

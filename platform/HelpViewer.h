@@ -35,8 +35,10 @@ std::string ReadManualPage(const std::string& page);
 std::vector<HelpLink> PageLinks(const std::string& html);
 
 // Where the viewer goes on the screen `area` beside `chart`: on the side with more room, as wide
-// as that room (from `minWidth` up to `wantedWidth`), so it covers as little of the chart as it can.
-QRect HelpViewerPlace(const QRect& area, const QRect& chart, int wantedWidth, int minWidth);
+// as that room (from `minWidth` up to `wantedWidth`), so it covers as little of the chart as it can,
+// and never the chart's `menus`.
+QRect HelpViewerPlace(const QRect& area, const QRect& chart, int wantedWidth, int minWidth,
+                      const QRect& menus = {});
 
 class HelpViewer : public QWidget {
 public:

@@ -2,6 +2,7 @@
 // that the whole program reports through.
 #pragma once
 
+#include <QRect>
 #include <cstdint>
 
 class QWidget;
@@ -31,8 +32,17 @@ public:
 // default, so an hourglass left by a calculation that stopped early is cleared.
 void ResetPointerOnMouseMove(QWidget& widget);
 
-// Moves the window to the middle of the primary screen.
+// Where a window whose frame (title bar and borders included) is `frame` goes on the screen
+// area `area`: no larger than the area and wholly inside it, moved as little as it can be.
+QRect PlaceInside(const QRect& area, const QRect& frame);
+
+// Moves the window to the middle of its screen's free area, made smaller first where it
+// would not fit.
 void CenterForm(QWidget& window);
+
+// From now on every window and dialog of the program is kept inside its screen's free area
+// when it is shown.
+void KeepWindowsOnScreen();
 
 // Routes Global::ShowMessage to a modal message box with an OK button.
 void InstallMessageBoxSink();

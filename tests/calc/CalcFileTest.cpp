@@ -58,7 +58,10 @@ TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
     for (int16_t type = 1; type <= 5; ++type) {
         OpenCalculator(MenuItems[type - 1]), FillOrCheck(type, false);
-        Global::ProcessDataPresent = true, File("mnuFileSave", "calc.zlv");  // as after a calculation
+        Global::ProcessDataPresent = true;  // as after a calculation
+        dialogs->AnswerPath("calc.zlv");
+        if (type > 1) dialogs->AnswerAccept();  // Yes, replace the file the calculator before wrote
+        Trigger("mnuFileSave");
         CalcTrigger("mnuFileExit"), File("mnuFileOpen", "calc.zlv");
         EXPECT_EQ(ShownFrames(), QStringList{Frames[type - 1]});
         FillOrCheck(type, true);
@@ -117,6 +120,44 @@ TEST_F(CalcFileTest, CalculatorFileMenu) {
     EXPECT_GT(refused, 60);
     File("mnuFileOpen", "plain.zlv", true);
     EXPECT_FALSE(CalcLoaded() || Global::ProcessDataPresent);
+}
+
+// Save over an existing chart, from either window: asked by the name really written, No keeps the
+// file and shows the Save dialog again, and the next Open offers the file saved.
+TEST_F(CalcFileTest, SaveAsksBeforeReplacingAndOpenOffersTheFileWritten) {
+    struct Row {
+        bool calculatorMenu;
+        const char* typed;
+        bool yes;
+        const char* dialogs;  // the dialogs shown, the file asked about and the one the next Open offers
+        bool replaced;
+    };
+    const Row rows[] = {
+        {false, "victim", false, "Save|Replace victim.zlv|Save", false},
+        {false, "victim.zlv", true, "Save|Replace victim.zlv|Open victim.zlv", true},
+        {true, "victim.txt", false, "Save|Replace victim.zlv|Save", false},
+        {true, "victim", true, "Save|Replace victim.zlv|Open victim.zlv", true},
+        {true, "fresh", true, "Save|Open fresh.zlv", false},
+    };
+    AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
+    OpenCalculator("mnuOptProcHeat");
+    for (const Row& row : rows) {
+        WriteFile("victim.zlv", "a colleague's chart");
+        dialogs->requests.clear(), dialogs->AnswerPath(row.typed);
+        row.yes ? dialogs->AnswerAccept() : dialogs->AnswerCancel();  // then Cancel the dialog shown again
+        row.calculatorMenu ? CalcTrigger("mnuFileSave") : Trigger("mnuFileSave");
+        if (row.yes) dialogs->AnswerCancel(), Trigger("mnuFileOpen");
+        std::string shown;
+        for (const auto& asked : dialogs->requests)
+            shown += std::string(shown.empty() ? "" : "|") +
+                     (asked.kind == Platform::DialogKind::Save
+                          ? "Save"
+                          : (asked.kind == Platform::DialogKind::Replace ? "Replace " : "Open ") +
+                                std::filesystem::path(asked.fileName).filename().string());
+        EXPECT_EQ(shown, row.dialogs) << row.typed;
+        EXPECT_EQ(ReadFile("victim.zlv") != "a colleague's chart", row.replaced) << row.typed;
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

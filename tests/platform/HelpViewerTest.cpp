@@ -15,9 +15,11 @@
 #include <QTextDocumentFragment>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "CommonDialog.h"
 #include "HelpViewer.h"
+#include "QtPrint.h"
 #include "RecordingSink.h"
 
 using Platform::HelpViewer;
@@ -90,10 +92,10 @@ QStringList Inside(const QString& src, const QString& re) {
     return found;
 }
 
-// Every text the sources can hand to ShowMessage, as a pattern in which a part known only at run
-// time matches anything. A name stands for all that is written into it: its assignments, the
-// returns of a function so named, and, for a struct's text member, that place in the brace lists
-// of the struct's file (of every file, for a header).
+// Every text the sources can hand to ShowMessage or ask with AskYesNo, as a pattern in which a
+// part known only at run time matches anything. A name stands for all that is written into it: its
+// assignments, the returns of a function so named, and, for a struct's text member, that place in
+// the brace lists of the struct's file (of every file, for a header).
 struct MessageCollector {
     MessageCollector() {
         const QRegularExpression comment(QStringLiteral(R"re((^|[ \t])//[^\n]*)re"),
@@ -110,7 +112,8 @@ struct MessageCollector {
             }
         }
         for (const auto& [file, src] : sources)
-            for (const QString& args : Inside(src, R"re((?<!void )(?<!void Global::)\bShowMessage\s*\()re"))
+            for (const QString& args :
+                 Inside(src, R"re((?<!void )(?<!void Global::)(?<!bool )\b(ShowMessage|AskYesNo)\s*\()re"))
                 Expression(SplitTop(args, ',').first());
     }
 
@@ -200,6 +203,16 @@ TEST(HelpViewerPlace, BesideTheChartOnTheRoomierSide) {
     for (const auto& [chart, expected] : rows)
         EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, 640), expected)
             << chart.x() << "," << chart.width();
+    // A chart as large as the screen (1600 x 1000 and 1024 x 600 at 150 %; 1024 x 600) keeps its
+    // menus in view.
+    const std::tuple<QRect, QRect, QRect, QRect> full[] = {
+        {{0, 0, 1067, 667}, {0, 0, 1067, 667}, {0, 0, 160, 22}, {347, 0, 720, 667}},  // clear of them
+        {{0, 0, 683, 400}, {0, 0, 683, 400}, {0, 0, 160, 22}, {0, 22, 683, 378}},
+        {{0, 0, 1024, 600}, {0, 0, 1024, 600}, {4, 24, 320, 25}, {304, 49, 720, 551}},
+        {{0, 0, 1067, 667}, {0, 0, 300, 300}, {0, 0, 300, 22}, {300, 0, 767, 667}},  // beside the chart
+    };
+    for (const auto& [area, chart, bar, expected] : full)
+        EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, 720, bar), expected) << chart.width();
 }
 
 TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {

@@ -9,11 +9,14 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
+#include <tuple>
 
 #include "CommonDialog.h"
 #include "Message.h"
 #include "PrinterSurface.h"
+#include "QtPrint.h"
 #include "Screen.h"
 
 TEST(MousePointer, OneOverrideAtMostAndZeroRemovesIt) {
@@ -32,12 +35,30 @@ TEST(MousePointer, OneOverrideAtMostAndZeroRemovesIt) {
     EXPECT_TRUE(Platform::MousePointer() == 0 && shape() == -1);
 }
 
-TEST(CenterForm, PutsTheWindowInTheMiddleOfThePrimaryScreen) {
-    QWidget window;
+// Rows on a 1024 x 600 screen and on one whose free area leaves a panel at the top.
+TEST(PlaceInside, NoLargerThanTheAreaAndWhollyInsideIt) {
+    const QRect small(0, 0, 1024, 600), panel(0, 32, 1600, 968);
+    const std::tuple<QRect, QRect, QRect> rows[] = {
+        {small, {-101, -71, 1800, 1140}, {0, 0, 1024, 600}},  // 1200 x 760 at 150 %, centred
+        {small, {200, 120, 400, 300}, {200, 120, 400, 300}},  // fits: left where it is
+        {small, {900, 500, 400, 300}, {624, 300, 400, 300}},  // pushed back from the right and foot
+        {small, {-50, 10, 1100, 200}, {0, 10, 1024, 200}},    // only too wide
+        {panel, {200, 0, 1200, 760}, {200, 32, 1200, 760}},   // not under the panel
+        {panel, {-10, 900, 300, 100}, {0, 900, 300, 100}},    // last row of the area used
+    };
+    for (const auto& [area, frame, expected] : rows)
+        EXPECT_EQ(Platform::PlaceInside(area, frame), expected) << frame.x() << "," << frame.width();
+}
+
+TEST(CenterForm, PutsTheWindowInTheMiddleOfTheFreeAreaShrinkingOneTooLarge) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget window, wide;
     window.resize(400, 300), Platform::CenterForm(window);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(window.pos(),
-              QPoint(screen.x() + screen.width() / 2 - 200, screen.y() + screen.height() / 2 - 150));
+    EXPECT_EQ(window.geometry(),
+              QRect(area.x() + area.width() / 2 - 200, area.y() + area.height() / 2 - 150, 400, 300));
+    wide.setMinimumSize(area.width() + 200, 300), wide.resize(wide.minimumSize());
+    Platform::CenterForm(wide);
+    EXPECT_EQ(wide.geometry(), QRect(area.x(), area.y() + area.height() / 2 - 150, area.width(), 300));
 }
 
 TEST(MessageSink, MessageBoxIsModalWithOkAndTheGivenIconAndTitle) {
@@ -68,6 +89,26 @@ TEST(ToQtFilter, ConvertsDescriptionPatternPairs) {
         {"(*.zlv)|*.zlv", "(*.zlv)"}, {"Charts|*.zlv|All files|*.*", "Charts (*.zlv);;All files (*.*)"},
         {"Tables|*.txt;*.csv", "Tables (*.txt *.csv)"}, {"no pattern", ""}, {"Charts|*.zlv|dangling", "Charts (*.zlv)"}};  // clang-format on
     for (auto [filter, qt] : cases) EXPECT_EQ(Platform::ToQtFilter(filter), qt) << filter;
+}
+
+// The real question before a Save replaces a file: No unless the user says Yes.
+TEST(QtDialogs, ReplaceQuestionNamesTheFileAndOnlyYesReplaces) {
+    Platform::CommonDialog dialog;
+    for (auto [button, replaces] : {std::pair{QMessageBox::Yes, true}, std::pair{QMessageBox::No, false},
+                                    std::pair{QMessageBox::Default, false}}) {
+        QString asked;
+        QTimer::singleShot(0, [&asked, button = button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            if (button == QMessageBox::Default)  // Enter alone
+                QTest::keyClick(box, Qt::Key_Return);
+            else
+                box->button(button)->click();
+        });
+        EXPECT_EQ(dialog.ShowReplace("/tmp/charts/victim.zlv"), replaces) << button;
+        EXPECT_EQ(asked, "victim.zlv already exists. Do you want to replace it?");
+    }
 }
 
 // The real Print Setup dialog, answered by a user's edits queued before it opens.
