@@ -204,8 +204,10 @@ bool RelHumidSearch::CloseIn(const LineTrial& known, const Walk& walk, float tSt
         const float away = (&end == &a ? -1.0f : 1.0f) * walk.step;  // away from the bracket at this end
         // Near absolute zero the humidity of moist air outgrows any float: still a side.
         const bool inside = !std::isnan(at.d) && std::min(a.t, b.t) < at.t && at.t < std::max(a.t, b.t);
-        const bool widens =
-            finite && (at.t - end.t) * away > 0 && (next - at.t) * away < 0 && std::fabs(at.lineD) < lastD;
+        // A trial with no moisture steers the correction by a clamped humidity ratio, which
+        // can settle on a false root out there: such a trial never widens the bracket.
+        const bool widens = finite && at.w > 0 && (at.t - end.t) * away > 0 && (next - at.t) * away < 0 &&
+                            std::fabs(at.lineD) < lastD;
         if (inside || widens) end = at;
         if (finite) lastD = std::fabs(at.lineD);
         // On a steep line one float step of dry bulb can move the humidity by more than

@@ -42,9 +42,9 @@ protected:
     // What is wrong with the search's answer on this line, "" when nothing: an outlet that is
     // no crossing, or has one nearer the known point (beyond the stop's own band), or a
     // refusal where the line has one.
-    static std::string Verdict(const Calc::StraightLine& line, float rh, float t1) {
+    static std::string Verdict(const Calc::StraightLine& line, float rh, float t1, double start) {
         float t = 0;
-        const Calc::SearchResult result = Calc::FindDryBulbAtRelHumid(line, rh, t1, ToFloat(1.01 * t1), t);
+        const Calc::SearchResult result = Calc::FindDryBulbAtRelHumid(line, rh, t1, ToFloat(start * t1), t);
         const bool found = result == Calc::SearchResult::Found;
         if (!found && result != Calc::SearchResult::Unreachable) return "no answer";
         const float d = Miss(line, rh, t);
@@ -68,17 +68,18 @@ TEST_F(OutletSearchTest, EveryOutletFoundIsOnTheLineAndEveryRefusalHasNone) {
     std::vector<std::string> wrong;
     for (const float press : {14.696f, 6.8447f}) {
         SetPressure(press);
-        for (const float dry : {40.0f, 75.0f, 110.0f})
+        for (const float dry : {-60.0f, 40.0f, 75.0f, 110.0f})
             for (const float rhIn : {0.1f, 0.6f}) {
                 Global::DryBulb = Rankine(dry), Global::RelHumid = rhIn;
                 ASSERT_TRUE(Global::CalcDryBulbRelHumid());
                 const float t1 = Global::DryBulb, w1 = Global::HumidRatio, h1 = Global::Enthalpy;
                 // Water/air lines through the humidity ratio the known dry bulb has at the
                 // wanted value, spray to steam; heat-and-moisture lines of slopes about the
-                // vapour's enthalpy; a line whose moisture runs out near absolute zero, where
-                // no float holds the saturation pressure and the humidity outgrows every float.
+                // vapour's enthalpy, and falling ones (a dehumidifier) from cold air; a line whose moisture
+                // runs out near absolute zero, where no float holds the saturation pressure and the humidity
+                // outgrows every float.
                 for (const float r : {20.0f, 1000.0f, 1061 + 0.444f * (dry - 1), 1061 + 0.444f * (dry + 1),
-                                      1150.0f, 1300.0f, 1800.0f, 3000.0f, -2000.0f})
+                                      1150.0f, 1300.0f, 1800.0f, 3000.0f, -2000.0f, -8900.0f})
                     for (const float rh : {0.02f, 0.15f, 0.45f, 0.7f, 0.97f, 1.0f}) {
                         const float pw = ToFloat(static_cast<double>(Global::CalcSatPress(t1)) * rh);
                         const float wTrial = ToFloat(Global::HumidRatioOf(pw, press));
@@ -86,13 +87,16 @@ TEST_F(OutletSearchTest, EveryOutletFoundIsOnTheLineAndEveryRefusalHasNone) {
                             Calc::LineThroughTrial(t1, w1, h1, r, wTrial, false, false),
                             Calc::LineThroughTrial(t1, w1, h1, r, ToFloat(2.5 * w1), false, true),
                             {w1 / (t1 - 60.0), -60.0 * w1 / (t1 - 60.0)}};
-                        for (const Calc::StraightLine& line : lines) {
-                            const std::string verdict = Verdict(line, rh, t1);
-                            if (!verdict.empty())
-                                wrong.push_back(std::to_string(press) + " psia, " + std::to_string(dry) +
-                                                " F/" + std::to_string(rhIn) + ", r " + std::to_string(r) +
-                                                ", rh " + std::to_string(rh) + ": " + verdict);
-                        }
+                        // Closing in starts on the far side of a known inlet or outlet.
+                        for (const Calc::StraightLine& line : lines)
+                            for (const double start : {1.01, 0.99}) {
+                                const std::string verdict = Verdict(line, rh, t1, start);
+                                if (!verdict.empty())
+                                    wrong.push_back(std::to_string(press) + " psia, " + std::to_string(dry) +
+                                                    " F/" + std::to_string(rhIn) + ", r " +
+                                                    std::to_string(r) + ", rh " + std::to_string(rh) +
+                                                    ", start " + std::to_string(start) + ": " + verdict);
+                            }
                     }
             }
     }
