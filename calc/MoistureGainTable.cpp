@@ -50,8 +50,9 @@ void CreateGains(int last) {
 }  // namespace
 
 void frmZolvaneCalc::cmdMoistGain_Click() {
-    // Pressed again with the table open: its rows are not rewritten over a refused text.
-    if (!frmMoistGainMore->isHidden() && GainTextRefused(false)) return;
+    // The rows and the single-gain boxes are filled from the stored gains: never over a
+    // refused text, which would pass for the gain put back.
+    if (GainTextRefused(true)) return;
     HeatMoistInput_Change();
     frmMoistGainMore->setVisible(true);
     const int n = Global::NumMoistGains;

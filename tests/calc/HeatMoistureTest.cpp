@@ -202,6 +202,12 @@ TEST_F(HeatMoistureTest, RefusedGainTextsStayAsTypedAndAddNothing) {
     EXPECT_TRUE(Lines().empty());
     messages.clear(), CalcPress("cmdHMCalc");
     EXPECT_EQ(std::pair(Told(), Global::NumPoints), std::pair(Texts{}, int16_t{2})) << "the gains put right";
+    // Nor does opening the table put the stored gain back over a refused single box.
+    const QString single = CalcText("txtMoistGainFlow");
+    Enter("txtMoistGainFlow", "2abc"), messages.clear(), CalcPress("cmdMoistGain");
+    EXPECT_EQ(std::tuple(Told(), CalcShown("frmMoistGainMore"), CalcText("txtMoistGainFlow")),
+              std::tuple(Texts{flow}, false, QString("2abc")));
+    Enter("txtMoistGainFlow", single);
 
     // Six gains with a refused text in the table: it stays in view and in its box through a
     // scroll and Add a Row; Cancel drops it and the stored gain shows again.
