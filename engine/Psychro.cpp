@@ -291,28 +291,27 @@ bool CalcDryBulbWetBulb() {
 
 bool CalcDryBulbDewPoint() {
     return Guarded([] {
-        Store(VaporPress, CalcSatPress(DewPoint));
-        if (std::fabs(static_cast<double>(DryBulb) - DewPoint) <= 0.000001f) {
+        if (DewPoint > static_cast<double>(DryBulb) + DewPointOvershoot) {
+            ShowMessage(MsgDewPointAboveDryBulb);
+            return false;
+        }
+        // At the dry bulb, or within the correlation's slack above it: saturated air.
+        if (DewPoint >= static_cast<double>(DryBulb) - 0.000001f) {
             WetBulb = DryBulb;
             RelHumid = 1;
             StoreSaturatedState();
             StoreVolumeAndEnthalpy();
             return true;
         }
+        Store(VaporPress, CalcSatPress(DewPoint));
         // A boiling dry bulb is out of range, not a search that failed.
         if (!(CalcSatPress(DryBulb) < Press)) throw ArithmeticFault{};
-        if (DewPoint > static_cast<double>(DryBulb) + DewPointOvershoot) {
-            ShowMessage(MsgDewPointAboveDryBulb);
-            return false;
-        }
         double x = 0;
         if (!FindWetBulbOfDewPoint(x)) return false;
         Store(WetBulb, x);
-        Store(HumidRatio, WetBulbTrial(WetBulb));
-        if (HumidRatio < 0) {
-            ShowMessage(MsgNegativeWDewPoint);
-            return false;
-        }
+        WetBulbTrial(WetBulb);  // the saturation values at the wet bulb found
+        // The dew point's own humidity ratio, which the wet bulb holds as closely as a float can.
+        Store(HumidRatio, R1(VaporPress));
         Store(HumidRatioSat, R1(CalcSatPress(DryBulb)));
         Store(SatDegree, R4());
         Store(RelHumid, R5(SatDegree, DryBulb));
@@ -380,15 +379,15 @@ bool CalcDryBulbRelHumid() {
 
 bool CalcWetBulbDewPoint() {
     return Guarded([] {
-        Store(VaporPress, CalcSatPress(DewPoint));
-        Store(HumidRatio, R1(VaporPress));
-        Store(SatPressWet, CalcSatPress(WetBulb));
-        Store(HumidRatioSatWet, R1(SatPressWet));
         // Even saturated air at the wet bulb holds less water than this dew point.
         if (DewPoint > static_cast<double>(WetBulb) + DewPointOvershoot) {
             ShowMessage(MsgDewPointAboveWetBulb);
             return false;
         }
+        Store(VaporPress, CalcSatPress(DewPoint));
+        Store(HumidRatio, R1(VaporPress));
+        Store(SatPressWet, CalcSatPress(WetBulb));
+        Store(HumidRatioSatWet, R1(SatPressWet));
         if (DewPoint >= static_cast<double>(WetBulb) - 0.000001f) {
             // A dew point within the slack above the wet bulb is the correlation's error:
             // the air is saturated at the wet bulb and holds no more than saturated air.

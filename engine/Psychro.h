@@ -44,8 +44,6 @@ inline constexpr float DewPointOvershoot = 0.1f;
 
 inline constexpr const char* MsgNegativeWWetBulb =
     "This combination is invalid, and results in a negative Humidity ratio";
-inline constexpr const char* MsgNegativeWDewPoint =
-    "This combination is invalid and results in a negative Humidity ratio";
 inline constexpr const char* MsgFailureToConverge = "Error - Failure to converge iteration";
 inline constexpr const char* MsgDataDoesNotConverge = "Error-Data does not converge";
 inline constexpr const char* MsgOutOfRange =

@@ -163,14 +163,16 @@ class Air:
         return True
 
     def dry_dew(self):
-        self.set('VaporPress', self.sat_press(self.DewPoint))
-        if abs(self.DryBulb - self.DewPoint) <= f32(0.000001):
+        if self.DewPoint > self.DryBulb + f32(0.1):
+            return False
+        if self.DewPoint >= self.DryBulb - f32(0.000001):
             self.WetBulb = self.DryBulb
             self.RelHumid = 1.0
             self.saturated()
             self.volume_enthalpy()
             return True
 
+        self.set('VaporPress', self.sat_press(self.DewPoint))
         # The wet bulb whose trial holds the dew point's humidity ratio: halve the bracket
         # from the dew point to the dry bulb down to neighbouring floats, take the nearer.
         target = self.r1(self.VaporPress)
@@ -189,9 +191,8 @@ class Air:
             else:
                 hi = mid
         self.set('WetBulb', x)
-        self.set('HumidRatio', self.wet_trial(self.WetBulb))
-        if self.HumidRatio < 0:
-            return False
+        self.wet_trial(self.WetBulb)
+        self.set('HumidRatio', target)
         self.set('HumidRatioSat', self.r1(self.sat_press(self.DryBulb)))
         self.set('SatDegree', self.r4())
         self.set('RelHumid', self.r5(self.SatDegree, self.DryBulb))
