@@ -19,6 +19,8 @@ using Global::ToFloat;
 namespace {
 
 constexpr int32_t AirFlowKind = 5;
+constexpr const char* DryBulbBelowSaturation =
+    "The dry bulb given lies below the point where the process line reaches saturation";
 
 // The sought end of one input kind, written into the current state with the partner
 // of its dry bulb; false after a message. v is the given value in internal units,
@@ -42,6 +44,10 @@ bool SolveSoughtEnd(int32_t kind, const Global::StatePoint& known, bool inletKno
             DryBulb = v;
             HumidRatio = ToFloat(straightLine(true).At(DryBulb));
             if (!(HumidRatio > 0) || !StoreDewPointOfHumidRatio()) return refuse();
+            if (DewPoint > static_cast<double>(DryBulb) + DewPointOvershoot) {
+                ShowMessage(DryBulbBelowSaturation);
+                return false;
+            }
             break;
         case 1:
             WetBulb = v;

@@ -28,19 +28,19 @@ std::string DropNegativeZero(std::string text) {
 
 // The power of ten of the leading digit of a number text ("-0.05e3" gives 1), its
 // exponent held far past any double's range without overflowing.
-long DecimalExponent(std::string_view number) {
+long long DecimalExponent(std::string_view number) {
     const std::size_t e = std::min(number.find('e'), number.size());
-    long exponent = 0;
+    long long exponent = 0;
     for (std::size_t i = e + 1; i < number.size(); ++i)
         if (std::isdigit(static_cast<unsigned char>(number[i])))
-            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000000L);
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000000LL);
     if (e + 1 < number.size() && number[e + 1] == '-') exponent = -exponent;
     const std::string_view mantissa = number.substr(0, e);
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first = mantissa.find_first_of("123456789");
     if (first == std::string_view::npos) return 0;
-    const long place =
-        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    const long long place =
+        first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
     return place + exponent;
 }
 

@@ -83,6 +83,11 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
     // The known dry bulb again: the end found is the known point itself, no air flow.
     Seek("optHMInputDry", "55");
     EXPECT_EQ(CalcTexts({"lblHMOutputFlowVal", "lblOutCFM"}), QStringList({"", ""}));
+    // A dry bulb where the line holds more water than saturated air: said so, not blamed on a dew point.
+    Seek("optHMInputDry", "50");
+    EXPECT_EQ(std::pair(Told(), Global::NumPoints),
+              std::pair(Texts{"The dry bulb given lies below the point where the process line reaches saturation"},
+                        int16_t{2}));
     // With less heat the line runs out of moisture before the air is saturated.
     CalcType("txtHeatMoistQ", "10000");
     Seek("optHMInputPhi", "100");
