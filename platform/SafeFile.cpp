@@ -100,7 +100,10 @@ int CreateTemporary(const std::string& folder, std::string& temp) {
 // Only where a new file cannot take the old one's place. Nothing is cut before the new text is in:
 // the room is reserved first, and a failure to reserve leaves the old bytes as they were.
 bool RewriteInPlace(const std::string& path, const std::string& content) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // Read access too where we have it: the C library's reservation for a file system without
+    // its own reads the file's existing blocks.
+    int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat info {};
     const auto size = static_cast<off_t>(content.size());
@@ -175,14 +178,14 @@ bool ReplaceFile(const std::string& path, const std::string& content) {
         return false;
     }
     // The new file keeps the old one's owner and group (root saving a colleague's chart must
-    // not take it from them); where the saver may not give them, the old file is rewritten.
+    // not take it from them); where they cannot be given (not allowed, or an owner a user
+    // namespace or network file system cannot name), the old file is rewritten.
     struct stat made {};
     if (exists && (::fstat(fd, &made) != 0 || made.st_uid != target.st_uid || made.st_gid != target.st_gid) &&
         ::fchown(fd, target.st_uid, target.st_gid) != 0) {
-        const bool notAllowed = errno == EPERM;
         ::close(fd);
         std::remove(temp.c_str());
-        return notAllowed && RewriteInPlace(real, content);
+        return RewriteInPlace(real, content);
     }
     bool ok = WriteAll(fd, content);
     // After the owner: a change of owner clears the set-id bits.

@@ -1,7 +1,13 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sched.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
@@ -172,5 +178,56 @@ TEST_P(SaveTest, SaveReplacesTheRealFileOrLeavesItAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, SaveTest, ::testing::ValuesIn(Rows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// In a user namespace a colleague's file has an owner no one there can name: the new file cannot
+// be given it (EINVAL, not EPERM), so the old one is rewritten where it is.
+TEST_F(SafeFileTest, AnOwnerNoOneCanNameIsKeptByWritingInPlace) {
+    if (!root) GTEST_SKIP() << "only root gives files away";
+    const fs::path path = dir / "a.zlv";
+    std::ofstream(path) << "old", fs::permissions(path, fs::perms(0666)), GiveTo(path, 1000);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const auto write = [](const char* file, const char* text) { std::ofstream(file) << text; };
+        if (::unshare(CLONE_NEWUSER) != 0) ::_exit(2);
+        write("/proc/self/setgroups", "deny"), write("/proc/self/uid_map", "0 0 1"),
+            write("/proc/self/gid_map", "0 0 1");
+        ::_exit(Platform::ReplaceFile(path, "new") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no user namespace may be made here";
+    EXPECT_EQ(std::pair(WEXITSTATUS(status), Platform::ReadWholeFile(path, 10).value_or("")),
+              std::pair(0, std::string("new")));
+    EXPECT_EQ(Owner(path), "1000:1000");
+}
+
+// Where the file system cannot reserve room itself, the C library reserves it by reading the
+// file's blocks: a file rewritten in place (here for its second name) must be open for reading.
+TEST_F(SafeFileTest, RoomIsReservedWhereTheFileSystemCannotReserveIt) {
+    const fs::path path = dir / "a.zlv";
+    std::ofstream(path) << std::string(5000, 'o');
+    fs::create_hard_link(path, dir / "b.zlv");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        sock_filter refuse[] = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+                                BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_fallocate, 0, 1),
+                                BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+                                BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW)};
+        const sock_fprog program{static_cast<unsigned short>(std::size(refuse)), refuse};
+        if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+            ::_exit(2);
+        ::_exit(Platform::ReplaceFile(path, std::string(8192, 'n')) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no system-call filter may be set here";
+    EXPECT_EQ(std::pair(WEXITSTATUS(status), Runs(Platform::ReadWholeFile(dir / "b.zlv", 9000).value_or(""))),
+              std::pair(0, std::string("8192n ")));
+}
 
 }  // namespace
