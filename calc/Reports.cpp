@@ -34,9 +34,9 @@ void Draw(Calc::Schematic figure, int16_t mode, Platform::PictureBox& box) {
 }
 
 // A result greyed on screen belongs to inputs changed since: on paper it would pass for
-// theirs, so it is left out.
+// theirs, so it is left out, as is one the screen does not show at all.
 void AddResult(std::vector<ReportLine>& lines, const QWidget* caption, ReportLine line) {
-    if (caption->isEnabled()) lines.push_back(std::move(line));
+    if (caption->isEnabled() && !caption->isHidden()) lines.push_back(std::move(line));
 }
 
 // The schematic first, then the report's lines below it.

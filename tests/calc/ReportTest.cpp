@@ -186,3 +186,25 @@ TEST_F(ReportTest, StaleResultsAreLeftOut) {
 }
 
 }  // namespace
+
+namespace {
+
+// A water flow given, saved and opened again: the flow worked out before for an outlet dry bulb
+// is not on the screen, nor on the page.
+TEST_F(ReportTest, AResultNotShownIsNotPrintedAfterOpen) {
+    AddExamplePoints(), AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}});
+    OpenCalculator("mnuOptProcWatAir");
+    CalcPress("cmdWatAirInput"), CalcChoose("optWatAirDry"), CalcPress("cmdWatAirOutOK");
+    CalcTypeAll({{"txtWatAirInPoint", "4"}, {"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"},
+                 {"txtWatAirInput", "70"}});
+    CalcPress("cmdWatAirCalc");
+    CalcPress("cmdWatAirInput"), CalcChoose("optWatAirWater"), CalcPress("cmdWatAirOutOK");
+    CalcType("txtWatAirInput", "0.3"), CalcPress("cmdWatAirCalc");
+    dialogs->AnswerPath("w.zlv"), Trigger("mnuFileSave");
+    CalcTrigger("mnuFileExit"), dialogs->AnswerPath("w.zlv"), Trigger("mnuFileOpen");
+    const Texts report = PrintReport();
+    EXPECT_EQ(Texts(report.end() - 2, report.end()),
+              (Texts{"Water Flow (lb/min) = 0.3 @500,702", "Outlet Point = 6 @500,936"}));
+}
+
+}  // namespace
