@@ -159,7 +159,7 @@ QString PdfOutputPath() {
     return path.isEmpty() ? QDir::current().absoluteFilePath(QStringLiteral("Zolvane.pdf")) : path;
 }
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer) {}
+PrinterSurface::PrinterSurface() : printer_(Printer()) {}
 
 PrinterSurface::~PrinterSurface() {
     if (painter_.isActive()) painter_.end();
@@ -262,7 +262,7 @@ double PrinterSurface::UnitsPerPixel() const {
 
 Surface& PrinterPage() {
     if (Surface* page = PageOverride()) return *page;
-    static PrinterSurface* page = new PrinterSurface(Printer());
+    static PrinterSurface* page = new PrinterSurface();
     return *page;
 }
 

@@ -72,7 +72,8 @@ QString Destination();
 
 class PrinterSurface : public QtSurface {
 public:
-    explicit PrinterSurface(QPrinter& printer);
+    // Always over Printer(), a QPrinter of its own on the heap: a failed page renews it in place.
+    PrinterSurface();
     ~PrinterSurface() override;
     PrinterSurface(const PrinterSurface&) = delete;
     PrinterSurface& operator=(const PrinterSurface&) = delete;

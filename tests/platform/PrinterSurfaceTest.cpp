@@ -16,8 +16,7 @@ TEST(PrinterSurfaceTest, PageInTwipsWithScreenSizedTextWrittenAtEndDoc) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("page.pdf");
     Platform::SetPdfOutputPath(pdf);
-    QPrinter printer(QPrinter::HighResolution);
-    Platform::PrinterSurface page(printer);
+    Platform::PrinterSurface page;
     // A printable page of letter or A4 paper.
     EXPECT_TRUE(page.Width() > 10000 && page.Width() < 12300 && page.Height() > page.Width());
     Platform::ImageSurface screen(10, 10);
