@@ -13,27 +13,21 @@
 
 namespace {
 
-struct TestScreen {
-    int width, height;
-    const char* scale;
-};
-constexpr TestScreen Screen{ZOLVANE_TEST_SCREEN};
+constexpr struct { int width, height; const char* scale; } Screen{ZOLVANE_TEST_SCREEN};
 
-class ScaledScreenTest : public CalcWindowTest {
-protected:
-    // The frame of the modal window that `open` shows, closed again at once.
-    QRect ModalFrame(const std::function<void()>& open) {
-        QRect frame;
-        QTimer::singleShot(0, [&frame] {
-            QWidget* box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            frame = box->frameGeometry();
-            box->close();
-        });
-        open();
-        return frame;
-    }
-};
+using ScaledScreenTest = CalcWindowTest;
+
+// The frame of the modal window that `open` shows, closed again at once.
+QRect ModalFrame(const std::function<void()>& open) {
+    QRect frame;
+    QTimer::singleShot(0, [&frame] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        frame = box->frameGeometry(), box->close();
+    });
+    open();
+    return frame;
+}
 
 TEST_F(ScaledScreenTest, EveryWindowOpensInsideTheScreenAndHelpLeavesTheMenusFree) {
     const double scale = std::stod(Screen.scale);
