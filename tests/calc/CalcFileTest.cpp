@@ -147,7 +147,8 @@ TEST_F(CalcFileTest, SaveAsksBeforeReplacingAndOpenOffersTheFileWritten) {
                           : (r.kind == Platform::DialogKind::Replace ? "Replace " : "Open ") +
                                 QFileInfo(QString::fromStdString(r.fileName)).fileName());
         EXPECT_EQ(std::pair(asked.join('|'), ReadFile("victim.zlv") != "a colleague's chart"),
-                  std::pair(QString(shown), replaced)) << typed;
+                  std::pair(QString(shown), replaced))
+            << typed;
     }
     EXPECT_TRUE(messages.empty());
 }

@@ -61,9 +61,9 @@ TEST_F(HeatMoistureTest, FindsTheSoughtEndOfEachKind) {
 // new point keeps its dew point's humidity ratio (a looser state put 75 F at 187.3 lb/min).
 TEST_F(HeatMoistureTest, RoomSupplyFlowsFromThreeGains) {
     CalcType("txtHeatMoistQ", "60000"), CalcPress("cmdMoistGain");
-    for (const auto& [box, text] : {std::pair{"txtHMFlow(1)", "5"}, {"txtMHEnth(1)", "1150"},
-                                    {"txtHMFlow(2)", "2"}, {"txtMHEnth(2)", "40"}})
-        Enter(box, text);
+    const char* gains[][2] = {
+        {"txtHMFlow(1)", "5"}, {"txtMHEnth(1)", "1150"}, {"txtHMFlow(2)", "2"}, {"txtMHEnth(2)", "40"}};
+    for (const auto& [box, text] : gains) Enter(box, text);
     CalcPress("cmdHMMoistOK");
     const char* rows[][4] = {{"optHMInputDry", "75", "192.8", "2642"},
                              {"optHMInputDew", "58", "184.4", "2534"},
@@ -80,7 +80,8 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
     EXPECT_EQ(CalcTexts({"lblHMOutputFlowVal", "lblOutCFM"}), QStringList({"", ""}));
     // A dry bulb where the line holds more water than saturated air: said so, not blamed on a dew point.
     Seek("optHMInputDry", "50");
-    EXPECT_EQ(Told(), Texts{"The dry bulb given lies below the point where the process line reaches saturation"});
+    EXPECT_EQ(Told(),
+              Texts{"The dry bulb given lies below the point where the process line reaches saturation"});
     // With less heat the line runs out of moisture before the air is saturated.
     CalcType("txtHeatMoistQ", "10000");
     Seek("optHMInputPhi", "100");
@@ -159,7 +160,8 @@ TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
 TEST_F(HeatMoistureTest, RefusedGainTextsStayAsTypedAndAddNothing) {
     CalcPress("cmdHMInputParam"), CalcChoose("optHMInputFlow"), CalcPress("cmdHMInputOK");
     CalcType("txtHMInputParam", "50");
-    const char *flow = "Invalid Moisture Flowrate", *enthalpy = "Invalid Moisture Enthalpy", *bad = "Invalid Input";
+    const char *flow = "Invalid Moisture Flowrate", *enthalpy = "Invalid Moisture Enthalpy",
+               *bad = "Invalid Input";
     // US units?, box, text, the message (twice for a table row: Calculate, then OK). 3e38 is a
     // float in kg/hr but none in lb/hr; "txtHMFlow(1)" would be a new gain.
     // clang-format off
@@ -176,9 +178,10 @@ TEST_F(HeatMoistureTest, RefusedGainTextsStayAsTypedAndAddNothing) {
         const QString before = CalcText(box);
         Enter(box, text), messages.clear(), CalcPress("cmdHMCalc");
         if (row) CalcPress("cmdHMMoistOK");  // refused too: the table stays open
-        EXPECT_EQ(std::tuple(Told(), CalcText(box), CalcShown("frmMoistGainMore"), Global::NumPoints,
-                             Global::NumMoistGains, Global::MoistGains(1, 1), Global::MoistGains(2, 1)),
-                  std::tuple(Texts(row ? 2 : 1, told), QString(text), row, int16_t{1}, int16_t{1}, 10.0f, 1100.0f))
+        EXPECT_EQ(
+            std::tuple(Told(), CalcText(box), CalcShown("frmMoistGainMore"), Global::NumPoints,
+                       Global::NumMoistGains, Global::MoistGains(1, 1), Global::MoistGains(2, 1)),
+            std::tuple(Texts(row ? 2 : 1, told), QString(text), row, int16_t{1}, int16_t{1}, 10.0f, 1100.0f))
             << box << " " << text;
         UseUnits(true), Enter(box, before);
         if (row) CalcPress("cmdHMMoistOK");
@@ -201,7 +204,8 @@ TEST_F(HeatMoistureTest, RefusedGainTextsStayAsTypedAndAddNothing) {
         messages.clear();
         step == 0 ? bar->setValue(1) : CalcPress(step == 1 ? "cmdHMMoistAdd" : "cmdMoistGain");
         EXPECT_EQ(std::tuple(Told(), bar->value(), bar->maximum(), Row("txtHMFlow", 4)),
-                  std::tuple(Texts{flow}, 2, 2, QString("6x"))) << step;
+                  std::tuple(Texts{flow}, 2, 2, QString("6x")))
+            << step;
     }
     CalcPress("cmdHMMoistCancel"), CalcPress("cmdMoistGain");  // now gains 3 to 7
     EXPECT_EQ(Row("txtHMFlow", 3) + "|" + QString::number(Global::MoistGains(1, 6)), "6.000|6");
@@ -210,7 +214,8 @@ TEST_F(HeatMoistureTest, RefusedGainTextsStayAsTypedAndAddNothing) {
     Platform::RecordingSurface page{11520, 15120};
     CalcFind<QWidget>("txtMoistGainFlow")->setFocus(), CalcType("txtMoistGainFlow", "2abc");
     Platform::SetPrinterPage(&page), CalcTrigger("mnuFilePrint"), Platform::SetPrinterPage(nullptr);
-    EXPECT_EQ(std::pair(CalcText("txtMoistGainFlow"), Global::MoistGains(1, 1)), std::pair(QString("2abc"), 10.0f));
+    EXPECT_EQ(std::pair(CalcText("txtMoistGainFlow"), Global::MoistGains(1, 1)),
+              std::pair(QString("2abc"), 10.0f));
 }
 
 TEST_F(HeatMoistureTest, TableAppendsFillsGapsCompactsAndEditsTheGainShown) {

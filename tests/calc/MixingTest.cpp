@@ -132,8 +132,10 @@ TEST_F(MixingTest, WaterAirSteamHumidifyingMeetsTheLineBesideTheInlet) {
     for (const auto& [dry, rhIn, water, rh, outlet] : rows) {
         AddPoint({{"DryBulb", dry}, {"RelHumid", rhIn}});
         WashAir("optWatAirRel", rh, water, "100", QString::number(Global::NumPoints));
-        EXPECT_EQ(Text("txtDryBulb") + " " + CalcText("lblWatAirWatFlowVal") + (Told().empty() ? "" : " warned"),
-                  outlet) << dry << " F / " << rhIn << " %, water " << water << ", outlet " << rh << " %";
+        EXPECT_EQ(
+            Text("txtDryBulb") + " " + CalcText("lblWatAirWatFlowVal") + (Told().empty() ? "" : " warned"),
+            outlet)
+            << dry << " F / " << rhIn << " %, water " << water << ", outlet " << rh << " %";
     }
 }
 

@@ -9,28 +9,32 @@
 namespace {
 
 using Global::ToFloat;
+using OutletSearchTest = EngineFixture;
 
-class OutletSearchTest : public EngineFixture {
-protected:
+// A line, the relative humidity wanted on it and the known dry bulb.
+struct Case {
+    Calc::StraightLine line;
+    float rh, t1;
+
+    static bool OnLine(float t) { return t > 0 && Global::CalcSatPress(t) < Global::Press; }
+
     // The wanted relative humidity less the line's at t; air with no moisture has none.
-    static float Miss(const Calc::StraightLine& line, float rh, float t) {
+    float Miss(float t) const {
         const float w = ToFloat(line.At(t));
         return rh -
                (w > 0 ? ToFloat(Global::VaporPressOf(w, Global::Press) / Global::CalcSatPress(t)) : 0.0f);
     }
-    static bool OnLine(float t) { return t > 0 && Global::CalcSatPress(t) < Global::Press; }
 
     // The first change of sign from t1 in steps of `step` R, up to `limit` R away, boiling, absolute
     // zero (a part step included) or where the moisture runs out for good; NAN when there is none.
-    static float FirstCrossing(const Calc::StraightLine& line, float rh, float t1, double step,
-                               double limit) {
+    float FirstCrossing(double step, double limit) const {
         float before = t1;
         for (double k = 1; std::fabs(k * step) <= limit; ++k) {
             float t = ToFloat(t1 + k * step);
             for (int halve = 0; !OnLine(t) && halve < 200 && t != before; ++halve)
                 t = ToFloat((t + before) / 2.0);
             if (!OnLine(t) || t == before) return NAN;
-            if (std::signbit(Miss(line, rh, t)) != std::signbit(Miss(line, rh, before))) return t;
+            if (std::signbit(Miss(t)) != std::signbit(Miss(before))) return t;
             if (!(line.At(t) > 0) && !(line.At(before) > 0)) return NAN;
             before = t;
         }
@@ -39,15 +43,14 @@ protected:
 
     // What is wrong with the search's answer, "" when nothing: an outlet that is no crossing or has
     // one nearer the known point (beyond the stop's own band), or a refusal where the line has one.
-    static std::string Verdict(const Calc::StraightLine& line, float rh, float t1, double start) {
+    std::string Verdict(double start) const {
         float t = 0;
         const Calc::SearchResult result = Calc::FindDryBulbAtRelHumid(line, rh, t1, ToFloat(start * t1), t);
         const bool found = result == Calc::SearchResult::Found;
         if (!found && result != Calc::SearchResult::Unreachable) return "no answer";
-        const float d = Miss(line, rh, t);
+        const float d = Miss(t);
         const auto crossesTo = [&](float next) {
-            return std::signbit(Miss(line, rh, next)) != std::signbit(d) &&
-                   std::fabs(d) <= std::fabs(Miss(line, rh, next));
+            return std::signbit(Miss(next)) != std::signbit(d) && std::fabs(d) <= std::fabs(Miss(next));
         };
         const std::string at = found ? "found " + std::to_string(t) : "refused";
         if (found && !(std::fabs(d) < 1e-5f) && !crossesTo(std::nextafter(t, 0.0f)) &&
@@ -55,7 +58,7 @@ protected:
             return at + ", no crossing";
         const double limit = found ? std::fabs(static_cast<double>(t) - t1) - 0.1 : 1000;
         for (const double step : {0.02, -0.02})
-            if (const float other = FirstCrossing(line, rh, t1, step, limit); !std::isnan(other))
+            if (const float other = FirstCrossing(step, limit); !std::isnan(other))
                 return at + ", crossing at " + std::to_string(other);
         return "";
     }
@@ -78,16 +81,15 @@ TEST_F(OutletSearchTest, EveryOutletFoundIsOnTheLineAndEveryRefusalHasNone) {
                     for (const float rh : {0.02f, 0.15f, 0.45f, 0.7f, 0.97f, 1.0f}) {
                         const float pw = ToFloat(static_cast<double>(Global::CalcSatPress(t1)) * rh);
                         const float wTrial = ToFloat(Global::HumidRatioOf(pw, press));
-                        const Calc::StraightLine lines[] = {
-                            Calc::LineThroughTrial(t1, w1, h1, r, wTrial, false, false),
-                            Calc::LineThroughTrial(t1, w1, h1, r, ToFloat(2.5 * w1), false, true),
-                            {w1 / (t1 - 60.0), -60.0 * w1 / (t1 - 60.0)}};
                         // Closing in starts on the far side of a known inlet or outlet.
-                        for (const Calc::StraightLine& line : lines)
+                        for (const Calc::StraightLine& line :
+                             {Calc::LineThroughTrial(t1, w1, h1, r, wTrial, false, false),
+                              Calc::LineThroughTrial(t1, w1, h1, r, ToFloat(2.5 * w1), false, true),
+                              Calc::StraightLine{w1 / (t1 - 60.0), -60.0 * w1 / (t1 - 60.0)}})
                             for (const double start : {1.01, 0.99})
-                                EXPECT_EQ(Verdict(line, rh, t1, start), "")
-                                    << press << " psia, " << dry << " F/" << rhIn << ", r " << r << ", rh " << rh
-                                    << ", start " << start;
+                                EXPECT_EQ((Case{line, rh, t1}.Verdict(start)), "")
+                                    << press << " psia, " << dry << " F/" << rhIn << ", r " << r << ", rh "
+                                    << rh << ", start " << start;
                     }
             }
     }

@@ -13,7 +13,10 @@
 
 namespace {
 
-constexpr struct { int width, height; const char* scale; } Screen{ZOLVANE_TEST_SCREEN};
+constexpr struct {
+    int width, height;
+    const char* scale;
+} Screen{ZOLVANE_TEST_SCREEN};
 
 using ScaledScreenTest = CalcWindowTest;
 

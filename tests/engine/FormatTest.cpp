@@ -56,7 +56,8 @@ TEST(FormatTest, OutOfRangeIsDecidedByTheValue) {
         {"1e-99999999999999999999", 0}, {"1e99999999999999999999", HUGE_VAL}, {"0e99999", 0}};
     // clang-format on
     for (const auto& [text, value] : cases)
-        EXPECT_EQ(std::pair(Val(text), StrictVal(text).value_or(NAN)), std::pair(value, value)) << text.substr(0, 12) << "...";
+        EXPECT_EQ(std::pair(Val(text), StrictVal(text).value_or(NAN)), std::pair(value, value))
+            << text.substr(0, 12) << "...";
 }
 
 TEST(FormatTest, PointIsTheSeparatorWhateverTheLocale) {
