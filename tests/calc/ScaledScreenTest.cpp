@@ -1,6 +1,5 @@
 // The program on a screen at 150 % display scale: 1600 x 1000 gives 1067 x 667 logical pixels and
 // 1024 x 600 gives 683 x 400, both less than the chart window's 1200 x 760.
-#include <QColorDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
