@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <sstream>
 
 #include "CalcWindowFixture.h"
@@ -125,37 +126,29 @@ TEST_F(CalcFileTest, CalculatorFileMenu) {
 // Save over an existing chart, from either window: asked by the name really written, No keeps the
 // file and shows the Save dialog again, and the next Open offers the file saved.
 TEST_F(CalcFileTest, SaveAsksBeforeReplacingAndOpenOffersTheFileWritten) {
-    struct Row {
-        bool calculatorMenu;
-        const char* typed;
-        bool yes;
-        const char* dialogs;  // the dialogs shown, the file asked about and the one the next Open offers
-        bool replaced;
-    };
-    const Row rows[] = {
+    // From the calculator's menu?, typed, Yes?, the dialogs shown (and the file named), replaced?
+    const std::tuple<bool, const char*, bool, const char*, bool> rows[] = {
         {false, "victim", false, "Save|Replace victim.zlv|Save", false},
         {false, "victim.zlv", true, "Save|Replace victim.zlv|Open victim.zlv", true},
         {true, "victim.txt", false, "Save|Replace victim.zlv|Save", false},
         {true, "victim", true, "Save|Replace victim.zlv|Open victim.zlv", true},
-        {true, "fresh", true, "Save|Open fresh.zlv", false},
-    };
-    AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
-    OpenCalculator("mnuOptProcHeat");
-    for (const Row& row : rows) {
+        {true, "fresh", true, "Save|Open fresh.zlv", false}};
+    AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}}), OpenCalculator("mnuOptProcHeat");
+    for (const auto& [calcMenu, typed, yes, shown, replaced] : rows) {
         WriteFile("victim.zlv", "a colleague's chart");
-        dialogs->requests.clear(), dialogs->AnswerPath(row.typed);
-        row.yes ? dialogs->AnswerAccept() : dialogs->AnswerCancel();  // then Cancel the dialog shown again
-        row.calculatorMenu ? CalcTrigger("mnuFileSave") : Trigger("mnuFileSave");
-        if (row.yes) dialogs->AnswerCancel(), Trigger("mnuFileOpen");
-        std::string shown;
-        for (const auto& asked : dialogs->requests)
-            shown += std::string(shown.empty() ? "" : "|") +
-                     (asked.kind == Platform::DialogKind::Save
+        dialogs->requests.clear(), dialogs->AnswerPath(typed);
+        yes ? dialogs->AnswerAccept() : dialogs->AnswerCancel();  // then Cancel the dialog shown again
+        calcMenu ? CalcTrigger("mnuFileSave") : Trigger("mnuFileSave");
+        if (yes) dialogs->AnswerCancel(), Trigger("mnuFileOpen");
+        QStringList asked;
+        for (const auto& r : dialogs->requests)
+            asked << (r.kind == Platform::DialogKind::Save
                           ? "Save"
-                          : (asked.kind == Platform::DialogKind::Replace ? "Replace " : "Open ") +
-                                std::filesystem::path(asked.fileName).filename().string());
-        EXPECT_EQ(shown, row.dialogs) << row.typed;
-        EXPECT_EQ(ReadFile("victim.zlv") != "a colleague's chart", row.replaced) << row.typed;
+                          : (r.kind == Platform::DialogKind::Replace ? "Replace " : "Open ") +
+                                QFileInfo(QString::fromStdString(r.fileName)).fileName());
+        EXPECT_EQ(std::pair(asked.join('|'), ReadFile("victim.zlv") != "a colleague's chart"),
+                  std::pair(QString(shown), replaced))
+            << typed;
     }
     EXPECT_TRUE(messages.empty());
 }

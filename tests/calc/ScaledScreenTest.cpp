@@ -1,6 +1,5 @@
 // The program on a screen at 150 % display scale: 1600 x 1000 gives 1067 x 667 logical pixels and
 // 1024 x 600 gives 683 x 400, both less than the chart window's 1200 x 760.
-#include <QColorDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -13,27 +12,24 @@
 
 namespace {
 
-struct TestScreen {
+constexpr struct {
     int width, height;
     const char* scale;
-};
-constexpr TestScreen Screen{ZOLVANE_TEST_SCREEN};
+} Screen{ZOLVANE_TEST_SCREEN};
 
-class ScaledScreenTest : public CalcWindowTest {
-protected:
-    // The frame of the modal window that `open` shows, closed again at once.
-    QRect ModalFrame(const std::function<void()>& open) {
-        QRect frame;
-        QTimer::singleShot(0, [&frame] {
-            QWidget* box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            frame = box->frameGeometry();
-            box->close();
-        });
-        open();
-        return frame;
-    }
-};
+using ScaledScreenTest = CalcWindowTest;
+
+// The frame of the modal window that `open` shows, closed again at once.
+QRect ModalFrame(const std::function<void()>& open) {
+    QRect frame;
+    QTimer::singleShot(0, [&frame] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        frame = box->frameGeometry(), box->close();
+    });
+    open();
+    return frame;
+}
 
 TEST_F(ScaledScreenTest, EveryWindowOpensInsideTheScreenAndHelpLeavesTheMenusFree) {
     const double scale = std::stod(Screen.scale);

@@ -55,10 +55,9 @@ TEST(FormatTest, OutOfRangeIsDecidedByTheValue) {
         {"1" + zeros + "e-730", 0},        {"0." + zeros + "1e+70", 0},       {"0." + zeros + "1e+720", HUGE_VAL},
         {"1e-99999999999999999999", 0}, {"1e99999999999999999999", HUGE_VAL}, {"0e99999", 0}};
     // clang-format on
-    for (const auto& [text, value] : cases) {
-        EXPECT_EQ(Val(text), value) << text.substr(0, 12) << "... " << text.size();
-        EXPECT_EQ(StrictVal(text), value) << text.substr(0, 12) << "... " << text.size();
-    }
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(std::pair(Val(text), StrictVal(text).value_or(NAN)), std::pair(value, value))
+            << text.substr(0, 12) << "...";
 }
 
 TEST(FormatTest, PointIsTheSeparatorWhateverTheLocale) {
