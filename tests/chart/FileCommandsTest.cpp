@@ -81,18 +81,18 @@ TEST_F(FileCommandsTest, PointsNoStateHasLeaveChartAndLimitsAlone) {
     Trigger("mnuOptionsChart"), Tick("chkAutoScale"), Press("cmdScaleCancel");
     MakeChart({"60", "75"}, {1, 2});
     ASSERT_EQ(Choose("mnuFileSave", "plant"), "");
-    const auto limits = [] {
-        return std::to_string(Global::ChartMinDry) + std::to_string(Global::ChartMaxDew);
+    // State() holds the highest dry bulb.
+    const auto state = [&] {
+        return State() + std::to_string(Global::ChartMinDry) + std::to_string(Global::ChartMaxDew);
     };
-    const std::string before = State() + limits();  // State() holds the highest dry bulb
+    const std::string before = state();
     using P = Global::StatePoint;
-    for (auto [field, value] :
-         {std::pair{&P::DewPoint, 9.2e18f}, {&P::HumidRatio, 2.1e9f}, {&P::DryBulb, 5e25f}}) {
+    for (auto [field, value] : {std::pair{&P::DewPoint, 9.2e18f}, {&P::HumidRatio, 2.1e9f}, {&P::DryBulb, 5e25f}}) {
         auto data = Chart::ParseChartFile(ReadFile("plant.zlv")).data.value();
         data.Points[1].*field = value;
         WriteFile("bad.zlv", Chart::ChartFileText(data));
-        EXPECT_EQ(Choose("mnuFileOpen", "bad.zlv"), "Error Reading data|0|Viduvaduderoru\n") << value;
-        EXPECT_EQ(State() + limits(), before) << value;
+        EXPECT_EQ(Choose("mnuFileOpen", "bad.zlv") + state(), "Error Reading data|0|Viduvaduderoru\n" + before)
+            << value;
     }
 }
 

@@ -69,10 +69,6 @@ TEST_F(ChartWindowTest, SurvivesResizingToTinySizes) {
     EXPECT_EQ(picture->width() * 15, std::max(0, Window().frameGeometry().width() * 15 - 3690));
 }
 
-}  // namespace
-
-namespace {
-
 // The part of a frame inside its drawn border and the style's margin.
 QRect Inner(const QGroupBox* frame) {
     struct Open : QGroupBox {
@@ -101,7 +97,7 @@ QImage Painted(const QLabel* label, bool onTop) {
     return image;
 }
 
-// Pixels of `a` that touch (are on or next to) a pixel of `b`; faint edge pixels do not count.
+// Pixels of `a` on or next to pixels of `b`, counted once for each; faint edge pixels do not count.
 int Touching(const QImage& a, const QImage& b) {
     const auto inked = [](const QImage& image, int x, int y) {
         return image.rect().contains(x, y) && qAlpha(image.pixel(x, y)) >= 96;
@@ -110,13 +106,9 @@ int Touching(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
             if (inked(a, x, y))
-                touching += inked(b, x - 1, y - 1) || inked(b, x, y - 1) || inked(b, x + 1, y - 1) ||
-                            inked(b, x - 1, y) || inked(b, x, y) || inked(b, x + 1, y) ||
-                            inked(b, x - 1, y + 1) || inked(b, x, y + 1) || inked(b, x + 1, y + 1);
+                for (int n = 0; n < 9; ++n) touching += inked(b, x + n % 3 - 1, y + n / 3 - 1);
     return touching;
 }
-
-}  // namespace
 
 // At start-up and in metric units: every control sits inside its frame's border, and the raised 3
 // stands clear of the letters on either side of its gap.
@@ -127,12 +119,11 @@ TEST_F(ChartWindowTest, EveryRowSitsInsideItsFrameAndTheRaised3ClearOfTheText) {
             for (const QWidget* w : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                 EXPECT_EQ(Inner(frame).intersected(w->geometry()), w->geometry())
                     << w->objectName().toStdString();
-        const auto* caption = Find<QLabel>("lblSpVol");
-        const auto* cubed = Find<QLabel>("lblCubed");
+        const auto *caption = Find<QLabel>("lblSpVol"), *cubed = Find<QLabel>("lblCubed");
         const QString text = caption->text(), before = text.left(text.indexOf("  /"));
         const int x = caption->x() + caption->contentsMargins().left();
-        const QRect three = Ink(cubed, "3", cubed->x() + cubed->contentsMargins().left());
-        const QRect unit = Ink(caption, before, x),
+        const QRect three = Ink(cubed, "3", cubed->x() + cubed->contentsMargins().left()),
+                    unit = Ink(caption, before, x),
                     slash = Ink(caption, "/", x + caption->fontMetrics().horizontalAdvance(before + "  "));
         EXPECT_EQ(Touching(Painted(cubed, true), Painted(caption, false)), 0) << before.toStdString();
         EXPECT_LT(three.bottom(), unit.center().y()) << "raised";
@@ -140,3 +131,5 @@ TEST_F(ChartWindowTest, EveryRowSitsInsideItsFrameAndTheRaised3ClearOfTheText) {
         EXPECT_LT(three.right(), slash.left()) << "in the gap";
     }
 }
+
+}  // namespace
