@@ -44,6 +44,7 @@ TEST_F(ChartWindowTest, RefusedEntriesSayWhyAndAddNoPoint) {
 // pair that is no state of moist air says which temperature is above which. Slack: 0.1 R.
 TEST_F(ChartWindowTest, TextThatIsNoNumberAndPairsThatAreNoStateAddNothing) {
     const QString huge = "1" + QString(400, '0') + "e-5";  // about 1e395
+    // clang-format off
     std::vector<std::tuple<bool, QString, QString, QString, QString, std::string>> rows = {
         {true, "DryBulb", "70", "RelHumid", "40%", "Invalid Relative Humidity"},
         {true, "DryBulb", "70", "DewPoint", "5O", "Invalid Dew Point"},
@@ -56,7 +57,9 @@ TEST_F(ChartWindowTest, TextThatIsNoNumberAndPairsThatAreNoStateAddNothing) {
         {true, "DryBulb", "70", "WetBulb", "70.09", ""}, {true, "DryBulb", "70", "DewPoint", "70.09", ""},
         {true, "WetBulb", "60", "DewPoint", "60.09", ""}, {false, "DryBulb", "20", "WetBulb", "20.05", ""},
         {true, "DryBulb", "+.7e2", "RelHumid", " 50. ", ""}};
-    for (const QString& dry : QStringList{"abc", "21,5", "inf", "nan", "\u22125", "\uff12\uff11", "6 0", "70F", huge, "-" + huge})
+    // clang-format on
+    for (const QString& dry :
+         QStringList{"abc", "21,5", "inf", "nan", "\u22125", "\uff12\uff11", "6 0", "70F", huge, "-" + huge})
         rows.emplace_back(true, "DryBulb", dry, "RelHumid", "50", "Invalid Dry Bulb");
     for (const auto& [us, first, a, second, b, message] : rows) {
         UseUnits(us), messages.clear();

@@ -1,5 +1,4 @@
 #include <QGroupBox>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -86,32 +85,8 @@ QRect Ink(const QLabel* label, const QString& text, int x) {
     return metrics.tightBoundingRect(text).translated(x, baseline);
 }
 
-// What a label paints in its parent: its text, and its background when it fills one and lies on top.
-QImage Painted(const QLabel* label, bool onTop) {
-    QImage image(label->parentWidget()->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    if (onTop && label->autoFillBackground()) painter.fillRect(label->geometry(), Qt::black);
-    painter.setFont(label->font());
-    painter.drawText(label->contentsRect().translated(label->pos()), int(label->alignment()), label->text());
-    return image;
-}
-
-// Pixels of `a` on or next to pixels of `b`, counted once for each; faint edge pixels do not count.
-int Touching(const QImage& a, const QImage& b) {
-    const auto inked = [](const QImage& image, int x, int y) {
-        return image.rect().contains(x, y) && qAlpha(image.pixel(x, y)) >= 96;
-    };
-    int touching = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (inked(a, x, y))
-                for (int n = 0; n < 9; ++n) touching += inked(b, x + n % 3 - 1, y + n / 3 - 1);
-    return touching;
-}
-
 // At start-up and in metric units: every control sits inside its frame's border, and the raised 3
-// stands clear of the letters on either side of its gap.
+// stands in its gap, clear of the letters on either side.
 TEST_F(ChartWindowTest, EveryRowSitsInsideItsFrameAndTheRaised3ClearOfTheText) {
     for (bool us : {true, false}) {
         UseUnits(us);
@@ -125,10 +100,12 @@ TEST_F(ChartWindowTest, EveryRowSitsInsideItsFrameAndTheRaised3ClearOfTheText) {
         const QRect three = Ink(cubed, "3", cubed->x() + cubed->contentsMargins().left()),
                     unit = Ink(caption, before, x),
                     slash = Ink(caption, "/", x + caption->fontMetrics().horizontalAdvance(before + "  "));
-        EXPECT_EQ(Touching(Painted(cubed, true), Painted(caption, false)), 0) << before.toStdString();
         EXPECT_LT(three.bottom(), unit.center().y()) << "raised";
         EXPECT_LT(unit.right(), three.left()) << "in the gap";
         EXPECT_LT(three.right(), slash.left()) << "in the gap";
+        // A background behind the 3 would hide what it covers of the caption's line.
+        const QRect hidden = cubed->geometry().intersected(unit.united(slash));
+        EXPECT_EQ(cubed->autoFillBackground() ? hidden : QRect(), QRect());
     }
 }
 

@@ -244,7 +244,9 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         viewer->txtIndexFilter->setFocus(), viewer->txtIndexFilter->clear();
         QTest::keyClicks(viewer->txtIndexFilter, typed);
         for (const char key : keys)
-            QTest::keyClick(viewer->focusWidget(), key == 'D' ? Qt::Key_Down : key == 'U' ? Qt::Key_Up : Qt::Key_Return);
+            QTest::keyClick(viewer->focusWidget(), key == 'D'   ? Qt::Key_Down
+                                                   : key == 'U' ? Qt::Key_Up
+                                                                : Qt::Key_Return);
     };
     // Typed, keys, the entry highlighted and the section it opens.
     const std::tuple<const char*, const char*, const char*, const char*> searches[] = {
@@ -258,9 +260,11 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         {"evaporative", "D", "evaporative cooler", "calculators.html#waterair"},
         {"air washer", "", "air washer", "calculators.html#waterair"},
         {"humidifier", "", "humidifier", "calculators.html#waterair"},
-        {"steam", "", "steam", "calculators.html#waterair"}, {"coil", "", "cooling coil", "calculators.html#cooling"},
-        {"coil", "D", "heating coil", "calculators.html#heating"}, {"room", "", "room", "calculators.html#heatmoist"},
-        {"supply air", "", "supply air", "calculators.html#heatmoist"}, {"load", "", "load", "calculators.html#heatmoist"},
+        {"steam", "", "steam", "calculators.html#waterair"},
+        {"coil", "", "cooling coil", "calculators.html#cooling"},
+        {"coil", "D", "heating coil", "calculators.html#heating"},
+        {"room", "", "room", "calculators.html#heatmoist"}, {"load", "", "load", "calculators.html#heatmoist"},
+        {"supply air", "", "supply air", "calculators.html#heatmoist"},
         {"color", "", "color", "options.html#color"}, {"colour", "D", "colour (see color)", "options.html#color"},
         {"vapour", "", "vapour pressure (see vapor pressure)", "points.html#vapor-pressure"},
         {"DEW", "", "dew point", "points.html#dew-point"}};
@@ -288,14 +292,12 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     EXPECT_EQ(viewer->lblFindStatus->text(), "Not found");
 
     // A keyword whose section is on the page shown scrolls back to it, however far one scrolled away.
-    const std::pair<const char*, const char*> again[] = {{"color", "colour"}, {"vapor pressure", "vapour"}};
-    for (const auto& [first, second] : again) {
+    QScrollBar* bar = viewer->txtPage->verticalScrollBar();
+    for (auto [first, second] : {std::pair{"color", "colour"}, {"vapor pressure", "vapour"}}) {
         search(second, "R");
-        const int section = viewer->txtPage->verticalScrollBar()->value();
-        search(first, "R");
-        viewer->txtPage->verticalScrollBar()->setValue(0);
-        search(second, "R");
-        EXPECT_EQ(viewer->txtPage->verticalScrollBar()->value(), section) << first << " then " << second;
+        const int section = bar->value();
+        search(first, "R"), bar->setValue(0), search(second, "R");
+        EXPECT_EQ(bar->value(), section) << first << " then " << second;
         EXPECT_GT(section, 0) << "the section must lie below the top for this to tell";
     }
     viewer->resize(300, 300);  // the least the window takes, with scroll bars, cuts no entry either

@@ -141,7 +141,8 @@ TEST_P(SaveTest, SaveReplacesTheRealFileOrLeavesItAsItWas) {
         std::ofstream(file) << old;
         if (left.isLink) fs::create_symlink("kept", path);
         const timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 60 * left.minutesOld, 0}};
-        for (const fs::path& aged : {file, path}) ::utimensat(AT_FDCWD, aged.c_str(), times, AT_SYMLINK_NOFOLLOW);
+        for (const fs::path& aged : {file, path})
+            ::utimensat(AT_FDCWD, aged.c_str(), times, AT_SYMLINK_NOFOLLOW);
         if (left.owner) GiveTo(path, left.owner);
     }
     for (std::ofstream filler(dir / "filler"); row.tmpfsInodes > 3 && filler << std::string(4096, 'f');)
@@ -153,9 +154,11 @@ TEST_P(SaveTest, SaveReplacesTheRealFileOrLeavesItAsItWas) {
     fs::permissions(dir, fs::perms(0755));
     // The real file, and the other name of a hard link, hold the one text.
     for (const fs::path& name : {real, dir / (row.hardLink ? row.hardLink : row.target.c_str())})
-        EXPECT_EQ(Runs(Platform::ReadWholeFile(name, fresh.size() * 2).value_or("")), Runs(row.saves ? fresh : old))
+        EXPECT_EQ(Runs(Platform::ReadWholeFile(name, fresh.size() * 2).value_or("")),
+                  Runs(row.saves ? fresh : old))
             << name;
-    EXPECT_EQ(fs::exists(fs::symlink_status(dir / (left.name ? left.name : "none"))), left.name && !left.removed);
+    EXPECT_EQ(fs::exists(fs::symlink_status(dir / (left.name ? left.name : "none"))),
+              left.name && !left.removed);
     EXPECT_EQ(Files(), files);
     std::error_code tooLong;
     EXPECT_EQ(fs::is_symlink(dir / row.target, tooLong), row.linkTo != nullptr);

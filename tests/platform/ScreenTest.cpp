@@ -94,14 +94,15 @@ TEST(ToQtFilter, ConvertsDescriptionPatternPairs) {
 // The real question before a Save replaces a file: No unless the user says Yes.
 TEST(QtDialogs, ReplaceQuestionNamesTheFileAndOnlyYesReplaces) {
     Platform::CommonDialog dialog;
-    for (auto [button, replaces] : {std::pair{QMessageBox::Yes, true}, std::pair{QMessageBox::No, false},
-                                    std::pair{QMessageBox::Default, false}}) {
+    for (auto [button, replaces] :
+         {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}, {QMessageBox::Default, false}}) {
         QString asked;
         QTimer::singleShot(0, [&asked, button = button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            asked = box->text();
-            button == QMessageBox::Default ? QTest::keyClick(box, Qt::Key_Return) : box->button(button)->click();
+            asked = box->text();  // Default: Enter alone
+            button == QMessageBox::Default ? QTest::keyClick(box, Qt::Key_Return)
+                                           : box->button(button)->click();
         });
         EXPECT_EQ(dialog.ShowReplace("/tmp/charts/victim.zlv"), replaces) << button;
         EXPECT_EQ(asked, "victim.zlv already exists. Do you want to replace it?");
@@ -144,7 +145,8 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     answer(true, " pages.pdf ");
     EXPECT_TRUE(dialog.ShowPrinter());
     QDir::setCurrent(QDir::rootPath());
-    EXPECT_EQ(Platform::PdfOutputPath().toStdString(), QDir(here).absoluteFilePath("pages.pdf").toStdString());
+    EXPECT_EQ(Platform::PdfOutputPath().toStdString(),
+              QDir(here).absoluteFilePath("pages.pdf").toStdString());
     QDir::setCurrent(here);
     printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
 }
