@@ -265,7 +265,8 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         {"coil", "D", "heating coil", "calculators.html#heating"},
         {"room", "", "room", "calculators.html#heatmoist"}, {"load", "", "load", "calculators.html#heatmoist"},
         {"supply air", "", "supply air", "calculators.html#heatmoist"},
-        {"color", "", "color", "options.html#color"}, {"colour", "D", "colour (see color)", "options.html#color"},
+        {"color", "", "color", "options.html#color"},
+        {"colour", "D", "colour (see color)", "options.html#color"},
         {"vapour", "", "vapour pressure (see vapor pressure)", "points.html#vapor-pressure"},
         {"DEW", "", "dew point", "points.html#dew-point"}};
     // clang-format on
