@@ -167,9 +167,8 @@ TEST_F(PrintTest, WideMarginsShrinkThePageInsideThem) {
     EXPECT_TRUE(messages.empty());
 }
 
-// The real page: drafted in the temporary folder, then sent to a printer of a stand-in print
-// service or over the PDF file; whatever fails is named and told, the last good PDF stays and no
-// draft is left.
+// The real page: drawn into a private draft, then to a printer of a stand-in print service or
+// over the PDF file; whatever fails is told, the last good PDF stays and no draft is left.
 TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) {
     Platform::SetPrinterPage(nullptr);
     Platform::SetPrintService(std::make_unique<Platform::ScriptedPrintService>());
@@ -214,13 +213,14 @@ TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) 
     WriteFile("file", "not a folder");
     const std::string started = "Printing could not be started (" + tmp("file") + ").";
     EXPECT_EQ(print(""), started);
-    // A full disk (a tiny tmpfs) under the PDF, then under the draft, which is cut short.
+    // A full disk under the PDF (a tiny tmpfs with room for the last good file only).
     tmp("drafts"), service.printers.clear(), QDir().mkdir("full");
     if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", "full"}) != 0)
-        GTEST_SKIP() << "full disk not tried: tmpfs cannot be mounted here (not root?)";
+        GTEST_SKIP() << "full disk not tried: tmpfs cannot be mounted here";
     WriteFile("full/filler", std::string(60 * 1024, 'x'));
     const std::string pdf = QDir::current().absoluteFilePath("full/Zolvane.pdf").toStdString();
     EXPECT_EQ(print("", "full/Zolvane.pdf"), "Printing could not be finished (" + pdf + ").");
+    // Then under the draft, which is cut short: the temporary folder is named.
     const std::string finished = "Printing could not be finished (" + tmp("full") + ").";
     EXPECT_EQ(print(""), finished);
     QFile::remove("full/filler");

@@ -92,10 +92,10 @@ QStringList Inside(const QString& src, const QString& re) {
     return found;
 }
 
-// Every text the sources can hand to ShowMessage or ask with AskYesNo, as a pattern in which a
-// part known only at run time matches anything. A name stands for all that is written into it: its
-// assignments, the returns of a function so named, and, for a struct's text member, that place in
-// the brace lists of the struct's file (of every file, for a header).
+// Every text the sources can hand to ShowMessage, as a pattern in which a part known only at run
+// time matches anything. A name stands for all that is written into it: its assignments, the
+// returns of a function so named, and, for a struct's text member, that place in the brace lists
+// of the struct's file (of every file, for a header). Questions for AskYesNo count as messages.
 struct MessageCollector {
     MessageCollector() {
         const QRegularExpression comment(QStringLiteral(R"re((^|[ \t])//[^\n]*)re"),
