@@ -75,7 +75,7 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     Choose("mnuFileSave", "again.zlv"), Choose("mnuFileOpen", "again.zlv");
     EXPECT_EQ(Choose("mnuFileSave", "third.zlv"), "");
     EXPECT_EQ(ReadFile("third.zlv"), ReadFile("again.zlv"));
-    // Nor does a point no state can have, with automatic scaling on: it moves no limit.
+    // With automatic scaling on, a point no state can have is refused before it moves a limit.
     Trigger("mnuOptionsChart"), Tick("chkAutoScale"), Press("cmdScaleCancel");
     using P = Global::StatePoint;
     for (auto [field, value] :
