@@ -92,10 +92,10 @@ QStringList Inside(const QString& src, const QString& re) {
     return found;
 }
 
-// Every text the sources can hand to ShowMessage or ask with AskYesNo, as a pattern in which a
-// part known only at run time matches anything. A name stands for all that is written into it: its
-// assignments, the returns of a function so named, and, for a struct's text member, that place in
-// the brace lists of the struct's file (of every file, for a header).
+// Every text the sources can hand to ShowMessage, as a pattern in which a part known only at run
+// time matches anything. A name stands for all that is written into it: its assignments, the
+// returns of a function so named, and, for a struct's text member, that place in the brace lists
+// of the struct's file (of every file, for a header). Questions for AskYesNo count as messages.
 struct MessageCollector {
     MessageCollector() {
         const QRegularExpression comment(QStringLiteral(R"re((^|[ \t])//[^\n]*)re"),
@@ -248,14 +248,14 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
                                                    : key == 'U' ? Qt::Key_Up
                                                                 : Qt::Key_Return);
     };
+    // Typed, keys, the entry highlighted and the section it opens.
     const std::tuple<const char*, const char*, const char*, const char*> searches[] = {
+        // clang-format off
         {"sat", "", "saturation curve", "chart.html#saturation"},
         {"sat", "D", "degree of saturation", "points.html#degree-of-saturation"},
         {"sat", "DDD", "condensate", "calculators.html#cooling"},  // stops at the last match
-        {"p", "", "PDF", "printing.html#pdf"},
-        {"e", "", "Edit menu", "lines.html#edit"},
-        {"e", "DDU", "enthalpy", "points.html#enthalpy"},
-        {"P", "D", "pressure", "options.html#pressure"},
+        {"p", "", "PDF", "printing.html#pdf"}, {"e", "", "Edit menu", "lines.html#edit"},
+        {"e", "DDU", "enthalpy", "points.html#enthalpy"}, {"P", "D", "pressure", "options.html#pressure"},
         {"about", "U", "About box", "start.html#help"},
         {"evaporative", "D", "evaporative cooler", "calculators.html#waterair"},
         {"air washer", "", "air washer", "calculators.html#waterair"},
@@ -264,18 +264,20 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         {"coil", "", "cooling coil", "calculators.html#cooling"},
         {"coil", "D", "heating coil", "calculators.html#heating"},
         {"room", "", "room", "calculators.html#heatmoist"},
-        {"supply air", "", "supply air", "calculators.html#heatmoist"},
         {"load", "", "load", "calculators.html#heatmoist"},
+        {"supply air", "", "supply air", "calculators.html#heatmoist"},
         {"color", "", "color", "options.html#color"},
         {"colour", "D", "colour (see color)", "options.html#color"},
         {"vapour", "", "vapour pressure (see vapor pressure)", "points.html#vapor-pressure"},
         {"DEW", "", "dew point", "points.html#dew-point"}};
+    // clang-format on
     for (const auto& [typed, keys, highlighted, opens] : searches) {
         search(typed, keys);
         const QListWidgetItem* item = viewer->lstIndex->currentItem();
-        EXPECT_EQ(item ? item->text().toStdString() : "", highlighted) << typed << " " << keys;
         QTest::keyClick(viewer->focusWidget(), Qt::Key_Return);
-        EXPECT_EQ(source(viewer).toStdString(), std::string("qrc:/help/") + opens) << typed << " " << keys;
+        EXPECT_EQ(((item ? item->text() : "") + " > " + source(viewer)).toStdString(),
+                  std::string(highlighted) + " > qrc:/help/" + opens)
+            << typed << " " << keys;
     }
     viewer->txtIndexFilter->setText("color");  // the keyword itself, then word starts
     QStringList shown;
@@ -292,14 +294,12 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
     EXPECT_EQ(viewer->lblFindStatus->text(), "Not found");
 
     // A keyword whose section is on the page shown scrolls back to it, however far one scrolled away.
-    const std::pair<const char*, const char*> again[] = {{"color", "colour"}, {"vapor pressure", "vapour"}};
-    for (const auto& [first, second] : again) {
+    QScrollBar* bar = viewer->txtPage->verticalScrollBar();
+    for (auto [first, second] : {std::pair{"color", "colour"}, {"vapor pressure", "vapour"}}) {
         search(second, "R");
-        const int section = viewer->txtPage->verticalScrollBar()->value();
-        search(first, "R");
-        viewer->txtPage->verticalScrollBar()->setValue(0);
-        search(second, "R");
-        EXPECT_EQ(viewer->txtPage->verticalScrollBar()->value(), section) << first << " then " << second;
+        const int section = bar->value();
+        search(first, "R"), bar->setValue(0), search(second, "R");
+        EXPECT_EQ(bar->value(), section) << first << " then " << second;
         EXPECT_GT(section, 0) << "the section must lie below the top for this to tell";
     }
     viewer->resize(300, 300);  // the least the window takes, with scroll bars, cuts no entry either

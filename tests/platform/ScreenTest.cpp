@@ -94,17 +94,15 @@ TEST(ToQtFilter, ConvertsDescriptionPatternPairs) {
 // The real question before a Save replaces a file: No unless the user says Yes.
 TEST(QtDialogs, ReplaceQuestionNamesTheFileAndOnlyYesReplaces) {
     Platform::CommonDialog dialog;
-    for (auto [button, replaces] : {std::pair{QMessageBox::Yes, true}, std::pair{QMessageBox::No, false},
-                                    std::pair{QMessageBox::Default, false}}) {
+    for (auto [button, replaces] :
+         {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}, {QMessageBox::Default, false}}) {
         QString asked;
         QTimer::singleShot(0, [&asked, button = button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            asked = box->text();
-            if (button == QMessageBox::Default)  // Enter alone
-                QTest::keyClick(box, Qt::Key_Return);
-            else
-                box->button(button)->click();
+            asked = box->text();  // Default: Enter alone
+            button == QMessageBox::Default ? QTest::keyClick(box, Qt::Key_Return)
+                                           : box->button(button)->click();
         });
         EXPECT_EQ(dialog.ShowReplace("/tmp/charts/victim.zlv"), replaces) << button;
         EXPECT_EQ(asked, "victim.zlv already exists. Do you want to replace it?");
@@ -116,15 +114,15 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     QPrinter& printer = Platform::Printer();
     const QString oldPdf = Platform::PdfOutputPath();
     const QPageLayout before = printer.pageLayout();
-    const auto answer = [](bool ok) {
-        QTimer::singleShot(0, [ok] {
+    const auto answer = [](bool ok, const QString& pdf = "/tmp/elsewhere.pdf") {
+        QTimer::singleShot(0, [ok, pdf] {
             QWidget* box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
             EXPECT_GE(box->findChild<QComboBox*>("cboPrinter")->findText("PDF file"), 0);
             box->findChild<QComboBox*>("cboOrientation")->setCurrentIndex(1);
             box->findChild<QComboBox*>("cboPaper")->setCurrentText("Legal");
             box->findChild<QDoubleSpinBox*>("txtMarginTop")->setValue(20);
-            box->findChild<QLineEdit*>("txtPdfFile")->setText("/tmp/elsewhere.pdf");
+            box->findChild<QLineEdit*>("txtPdfFile")->setText(pdf);
             QMetaObject::invokeMethod(box, ok ? "accept" : "reject");
         });
     };
@@ -144,12 +142,7 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     // A name typed without a folder is the current folder's when chosen: a later change of folder
     // does not move the PDF.
     const QString here = QDir::currentPath();
-    QTimer::singleShot(0, [] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        box->findChild<QLineEdit*>("txtPdfFile")->setText(" pages.pdf ");
-        QMetaObject::invokeMethod(box, "accept");
-    });
+    answer(true, " pages.pdf ");
     EXPECT_TRUE(dialog.ShowPrinter());
     QDir::setCurrent(QDir::rootPath());
     EXPECT_EQ(Platform::PdfOutputPath().toStdString(),
