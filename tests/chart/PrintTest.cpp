@@ -140,29 +140,37 @@ TEST_F(PrintTest, WideMarginsShrinkThePageInsideThem) {
     QPrinter& printer = Platform::Printer();
     const QPageLayout before = printer.pageLayout();
     constexpr double Dpi = 144, Px = Dpi / 25.4;  // pixels a millimetre
-    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter})
-        for (const double margin : {6.35, 20.0, 25.0}) {
-            printer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
-                                              QMarginsF(margin, margin, margin, margin),
-                                              QPageLayout::Millimeter));
-            QFile::remove("page.pgm"), Trigger("mnuFilePrint");
-            QProcess::execute("pdftoppm",
-                              {"-r", QString::number(Dpi), "-gray", "-singlefile", "Zolvane.pdf", "page"});
-            const QImage image("page.pgm");
-            QRect ink;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
-            // The ink within the margins, give or take a pixel, and the point table's left rule 20 pt
-            // (at full size) inside the left margin.
-            const QSizeF size = QPageSize(paper).size(QPageSize::Millimeter);
-            const double m = margin * Px - 1;
-            const QRect room = QRectF(QPointF(), size * Px).adjusted(m, m, -m, -m).toAlignedRect();
-            EXPECT_EQ(ink.intersected(room), ink) << paper << " " << margin;
-            const double scale = std::min({1.0, (size.width() - 2 * margin) / (size.width() - 12.7),
-                                           (size.height() - 2 * margin) / (size.height() - 12.7)});
-            EXPECT_NEAR(ink.left(), (margin + 20 * 25.4 / 72 * scale) * Px, 1.5) << paper << " " << margin;
-        }
+    using L = QPageLayout;
+    // On a landscape page the height decides the scale.
+    for (const auto& [paper, turn, margin] : {std::tuple{QPageSize::A4, L::Portrait, 6.35},
+                                              {QPageSize::A4, L::Portrait, 20.0},
+                                              {QPageSize::A4, L::Portrait, 25.0},
+                                              {QPageSize::Letter, L::Portrait, 6.35},
+                                              {QPageSize::Letter, L::Portrait, 20.0},
+                                              {QPageSize::Letter, L::Portrait, 25.0},
+                                              {QPageSize::A4, L::Landscape, 25.0},
+                                              {QPageSize::Letter, L::Landscape, 20.0}}) {
+        printer.setPageLayout(
+            QPageLayout(QPageSize(paper), turn, QMarginsF(margin, margin, margin, margin), L::Millimeter));
+        QFile::remove("page.pgm"), Trigger("mnuFilePrint");
+        QProcess::execute("pdftoppm",
+                          {"-r", QString::number(Dpi), "-gray", "-singlefile", "Zolvane.pdf", "page"});
+        const QImage image("page.pgm");
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+        // The ink within the margins, give or take a pixel, and the point table's left rule 20 pt
+        // (at full size) inside the left margin.
+        const QSizeF portrait = QPageSize(paper).size(QPageSize::Millimeter);
+        const QSizeF size = turn == L::Landscape ? portrait.transposed() : portrait;
+        const double m = margin * Px - 1;
+        const QRect room = QRectF(QPointF(), size * Px).adjusted(m, m, -m, -m).toAlignedRect();
+        EXPECT_EQ(ink.intersected(room), ink) << paper << " " << margin;
+        const double scale = std::min({1.0, (size.width() - 2 * margin) / (size.width() - 12.7),
+                                       (size.height() - 2 * margin) / (size.height() - 12.7)});
+        EXPECT_NEAR(ink.left(), (margin + 20 * 25.4 / 72 * scale) * Px, 1.5) << paper << " " << margin;
+    }
     printer.setPageLayout(before);
     EXPECT_TRUE(messages.empty());
 }
