@@ -8,12 +8,10 @@ TEST_F(CalcWindowTest, PointBoxesAndHeatingBoxesAreCheckedAtTheirLimitsAndAsWhol
     const std::string In = "Invalid Inlet Point";
     OpenCalculator("mnuOptProcHeat");  // every frame refuses points while the chart has none
     CalcTypeAll({{"txtCoolInPoint", "1"}, {"txtAirInPoint1", "1"}, {"txtWatAirInPoint", "1"}});
-    for (const auto& [item, message] : {std::pair{"mnuOptProcCool", In.c_str()},
-                                        {"mnuOptProcAirAir", "Invalid 1st Inlet Point"},
-                                        {"mnuOptProcWatAir", In.c_str()}}) {
-        Trigger(item);
-        EXPECT_EQ(CheckInputs(), message);
-    }
+    Texts told;
+    for (const char* item : {"mnuOptProcCool", "mnuOptProcAirAir", "mnuOptProcWatAir"})
+        Trigger(item), told.push_back(CheckInputs());
+    EXPECT_EQ(told, (Texts{In, "Invalid 1st Inlet Point", In}));
     // The water/air outlet quantity follows its own choice.
     AddExamplePoints(2);
     CalcTypeAll({{"txtWatAirInFlow", "100"}, {"txtWatAirEnt", "20"}, {"txtWatAirInput", "1"}});

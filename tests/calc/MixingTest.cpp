@@ -9,21 +9,16 @@ protected:
         OpenCalculator("mnuOptProcAirAir");
         CalcTypeAll(
             {{"txtAirInPoint1", p1}, {"txtAirFlowIn1", f1}, {"txtAirInPoint2", p2}, {"txtAirFlowIn2", f2}});
-        messages.clear();
-        CalcPress("cmdAirCalc");
+        messages.clear(), CalcPress("cmdAirCalc");
     }
     // Inlet 95 F / 20 % at 100 lb/min with water of 20 BTU/lb; the outlet given by `option`.
     void WashAir(const char* option, QString value, const char* water = "20", const char* flow = "100",
                  const QString& inlet = "1") {
         if (Global::NumPoints == 0) AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}});
         OpenCalculator("mnuOptProcWatAir");
-        CalcPress("cmdWatAirInput");
-        CalcChoose(option);
-        CalcPress("cmdWatAirOutOK");
+        CalcPress("cmdWatAirInput"), CalcChoose(option), CalcPress("cmdWatAirOutOK");
         CalcTypeAll({{"txtWatAirInPoint", inlet}, {"txtWatAirInFlow", flow}, {"txtWatAirEnt", water}});
-        CalcType("txtWatAirInput", value);
-        messages.clear();
-        CalcPress("cmdWatAirCalc");
+        CalcType("txtWatAirInput", value), messages.clear(), CalcPress("cmdWatAirCalc");
     }
 };
 
@@ -63,13 +58,14 @@ TEST_F(MixingTest, WaterAirFindsTheOutletOfEachKind) {
     EXPECT_EQ(Shown(), "81.71 / 57.29");
     EXPECT_TRUE(CalcText("lblWatAirOutPointVal") == "2" && !CalcShown("lblWatAirWatFlow"));
     WashAir("optWatAirDew", "60");
-    EXPECT_TRUE(Told().empty() && CalcText("lblWatAirWatFlowVal") == "0.405");
-    EXPECT_TRUE(CalcShown("lblWatAirWatFlow") && CalcEnabled("lblWatAirWatFlow"));
+    EXPECT_EQ(std::tuple(Told(), CalcText("lblWatAirWatFlowVal"), CalcShown("lblWatAirWatFlow"),
+                         CalcEnabled("lblWatAirWatFlow")),
+              std::tuple(Texts{}, QString("0.405"), true, true));
 
     // Drier than the inlet: warned, and the point and line still come.
     WashAir("optWatAirDry", "120");
-    EXPECT_EQ(Told(), std::vector<std::string>{"Invalid Input, This results in a negative water flow!"});
-    EXPECT_EQ(CalcText("lblWatAirWatFlowVal"), "-0.572");
+    EXPECT_EQ(std::pair(Told(), CalcText("lblWatAirWatFlowVal")),
+              std::pair(Texts{"Invalid Input, This results in a negative water flow!"}, QString("-0.572")));
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {1, 3}, {1, 4}}));
 
     const char* refused[][6] = {
@@ -97,12 +93,10 @@ TEST_F(MixingTest, WaterAirFindsTheOutletOfEachKind) {
 
 TEST_F(MixingTest, WaterAirOutletsByRelativeHumidityAndNearSaturation) {
     // Worked out apart from the program in tools/outlet_states.py.
-    for (const auto& [rh, dry, water] : {std::tuple{"10", "105.14", "-0.226"},  // water taken out
-                                         {"60", "75.78", "0.442"},
-                                         {"80", "70.41", "0.574"},
-                                         {"90", "68.20", "0.630"},
-                                         {"95", "67.18", "0.656"},
-                                         {"100", "66.22", "0.681"}}) {
+    // clang-format off
+    for (const auto& [rh, dry, water] : {std::tuple{"10", "105.14", "-0.226"} /* water taken out */,
+             {"60", "75.78", "0.442"}, {"80", "70.41", "0.574"}, {"90", "68.20", "0.630"}, {"95", "67.18", "0.656"},
+             {"100", "66.22", "0.681"}}) {  // clang-format on
         WashAir("optWatAirRel", rh);
         EXPECT_EQ(Text("txtDryBulb") + " " + CalcText("lblWatAirWatFlowVal"), QString(dry) + " " + water);
     }

@@ -119,11 +119,10 @@ TEST_F(SolverTest, RoundTripsAgreeAcrossTheChart) {
                     ASSERT_TRUE(Solve(s.solve, base[s.first], base[s.second])) << s.name;
                     // From the wet bulb the dew point inherits its slack, several degrees in dry air.
                     const bool fromWetBulb = s.solve == CalcDryBulbWetBulb;
-                    EXPECT_NEAR(HumidRatio, base[&HumidRatio], fromWetBulb ? 5.1e-5 : 2e-4) << s.name;
-                    EXPECT_NEAR(DewPoint, base[&DewPoint], fromWetBulb ? 20.0 : 1.0) << s.name;
-                    EXPECT_NEAR(DryBulb, base[&DryBulb], 1) << s.name;
-                    EXPECT_NEAR(WetBulb, base[&WetBulb], 1) << s.name;
-                    EXPECT_NEAR(Enthalpy, base[&Enthalpy], 0.25f) << s.name;
+                    // clang-format off
+                    for (const auto& [var, slack] : {std::pair{&HumidRatio, fromWetBulb ? 5.1e-5 : 2e-4},
+                             {&DewPoint, fromWetBulb ? 20.0 : 1.0}, {&DryBulb, 1.0}, {&WetBulb, 1.0}, {&Enthalpy, 0.25}})
+                        EXPECT_NEAR(*var, base[var], slack) << s.name;  // clang-format on
                     for (float v : {RelHumid, VaporPress, SatDegree, SpVol}) EXPECT_TRUE(std::isfinite(v));
                 }
             }

@@ -49,6 +49,10 @@ protected:
     void CalcTypeAll(std::initializer_list<std::pair<QString, QString>> entries) {
         for (const auto& [name, text] : entries) CalcType(name, text);
     }
+    // Types the boxes, then presses the button.
+    void CalcRun(const QString& button, std::initializer_list<std::pair<QString, QString>> entries) {
+        CalcTypeAll(entries), CalcPress(button);
+    }
     // Types into a box and leaves it for the heat box: the moisture-gain boxes store on leaving.
     void Enter(const QString& box, const QString& text) {
         CalcFind<QWidget>(box)->setFocus(), CalcType(box, text);

@@ -11,25 +11,21 @@
 #define ZOLVANE_TEST_SCREEN 1600, 1000, "1"
 #endif
 
-namespace {
-
-void UseScreen(QTemporaryFile& config, int width, int height, const char* scale) {
+int main(int argc, char** argv) {
+    const struct {
+        int width, height;
+        const char* scale;
+    } screen{ZOLVANE_TEST_SCREEN};
+    QTemporaryFile config;
     config.open();
     config.write(QStringLiteral(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": %1, "height": %2,
         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                     .arg(width)
-                     .arg(height)
+                     .arg(screen.width)
+                     .arg(screen.height)
                      .toUtf8());
     config.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
-    qputenv("QT_SCALE_FACTOR", scale);
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    QTemporaryFile config;
-    UseScreen(config, ZOLVANE_TEST_SCREEN);
+    qputenv("QT_SCALE_FACTOR", screen.scale);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
