@@ -77,8 +77,7 @@ TEST_F(CalcFileTest, MoistureGainsAndUnknownTypes) {
     OpenCalculator("mnuOptProcHM");
     Global::ProcessDataPresent = true, Global::NumMoistGains = 3, Global::MoistGains.ReDim(2, 3);
     for (int i = 1; i <= 3; ++i) Global::MoistGains(1, i) = i, Global::MoistGains(2, i) = 1000 + i;
-    File("mnuFileSave", "three.zlv");
-    UseUnits(false);
+    File("mnuFileSave", "three.zlv"), UseUnits(false);
     CalcTypeAll({{"txtMoistGainFlow", "10"}, {"txtMoistGainEnt", "100"}});
     Global::NumMoistGains = 1, File("mnuFileSave", "one.zlv");
     CalcTrigger("mnuFileExit"), File("mnuFileOpen", "three.zlv");

@@ -12,8 +12,7 @@ protected:
         AddPoint({{"DryBulb", "55"}, {"RelHumid", "95"}});
         OpenCalculator("mnuOptProcHM");
         CalcTypeAll({{"txtHeatMoistPoint", "1"}, {"txtHeatMoistQ", "20000"}});
-        Enter("txtMoistGainFlow", "10");
-        Enter("txtMoistGainEnt", "1100");
+        Enter("txtMoistGainFlow", "10"), Enter("txtMoistGainEnt", "1100");
     }
     void Seek(const char* option, const QString& value) {
         CalcPress("cmdHMInputParam"), CalcChoose(option), CalcPress("cmdHMInputOK");
@@ -136,18 +135,17 @@ TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
     // Every gain dropped by OK while the boxes still read 10 and 1100.
     CalcPress("cmdMoistGain"), Enter("txtHMFlow(0)", "0"), Enter("txtMHEnth(0)", "0");
     CalcPress("cmdHMMoistOK");
-    EXPECT_EQ(Global::NumMoistGains, 0);
+    const int16_t gains = Global::NumMoistGains;
     Seek("optHMInputDew", "60");
-    EXPECT_EQ(Told(), Texts{"Invalid Moisture Flowrate"});
-    EXPECT_EQ(Lines(), (LineList{{2, 1}}));
-    EXPECT_TRUE(!ResultsEnabled() && Platform::MousePointer() == 0);
+    EXPECT_EQ(
+        std::tuple(gains, Told(), Lines(), ResultsEnabled(), Platform::MousePointer()),
+        std::tuple(int16_t{0}, Texts{"Invalid Moisture Flowrate"}, LineList{{2, 1}}, false, int16_t{0}));
 
     // The boxes bring gain 1 back, and an edit still in its box counts.
     Enter("txtMoistGainFlow", "10");
     EXPECT_EQ(Global::NumMoistGains, 1);
     CalcFind<QWidget>("txtMoistGainEnt")->setFocus(), CalcType("txtMoistGainEnt", "1100");  // left in its box
-    CalcChoose("optHeatMoistInlet");
-    Seek("optHMInputFlow", "50");
+    CalcChoose("optHeatMoistInlet"), Seek("optHMInputFlow", "50");
     EXPECT_EQ(Shown(), "82.37 / 62.49");
     // A full line table: no end point is made whose line would be refused.
     const int16_t made = Global::NumPoints;

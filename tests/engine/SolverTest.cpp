@@ -22,9 +22,9 @@ TEST(SatPressTest, MatchesTabulatedValuesAndRises) {
 TEST(SatPressTest, DewPointCorrelation) {
     // Both forms give about 32.3 F at the switch, which the lower one holds (a float below 0.08994139).
     const float knee = 0.08994139f;
-    EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(knee)), 32.3333, 0.002);
-    EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(std::nextafter(knee, 1.0f))), 32.3170, 0.002);
-    EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(0.08994139)), 32.3170, 0.002);
+    for (const auto& [pw, dew] :
+         {std::pair{double(knee), 32.3333}, {std::nextafter(knee, 1.0f), 32.3170}, {0.08994139, 32.3170}})
+        EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(pw)), dew, 0.002) << pw;
     for (int f = 0; f <= 200; f += 5)
         EXPECT_NEAR(Fahrenheit(DewPointFromVaporPress(CalcSatPress(Rankine(f)))), f, 0.1) << f;
     for (double pw : {0.0, -0.1}) EXPECT_TRUE(std::isnan(DewPointFromVaporPress(pw))) << pw;
@@ -174,8 +174,7 @@ TEST_F(SolverTest, HostileInputsAndPressuresFailCleanly) {
                 EXPECT_FALSE(s.solve());
                 ExpectOneMessage(), SetPressure(14.697f);
                 for (std::size_t i = 0; i < kStateVars.size(); ++i)
-                    if (kStateVars[i] != input) {
-                        EXPECT_TRUE(std::isfinite(*kStateVars[i])) << "state variable #" << i;
-                    }
+                    EXPECT_TRUE(kStateVars[i] == input || std::isfinite(*kStateVars[i]))
+                        << "state variable #" << i;
             }
 }
