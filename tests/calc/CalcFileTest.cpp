@@ -62,8 +62,7 @@ TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
         Global::ProcessDataPresent = true;  // as after a calculation
         dialogs->AnswerPath("calc.zlv");
         if (type > 1) dialogs->AnswerAccept();  // Yes, replace the file the calculator before wrote
-        Trigger("mnuFileSave");
-        CalcTrigger("mnuFileExit"), File("mnuFileOpen", "calc.zlv");
+        Trigger("mnuFileSave"), CalcTrigger("mnuFileExit"), File("mnuFileOpen", "calc.zlv");
         EXPECT_EQ(ShownFrames(), QStringList{Frames[type - 1]});
         FillOrCheck(type, true);
         EXPECT_TRUE(Global::ProcessDataPresent && Global::NumPoints == 1);
@@ -134,8 +133,7 @@ TEST_F(CalcFileTest, SaveAsksBeforeReplacingAndOpenOffersTheFileWritten) {
         {true, "fresh", true, "Save|Open fresh.zlv", false}};
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}}), OpenCalculator("mnuOptProcHeat");
     for (const auto& [calcMenu, typed, yes, shown, replaced] : rows) {
-        WriteFile("victim.zlv", "a colleague's chart");
-        dialogs->requests.clear(), dialogs->AnswerPath(typed);
+        WriteFile("victim.zlv", "a colleague's chart"), dialogs->requests.clear(), dialogs->AnswerPath(typed);
         yes ? dialogs->AnswerAccept() : dialogs->AnswerCancel();  // then Cancel the dialog shown again
         calcMenu ? CalcTrigger("mnuFileSave") : Trigger("mnuFileSave");
         if (yes) dialogs->AnswerCancel(), Trigger("mnuFileOpen");

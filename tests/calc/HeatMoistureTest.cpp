@@ -9,8 +9,7 @@ protected:
     // Known point 55 F / 95 %, q 20000 BTU/hr, one gain of 10 lb/hr at 1100 BTU/lb.
     void SetUp() override {
         CalcWindowTest::SetUp();
-        AddPoint({{"DryBulb", "55"}, {"RelHumid", "95"}});
-        OpenCalculator("mnuOptProcHM");
+        AddPoint({{"DryBulb", "55"}, {"RelHumid", "95"}}), OpenCalculator("mnuOptProcHM");
         CalcTypeAll({{"txtHeatMoistPoint", "1"}, {"txtHeatMoistQ", "20000"}});
         Enter("txtMoistGainFlow", "10"), Enter("txtMoistGainEnt", "1100");
     }
@@ -22,6 +21,8 @@ protected:
         return AllEnabled(
             {"lblHMOutputFlowcfm", "lblcube", "lblOutCFM", "lblHMOutputPoint", "lblHMOutputFlow"});
     }
+    // The end's dry bulb, air flow and volume flow.
+    QStringList End() { return {Text("txtDryBulb"), CalcText("lblHMOutputFlowVal"), CalcText("lblOutCFM")}; }
     QString Row(const char* column, int k) { return CalcText(QString("%1(%2)").arg(column).arg(k)); }
 };
 
@@ -50,8 +51,7 @@ TEST_F(HeatMoistureTest, FindsTheSoughtEndOfEachKind) {
     // The first end known as the outlet: the line runs back to about the first point.
     CalcChoose("optHeatMoistOutlet");
     EXPECT_EQ(CalcText("optHMInputDew"), "Inlet Dew Point (F)");
-    CalcType("txtHeatMoistPoint", "2");
-    Seek("optHMInputFlow", "50");
+    CalcType("txtHeatMoistPoint", "2"), Seek("optHMInputFlow", "50");
     EXPECT_TRUE(CalcText("lblHMOutputPoint") == "Inlet Point No." && Lines().back() == std::pair(8, 2));
     EXPECT_NEAR(Global::Points(8).DryBulb, Global::Points(1).DryBulb, 0.02);
 }
@@ -82,8 +82,7 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
     EXPECT_EQ(Told(),
               Texts{"The dry bulb given lies below the point where the process line reaches saturation"});
     // With less heat the line runs out of moisture before the air is saturated.
-    CalcType("txtHeatMoistQ", "10000");
-    Seek("optHMInputPhi", "100");
+    CalcType("txtHeatMoistQ", "10000"), Seek("optHMInputPhi", "100");
     EXPECT_EQ(std::pair(Told(), Global::NumPoints), std::pair(Texts{"Invalid Input"}, int16_t{2}));
     // Worked out apart from the program in tools/outlet_states.py; the 70 F and 120 F rows on
     // near-upright lines (from 120 F a correction lands on no number).
@@ -103,9 +102,7 @@ TEST_F(HeatMoistureTest, RelativeHumidityEndsAndNoChange) {
         CalcChoose(known);
         CalcTypeAll({{"txtHeatMoistPoint", point}, {"txtHeatMoistQ", q}}), Enter("txtMoistGainEnt", gain);
         Seek("optHMInputPhi", rh);
-        EXPECT_EQ(QStringList({Text("txtDryBulb"), CalcText("lblHMOutputFlowVal"), CalcText("lblOutCFM")}),
-                  QStringList({dry, flow, cfm}))
-            << known << " " << rh;
+        EXPECT_EQ(End(), QStringList({dry, flow, cfm})) << known << " " << rh;
     }
 }
 
@@ -114,23 +111,19 @@ TEST_F(HeatMoistureTest, RelativeHumidityTheOtherWayFromTheKnownPoint) {
     // towards colder air it first rises, then falls to none, meeting 23.9 % at 91.61 F.
     UsePressure("6.8447"), AddPoint({{"DryBulb", "125.23"}, {"RelHumid", "61"}});
     CalcChoose("optHeatMoistOutlet"), CalcTypeAll({{"txtHeatMoistPoint", "2"}, {"txtHeatMoistQ", "1201"}});
-    Enter("txtMoistGainFlow", "27.3776"), Enter("txtMoistGainEnt", "1185.58");
-    Seek("optHMInputPhi", "23.9");
-    EXPECT_EQ(QStringList({Text("txtDryBulb"), CalcText("lblHMOutputFlowVal"), CalcText("lblOutCFM")}),
-              QStringList({"91.61", "3.971", "121.6"}));
+    Enter("txtMoistGainFlow", "27.3776"), Enter("txtMoistGainEnt", "1185.58"), Seek("optHMInputPhi", "23.9");
+    EXPECT_EQ(End(), QStringList({"91.61", "3.971", "121.6"}));
 }
 
 TEST_F(HeatMoistureTest, RefusalsAndWarnings) {
     // An inlet wetter than the known outlet: a negative air flow, warned, shown, and the point stands.
-    CalcChoose("optHeatMoistOutlet");
-    Seek("optHMInputDew", "56");
+    CalcChoose("optHeatMoistOutlet"), Seek("optHMInputDew", "56");
     EXPECT_EQ(Told(), Texts{"AirFlow Input, This results in a negative air flow!"});
     EXPECT_TRUE(CalcText("lblHMOutputFlowVal").startsWith("-"));
     // More water than the air can give back; a dew point above the boiling point.
     for (const auto& [option, value] : {std::pair{"optHMInputFlow", "0.01"}, {"optHMInputDew", "400"}}) {
         Seek(option, value);
-        EXPECT_EQ(Told(), Texts{"Invalid Input"});
-        EXPECT_FALSE(ResultsEnabled());
+        EXPECT_EQ(std::pair(Told(), ResultsEnabled()), std::pair(Texts{"Invalid Input"}, false)) << option;
     }
     // Every gain dropped by OK while the boxes still read 10 and 1100.
     CalcPress("cmdMoistGain"), Enter("txtHMFlow(0)", "0"), Enter("txtMHEnth(0)", "0");
@@ -227,8 +220,7 @@ TEST_F(HeatMoistureTest, TableAppendsFillsGapsCompactsAndEditsTheGainShown) {
         CalcPress("cmdMoistGain");
         EXPECT_EQ(CalcFind<QScrollBar>("scrlHMMoist")->value(), 5);
         EXPECT_EQ(Row("txtHMFlow", 0) + "|" + Row("txtHMFlow", 4), QString(shown) + "|");
-        Enter("txtHMFlow(0)", "50");
-        CalcPress("cmdHMMoistCancel");
+        Enter("txtHMFlow(0)", "50"), CalcPress("cmdHMMoistCancel");
     }
     EXPECT_TRUE(Global::MoistGains(1, 5) == 50 && Global::MoistGains(1, 4) == 4);
     EXPECT_TRUE(messages.empty());

@@ -76,8 +76,7 @@ TEST_F(MixingTest, WaterAirFindsTheOutletOfEachKind) {
         {"US", "optWatAirDew", "400", "20", "100", "Error, Invalid Input"},   // above the boiling point
     };
     for (const auto& [units, option, value, water, flow, message] : refused) {
-        UseUnits(units == std::string("US"));
-        WashAir(option, value, water, flow);
+        UseUnits(units == std::string("US")), WashAir(option, value, water, flow);
         EXPECT_EQ(Told(), std::vector<std::string>{message}) << option << " " << value;
         EXPECT_TRUE(Global::NumPoints == 4 && Lines().size() == 3u && Platform::MousePointer() == 0);
         EXPECT_FALSE(CalcEnabled("lblWatAirOutPoint") || CalcEnabled("lblWatAirWatFlow"));

@@ -81,8 +81,7 @@ TEST_F(ReportTest, MixingAndGainsReports) {
                      "2nd Inlet Point = 2 @500,468", "Air Flow (lb/min) = 60 @1000,702",
                      "Combined Outlet at Point No. 3 @500,936", "Outlet Air Flow (lb/min) = 100.0 @500,1170",
                      "Outlet Air Flow(ft @500,1404", "3 @2255,1374", cfm + " @2352.5,1404"}));
-    CalcTrigger("mnuOptionsWaterAir");
-    CalcFind<QLabel>("lblWatAirWatFlowVal")->setText("0.412");
+    CalcTrigger("mnuOptionsWaterAir"), CalcFind<QLabel>("lblWatAirWatFlowVal")->setText("0.412");
     EXPECT_EQ(PrintReport().at(5), CalcText("lblWatAirWatFlow").toStdString() + " 0.412 @500,1170");
 
     // Three gains make a table; with the air flow given the report ends at the outlet point.
@@ -159,8 +158,7 @@ TEST_F(ReportTest, StaleResultsAreLeftOut) {
 // A water flow given, saved and opened again: the flow worked out before for an outlet dry bulb
 // is not on the screen, nor on the page.
 TEST_F(ReportTest, AResultNotShownIsNotPrintedAfterOpen) {
-    AddExamplePoints(), AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}});
-    OpenCalculator("mnuOptProcWatAir");
+    AddExamplePoints(), AddPoint({{"DryBulb", "95"}, {"RelHumid", "20"}}), OpenCalculator("mnuOptProcWatAir");
     CalcPress("cmdWatAirInput"), CalcChoose("optWatAirDry"), CalcPress("cmdWatAirOutOK");
     CalcRun("cmdWatAirCalc", {{"txtWatAirInPoint", "4"},
                               {"txtWatAirInFlow", "100"},
