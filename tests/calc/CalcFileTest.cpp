@@ -59,13 +59,12 @@ TEST_F(CalcFileTest, EveryCalculatorIsSavedAndRestoredThroughTheWindows) {
     AddPoint({{"DryBulb", "80"}, {"RelHumid", "50"}});
     for (int16_t type = 1; type <= 5; ++type) {
         OpenCalculator(MenuItems[type - 1]), FillOrCheck(type, false);
-        Global::ProcessDataPresent = true;  // as after a calculation
-        dialogs->AnswerPath("calc.zlv");
+        Global::ProcessDataPresent = true, dialogs->AnswerPath("calc.zlv");  // as after a calculation
         if (type > 1) dialogs->AnswerAccept();  // Yes, replace the file the calculator before wrote
         Trigger("mnuFileSave"), CalcTrigger("mnuFileExit"), File("mnuFileOpen", "calc.zlv");
-        EXPECT_EQ(ShownFrames(), QStringList{Frames[type - 1]});
         FillOrCheck(type, true);
-        EXPECT_TRUE(Global::ProcessDataPresent && Global::NumPoints == 1);
+        EXPECT_EQ(std::tuple(ShownFrames(), Global::ProcessDataPresent, Global::NumPoints),
+                  std::tuple(QStringList{Frames[type - 1]}, true, int16_t{1}));
     }
     // The results read as current again; water/air was given its water flow, so none shows.
     EXPECT_TRUE(CalcEnabled("lblWatAirOutPoint") && !CalcShown("lblWatAirWatFlowVal"));

@@ -112,17 +112,15 @@ TEST(Schematics, EveryStrokeCircleAndLabelAtItsPlaceOnScreenAndPaper) {
             std::vector<std::string> drawn;
             for (const auto& r : s.records) {
                 const std::string a = Point(r.x1 - x0, r.y1 - y0);
-                EXPECT_EQ(r.fontSize, 11) << "the target's own font";
-                EXPECT_EQ(r.op == Op::Print ? 0 : r.color, 0) << "black strokes and circles";
+                // The target's own font; black strokes and circles.
+                EXPECT_EQ(std::pair(r.fontSize, r.op == Op::Print ? 0 : r.color), std::pair(11.0, 0));
                 if (r.op == Op::Print) drawn.push_back("t " + r.text + " " + a);
                 const char style = r.drawStyle == 2 ? 'd' : r.drawStyle == 0 ? 's' : '?';
                 if (r.op == Op::Circle) drawn.push_back("o " + a + " " + std::to_string(std::lround(r.x2)));
                 if (r.op == Op::Line) drawn.push_back(Segment(style, a, Point(r.x2 - x0, r.y2 - y0)));
                 const bool inBox = std::min({r.x1, r.y1, r.x2, r.y2}) >= 0 &&
                                    std::max(r.x1, r.x2) <= f.boxWidth && std::max(r.y1, r.y2) <= f.boxHeight;
-                if (mode == 2) {
-                    EXPECT_TRUE(inBox) << "on screen inside the picture box: " << a;
-                }
+                EXPECT_TRUE(mode != 2 || inBox) << "on screen inside the picture box: " << a;
             }
             std::sort(drawn.begin(), drawn.end());
             EXPECT_EQ(drawn, Expected(f.strokes));
