@@ -94,8 +94,8 @@ TEST_F(MixingTest, WaterAirOutletsByRelativeHumidityAndNearSaturation) {
     // Worked out apart from the program in tools/outlet_states.py.
     // clang-format off
     for (const auto& [rh, dry, water] : {std::tuple{"10", "105.14", "-0.226"} /* water taken out */,
-             {"60", "75.78", "0.442"}, {"80", "70.41", "0.574"}, {"90", "68.20", "0.630"}, {"95", "67.18", "0.656"},
-             {"100", "66.22", "0.681"}}) {  // clang-format on
+             {"60", "75.78", "0.442"}, {"80", "70.41", "0.574"}, {"90", "68.20", "0.630"},
+             {"95", "67.18", "0.656"}, {"100", "66.22", "0.681"}}) {  // clang-format on
         WashAir("optWatAirRel", rh);
         EXPECT_EQ(Text("txtDryBulb") + " " + CalcText("lblWatAirWatFlowVal"), QString(dry) + " " + water);
     }
