@@ -16,9 +16,7 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
     Enter(false, "5000");
     EXPECT_NEAR(Global::PressInHg, 24.895, 5e-4);
     EXPECT_EQ(Text("txtPress"), "12.23");
-    Enter(true, "17.5");  // about -4910 ft
-    Enter(false, "-5000");
-    Enter(false, "25000");
+    Enter(true, "17.5"), Enter(false, "-5000"), Enter(false, "25000");  // 17.5 psia: about -4910 ft
     EXPECT_TRUE(messages.empty() && Global::Alt == 25000.0f);
     Press("cmdClose");
     EXPECT_FALSE(Shown("frmPress"));
@@ -26,13 +24,15 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
     // Refused entries change nothing and the boxes keep what was typed.
     const float press = Global::Press, alt = Global::Alt, inHg = Global::PressInHg;
     for (const char* text : {"25000.1", "200000", "", "-5000.1", "-1e7", "1000ft"}) Enter(false, text);
-    for (const char* text : {"5.45", "abc", "-3", "0", "1e30", "14,7", "14.7abc", "17.6" /* about -5070 ft */})
+    for (const char* text :
+         {"5.45", "abc", "-3", "0", "1e30", "14,7", "14.7abc", "17.6" /* about -5070 ft */})
         Enter(true, text);
     const std::string high = "Altitudes are valid only below 25000 ft";
-    EXPECT_EQ(Told(), (std::vector<std::string>{high, "Invalid Altitude", "Invalid Altitude", "Invalid Altitude",
-                                                "Invalid Altitude", "Invalid Altitude", high, "Invalid Pressure",
-                                                "Invalid Pressure", "Invalid Pressure", "Invalid Pressure",
-                                                "Invalid Pressure", "Invalid Pressure", "Invalid Pressure"}));
+    EXPECT_EQ(Told(),
+              (std::vector<std::string>{high, "Invalid Altitude", "Invalid Altitude", "Invalid Altitude",
+                                        "Invalid Altitude", "Invalid Altitude", high, "Invalid Pressure",
+                                        "Invalid Pressure", "Invalid Pressure", "Invalid Pressure",
+                                        "Invalid Pressure", "Invalid Pressure", "Invalid Pressure"}));
     EXPECT_TRUE(Global::Press == press && Global::Alt == alt && Global::PressInHg == inHg);
     EXPECT_EQ(Text("txtPress"), "17.6");
 
@@ -51,12 +51,10 @@ TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
     Global::SelProcLine = 7, Trigger("mnuEditDeleteLines");  // names no line: nothing goes
     EXPECT_EQ(Lines().size(), 3u);
     Global::SelProcLine = 2, Window().ShowProcessLines(3), Trigger("mnuEditDeleteLines");
-    EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 1}}));
-    EXPECT_FALSE(Shown("scrlProcess"));
-    EXPECT_EQ(Text("lblFromVal(2)"), "3");
+    EXPECT_EQ(std::tuple(Lines(), Shown("scrlProcess"), Text("lblFromVal(2)")),
+              std::tuple(LineList{{1, 2}, {3, 1}}, false, QString("3")));
 
-    AddPoints(2);  // a point takes its lines, and the later points move down
-    SetLines({{1, 2}, {2, 3}, {4, 5}});
+    AddPoints(2), SetLines({{1, 2}, {2, 3}, {4, 5}});  // a point takes its lines, the later points move down
     const float fifth = Global::Points(5).DryBulb;
     Window().ShowPointState(3), Trigger("mnuEditDeletePoints");
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 4}}));

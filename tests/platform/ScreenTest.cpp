@@ -128,17 +128,16 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     };
     Platform::CommonDialog dialog;
     dialog.CancelError = true, dialog.Flags = Platform::PrinterFlagSetupOnly, answer(false);
-    EXPECT_FALSE(dialog.ShowPrinter());
-    EXPECT_TRUE(printer.pageLayout().isEquivalentTo(before));
-    EXPECT_EQ(Platform::PdfOutputPath(), oldPdf);
+    EXPECT_EQ((std::tuple{dialog.ShowPrinter(), printer.pageLayout().isEquivalentTo(before),
+                          Platform::PdfOutputPath()}),
+              std::tuple(false, true, oldPdf));
     answer(true);
     EXPECT_TRUE(dialog.ShowPrinter());
     const QPageLayout after = printer.pageLayout();
-    EXPECT_EQ(std::pair(after.orientation(), after.pageSize().id()),
-              std::pair(QPageLayout::Landscape, QPageSize::Legal));
+    EXPECT_EQ(std::tuple(after.orientation(), after.pageSize().id(), Platform::PdfOutputPath()),
+              std::tuple(QPageLayout::Landscape, QPageSize::Legal, QString("/tmp/elsewhere.pdf")));
     EXPECT_NEAR(after.margins(QPageLayout::Millimeter).top(), 20, 0.1);
     EXPECT_EQ(after.margins(QPageLayout::Millimeter).left(), 6.35) << "a margin left alone stays as it was";
-    EXPECT_EQ(Platform::PdfOutputPath(), "/tmp/elsewhere.pdf");
     // A name typed without a folder is the current folder's when chosen: a later change of folder
     // does not move the PDF.
     const QString here = QDir::currentPath();

@@ -47,9 +47,9 @@ TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
 TEST(ImageSurface, LinesAndCirclesInTwips) {
     ImageSurface s(100, 100);
     s.Line(757.5, 0, 757.5, 900, Red);  // the middle of pixel column 50
-    EXPECT_TRUE(s.CurrentX == 757.5f && s.CurrentY == 900.0f);
-    EXPECT_TRUE(Count(s.Image(), QRect(49, 30, 3, 1), Red) == 1 &&
-                Count(s.Image(), QRect(50, 30, 1, 1), Red));
+    EXPECT_EQ(std::tuple(s.CurrentX, s.CurrentY, Count(s.Image(), QRect(49, 30, 3, 1), Red),
+                         Count(s.Image(), QRect(50, 30, 1, 1), Red)),
+              std::tuple(757.5f, 900.0f, 1, 1));
     s.DrawWidth = 3, s.Line(0, 457.5, 1500, 457.5);
     EXPECT_EQ(Count(s.Image(), QRect(20, 26, 1, 9), 0), 3);
     s.DrawWidth = 1, s.ForeColor = Blue, s.FillColor = Red;
