@@ -68,15 +68,13 @@ TEST(AutoScale, LimitsFollowTheWarmestColdestAndWettestPoints) {
 TEST(AutoScale, ShownLimitsRoundHalfToEvenAndAbsurdPointsCannotHang) {
     // A display scale of 1 and offset 0 makes exact halves possible: 122.5 -> 122, 123.5 -> 124.
     for (auto [limit, expected] : {std::pair{122.5f, 127.0f}, std::pair{123.5f, 129.0f}}) {
-        Start({{0, 50}});
-        TempScale = 1, TempOffset = 0;
+        Start({{0, 50}}), TempScale = 1, TempOffset = 0;
         ChartMaxDry = limit, Points(1).DryBulb = limit + 0.5f, Points(1).DewPoint = 50;
         EXPECT_TRUE(Chart::AutoScaleLimits(true) && ChartMaxDry == expected && ChartMaxDew == expected - 30);
     }
     const float inf = std::numeric_limits<float>::infinity();
     for (float v : {inf, 1e30f, -inf, -1e30f, std::numeric_limits<float>::quiet_NaN()}) {
-        Start({{0, 0}});
-        Points(1).DryBulb = Points(1).DewPoint = v;
+        Start({{0, 0}}), Points(1).DryBulb = Points(1).DewPoint = v;
         Chart::AutoScaleLimits(true);
         for (float limit : {ChartMaxDry, ChartMinDry, ChartMaxDew})
             EXPECT_TRUE(Shown(limit) >= -240 && Shown(limit) <= 540) << v;

@@ -48,8 +48,7 @@ TEST_F(FileCommandsTest, SavedChartOpensAsItWasAndDamagedFilesChangeNothing) {
     EXPECT_EQ(good.substr(good.size() - 10), "1,2\r\n2,3\r\n");
     const float maxW = Global::ChartMaxW;
 
-    Trigger("mnuEditClear"), UseUnits(false);
-    AddPoint({{"DryBulb", "10"}, {"RelHumid", "20"}});
+    Trigger("mnuEditClear"), UseUnits(false), AddPoint({{"DryBulb", "10"}, {"RelHumid", "20"}});
     // A refused open changes nothing, here with other units than the file's.
     auto open = [&](const std::string& text, const char* name = "bad.zlv") {
         WriteFile("bad.zlv", text);

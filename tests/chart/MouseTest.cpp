@@ -78,8 +78,7 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
 TEST_F(MouseTest, LinesStopAtTheMostAChartHolds) {
     Tick("chkLines");
     for (int held : {32766, 32767}) {
-        SetLines(LineList(held, {1, 2})), messages.clear();
-        RightClickOn(3), RightClickOn(4);
+        SetLines(LineList(held, {1, 2})), messages.clear(), RightClickOn(3), RightClickOn(4);
         EXPECT_EQ(Lines().back(), held == 32766 ? std::make_pair(3, 4) : std::make_pair(1, 2));
     }
     EXPECT_EQ(Lines().size(), 32767u);

@@ -15,8 +15,7 @@ TEST_F(PanelsTest, OutputPanelShowsTheLastTwoPointsAndScrolls) {
     Window().ShowOutputPoints(0);
     EXPECT_EQ(std::pair(Row("lblPointOutVal"), BackColor("lblSpVolOutVal(2)")),
               std::pair(QString("|"), White));
-    AddPoints(1);
-    Global::Points(1).MarkerColor = Global::ColorRed, Window().ShowOutputPoints(1);
+    AddPoints(1), Global::Points(1).MarkerColor = Global::ColorRed, Window().ShowOutputPoints(1);
     EXPECT_EQ(BackColor("lblSpVolOutVal(1)"), Cyan);  // a lone point is cyan even when not selected
     AddPoint({{"DryBulb", "60"}, {"RelHumid", "40"}});
     EXPECT_FALSE(Shown("scrlOutput"));
@@ -39,8 +38,7 @@ TEST_F(PanelsTest, OutputPanelShowsTheLastTwoPointsAndScrolls) {
 }
 
 TEST_F(PanelsTest, ProcessPanelListsLinesWithTheirChangesInEitherUnits) {
-    AddPoints(3);
-    Trigger("mnuOptionsProcess");
+    AddPoints(3), Trigger("mnuOptionsProcess");
     EXPECT_TRUE(Shown("frmProcess"));
     SetLines({{1, 2}}), Window().ShowProcessLines(1);
     EXPECT_EQ(TextsOf({"lblFromVal(1)", "lblToVal(1)", "lblDeltaDryVal(1)", "lblFromVal(2)"}), "1|2|10.00|");
@@ -49,8 +47,7 @@ TEST_F(PanelsTest, ProcessPanelListsLinesWithTheirChangesInEitherUnits) {
     ClickLabel("lblToVal(2)");  // an empty column selects nothing
     EXPECT_EQ(Global::SelProcLine, 0);
 
-    SetLines({{1, 2}, {2, 3}, {3, 1}});
-    Global::SelProcLine = 3, Window().ShowProcessLines(3);
+    SetLines({{1, 2}, {2, 3}, {3, 1}}), Global::SelProcLine = 3, Window().ShowProcessLines(3);
     EXPECT_EQ(MaxAndValue("scrlProcess"), std::pair(2, 2));
     EXPECT_EQ(Row("lblFromVal") + "|" + Row("lblDeltaDryVal"), "2|3|10.00|-20.00");
     EXPECT_EQ(BackColor("lblFromVal(2)"), Cyan);

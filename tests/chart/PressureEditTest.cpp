@@ -7,8 +7,7 @@ protected:
     void Enter(bool pressure, const QString& text) {
         Trigger("mnuOptPress");
         Find<QRadioButton>(pressure ? "optPress" : "optAlt")->setChecked(true);
-        Type(pressure ? "txtPress" : "txtAlt", text);
-        Press("cmdPressOK");
+        Type(pressure ? "txtPress" : "txtAlt", text), Press("cmdPressOK");
     }
 };
 
@@ -36,16 +35,14 @@ TEST_F(PressureTest, AltitudeAndPressureEntriesWithinTheirBounds) {
     EXPECT_TRUE(Global::Press == press && Global::Alt == alt && Global::PressInHg == inHg);
     EXPECT_EQ(Text("txtPress"), "17.6");
 
-    messages.clear(), UseUnits(false);
-    Enter(false, "1524");
+    messages.clear(), UseUnits(false), Enter(false, "1524");
     EXPECT_NEAR(Global::Alt, 5000, 0.01);
     Enter(false, "7700");
     EXPECT_EQ(Told(), std::vector<std::string>{"Altitudes are valid only below 7620 m"});
 }
 
 TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
-    Window();
-    Trigger("mnuEditDeleteLines"), Trigger("mnuEditDeletePoints");
+    Window(), Trigger("mnuEditDeleteLines"), Trigger("mnuEditDeletePoints");
     EXPECT_EQ(Told(), (std::vector<std::string>{"No Lines to Delete", "No Points to Delete"}));
     AddPoints(3), SetLines({{1, 2}, {2, 3}, {3, 1}});
     Global::SelProcLine = 7, Trigger("mnuEditDeleteLines");  // names no line: nothing goes
@@ -60,21 +57,18 @@ TEST_F(PressureTest, DeletingLinesAndPointsRenumbersAndEndsAPendingLine) {
     EXPECT_EQ(Lines(), (LineList{{1, 2}, {3, 4}}));
     EXPECT_TRUE(Global::Points(4).DryBulb == fifth && Global::Points(4).MarkerColor == Global::ColorBlue);
     EXPECT_EQ(Global::Points.UBound(), 4);
-    SetLines({{2, 1}, {1, 3}});
-    Window().ShowPointState(2), Trigger("mnuEditDeletePoints");
+    SetLines({{2, 1}, {1, 3}}), Window().ShowPointState(2), Trigger("mnuEditDeletePoints");
     EXPECT_EQ(Lines(), (LineList{{1, 2}}));
     EXPECT_TRUE(Global::NumPoints == 3 && Shown("scrlOutput"));
 
-    Tick("chkLines");
-    Window().picZolvane_MouseDown(2, 0, Global::Points(2).PlotX, Global::Points(2).PlotY);
+    Tick("chkLines"), Window().picZolvane_MouseDown(2, 0, Global::Points(2).PlotX, Global::Points(2).PlotY);
     ASSERT_EQ(Global::LineState, 2);
     Trigger("mnuEditDeletePoints");
     EXPECT_TRUE(Global::LineState == 1 && Global::ProcLines.UBound(1) == 0 && Global::NumPoints == 2);
     // Ctrl+A in a text box selects its text; anywhere else it clears all.
     SetLines({{1, 2}, {2, 1}});
     auto* box = Find<QLineEdit>("txtDryBulb");
-    Window().activateWindow(), box->setFocus();
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    Window().activateWindow(), box->setFocus(), QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(box->selectedText(), box->text());
     EXPECT_EQ(Global::Points.UBound() + Global::ProcLines.UBound(1), 4);
     Find<QWidget>("chkLines")->setFocus();

@@ -44,8 +44,7 @@ protected:
 };
 
 TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChartAboveThePageFoot) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}}), AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
     SetLines({{1, 2}, {2, 0}}), Global::LineState = 2;  // the second line waits for its To point
     Print();
     ASSERT_TRUE(Text("Pressure = 14.70 psia") && page.records.back().op == Op::EndDoc) << "the chart first";
@@ -179,8 +178,7 @@ TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) 
         const QString path = QDir::current().absoluteFilePath(name);
         return qputenv("TMPDIR", path.toLocal8Bit()), path.toStdString();
     };
-    QDir().mkdir("drafts"), tmp("drafts");
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    QDir().mkdir("drafts"), tmp("drafts"), AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     const float plotX = Global::Points(1).PlotX;
     // Where each print goes after Print Setup ("": cancelled, which changes nothing and says nothing):
     // a job's printer and title, the file, or the message.

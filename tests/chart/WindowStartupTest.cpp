@@ -48,8 +48,7 @@ TEST_F(ChartWindowTest, EitherUnitSystemShowsTheSameAirInItsOwnUnits) {
           "Pressure (MPa)", "Altitude (m)"}},
     };
     for (const auto& [dry, expected] : systems) {
-        UseUnits(dry == systems[0].first);
-        AddPoint({{"DryBulb", dry}, {"RelHumid", "50"}});
+        UseUnits(dry == systems[0].first), AddPoint({{"DryBulb", dry}, {"RelHumid", "50"}});
         Trigger("mnuOptPress");
         EXPECT_EQ(TextsOf({"txtDewPoint", "lblEnthalpyVal", "lblHumidRatioVal", "lblSpVolVal",
                            "lblVaporPressVal", "txtPress", "txtAlt", "lblDryBulb", "lblEnthalpy",

@@ -75,8 +75,7 @@ TEST(MessageSink, MessageBoxIsModalWithOkAndTheGivenIconAndTitle) {
             box->button(QMessageBox::Ok)->click();
         });
     };
-    Platform::InstallMessageBoxSink();
-    answerNextBox(), Global::ShowMessage("No Data to Select");
+    Platform::InstallMessageBoxSink(), answerNextBox(), Global::ShowMessage("No Data to Select");
     answerNextBox(), Global::ShowMessage("Done", Global::MsgIcon::None, "Viduvaduderoru");
     Global::SetMessageSink({});
     EXPECT_EQ(seen, QStringList({QString("No Data to Select|Zolvane|%1|1|1").arg(QMessageBox::Critical),
@@ -146,6 +145,5 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     QDir::setCurrent(QDir::rootPath());
     EXPECT_EQ(Platform::PdfOutputPath().toStdString(),
               QDir(here).absoluteFilePath("pages.pdf").toStdString());
-    QDir::setCurrent(here);
-    printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
+    QDir::setCurrent(here), printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
 }

@@ -26,8 +26,7 @@ int Count(const QImage& image, const QRect& rect, int32_t color) {
 TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
     ImageSurface s(240, 160);
     s.Line(0, 0, s.Width(), s.Height(), Red), s.FillStyle = Platform::FillSolid, s.FillColor = Cyan;
-    s.Circle(1500, 1500, 600);
-    s.ForeColor = Blue, s.BackColor = Cyan, s.FontTransparent = false;
+    s.Circle(1500, 1500, 600), s.ForeColor = Blue, s.BackColor = Cyan, s.FontTransparent = false;
     s.CurrentX = 300, s.CurrentY = 2000, s.Print("Humidity Ratio");
     const QImage before = s.Image().copy();
     auto rubberBand = [&] {
@@ -100,8 +99,7 @@ TEST(ImageSurface, TextIsPlacedAtTopLeftAdvancesAndScales) {
 
     s.BackColor = Cyan;  // opaque text fills its cell
     for (bool transparent : {true, false}) {
-        s.FontTransparent = transparent;
-        s.CurrentX = 150, s.CurrentY = 1200, s.Print("  52  ");
+        s.FontTransparent = transparent, s.CurrentX = 150, s.CurrentY = 1200, s.Print("  52  ");
         EXPECT_EQ(Count(s.Image(), QRect(11, 81, 1, 1), Cyan), transparent ? 0 : 1)
             << "blank leading the text";
     }
@@ -119,8 +117,7 @@ TEST(ImageSurface, AbsurdCoordinatesAreIgnoredAndEmptySurfacesAreSafe) {
     s.SetChangeHandler([&] { ++changes; });
     const QImage before = s.Image().copy();
     for (float bad : {NAN, INFINITY, 2e7f}) s.Line(0, 0, bad, 100), s.Line(bad, 0, 100, 100);
-    s.Circle(100, 100, -5), s.Circle(100, NAN, 50);
-    s.CurrentX = -INFINITY, s.Print("x");
+    s.Circle(100, 100, -5), s.Circle(100, NAN, 50), s.CurrentX = -INFINITY, s.Print("x");
     s.FontSize = NAN;  // falls back to a usable size
     EXPECT_TRUE(s.TextWidth("x") > 0 && s.Image() == before && changes == 0);
     s.Line(0, 0, 300, 300);
