@@ -18,14 +18,12 @@ TEST_F(PanelsTest, OutputPanelShowsTheLastTwoPointsAndScrolls) {
     AddPoints(1), Global::Points(1).MarkerColor = Global::ColorRed, Window().ShowOutputPoints(1);
     EXPECT_EQ(BackColor("lblSpVolOutVal(1)"), Cyan);  // a lone point is cyan even when not selected
     AddPoint({{"DryBulb", "60"}, {"RelHumid", "40"}});
-    EXPECT_FALSE(Shown("scrlOutput"));
-    EXPECT_EQ(Row("lblDryOutVal"), "50.00|60.00");
+    EXPECT_EQ(std::pair(Shown("scrlOutput"), Row("lblDryOutVal")), std::pair(false, QString("50.00|60.00")));
     EXPECT_EQ(std::pair(BackColor("lblDryOutVal(1)"), BackColor("lblDryOutVal(2)")), std::pair(White, Cyan));
 
     AddPoints(3);
-    EXPECT_TRUE(Shown("scrlOutput"));
-    EXPECT_EQ(Row("lblPointOutVal"), "4|5");
-    EXPECT_EQ(MaxAndValue("scrlOutput"), std::pair(4, 4));
+    EXPECT_EQ(std::tuple(Shown("scrlOutput"), Row("lblPointOutVal"), MaxAndValue("scrlOutput")),
+              std::tuple(true, QString("4|5"), std::pair(4, 4)));
     Bar("scrlOutput")->setValue(1);
     EXPECT_EQ(Row("lblPointOutVal"), "1|2");
     Window().ShowOutputPoints(4);  // points 3 and 4; a click on column 1 selects point 3
@@ -33,8 +31,8 @@ TEST_F(PanelsTest, OutputPanelShowsTheLastTwoPointsAndScrolls) {
     EXPECT_EQ(std::pair(Global::Points(3).MarkerColor, Global::Points(5).MarkerColor),
               (std::pair<float, float>(Global::ColorBlue, Global::ColorRed)));
     EXPECT_EQ(Row("lblPointOutVal") + "|" + QString::number(Bar("scrlOutput")->value()), "2|3|2");
-    EXPECT_EQ(BackColor("lblPointOutVal(2)"), Cyan);
-    EXPECT_EQ(Text("txtDryBulb"), "50.00");
+    EXPECT_EQ(std::pair(BackColor("lblPointOutVal(2)"), Text("txtDryBulb")),
+              std::pair(Cyan, QString("50.00")));
 }
 
 TEST_F(PanelsTest, ProcessPanelListsLinesWithTheirChangesInEitherUnits) {
