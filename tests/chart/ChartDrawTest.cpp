@@ -106,9 +106,7 @@ TEST_F(ChartTest, OtherLimitsAndUnits) {
     ASSERT_EQ(NumWetLineEnds, 34);
     for (int c = 2; c <= NumWetLineEnds / 2; ++c) {  // the first is the bottom corner itself
         EXPECT_GT(WetLinesXY(3, c), WetLinesXY(1, c)) << c;
-        if (Shown(WetLines(2 * c - 1).WetBulb) > 164) {
-            EXPECT_EQ(WetLinesXY(3, c), right) << c;
-        }
+        EXPECT_EQ(Shown(WetLines(2 * c - 1).WetBulb) > 164 ? WetLinesXY(3, c) : right, right) << c;
     }
     EXPECT_TRUE(sink.messages.empty());
     // Part-degree limits: the whole-degree loop yields 35 ... 41.
@@ -166,10 +164,8 @@ TEST_F(ChartTest, LabelsAndColoursFollowTheShownFamiliesAndRelHumidCurvesStayInT
     EXPECT_TRUE(at35.at(0).fontSize == 9.25 && at35.at(1).fontSize == 8.25 && at35[1].color == 0x00FF00);
     SetLimits(120, 60, 90), Draw();  // the 10 % curve lies wholly below the box
     EXPECT_TRUE(Ops(Op::Print, "10%").empty());
-}
-
-TEST_F(ChartTest, DryBulbLabelsThinOutWhenCrowded) {
-    screen.SetSize(3000, 12000), Draw();  // 119 twips between lines, 165 for a label
+    // Dry-bulb labels thin out when crowded.
+    SetLimits(120, 35, 90), screen.SetSize(3000, 12000), Draw();  // 119 twips between lines, 165 for a label
     EXPECT_EQ(DryLabels(),
               std::vector<std::string>({"35", "45", "55", "65", "75", "85", "95", "105", "115"}));
     SetLimits(35.8, 35, 35.5), Draw();
@@ -190,8 +186,8 @@ TEST_F(ChartTest, BareChartWithPointsNumbersAndProcessLines) {
     EXPECT_EQ(screen.records.front().op, Op::Cls);
     const auto prints = Ops(Op::Print);
     ASSERT_EQ(prints.size(), 2u + 3u);
-    EXPECT_EQ(prints[0].text + "|" + prints[1].text, "Pressure = 14.70 psia|Altitude = 0.0 ft");
-    EXPECT_EQ(prints[0].y1, box.T - 700);
+    EXPECT_EQ(std::pair(prints[0].text + "|" + prints[1].text, prints[0].y1),
+              std::pair(std::string("Pressure = 14.70 psia|Altitude = 0.0 ft"), box.T - 700));
     const auto circles = Ops(Op::Circle);
     ASSERT_EQ(circles.size(), 3u);
     for (int p = 1; p <= 3; ++p) {

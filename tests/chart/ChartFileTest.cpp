@@ -16,8 +16,8 @@ using namespace Chart;
 const std::string Head =
     "#TRUE#,#TRUE#,#TRUE#,#TRUE#,#TRUE#,0,0,0,255,0\r\n"
     "0,0,0,0,0,14.697,0,29.92347\r\n#TRUE#,#FALSE#,#FALSE#\r\n";
-const std::string Point = "535.67,520.1,510.5,0.5,28.1,0.0093,0.2,0.49,1.671168E+07,255,1200,3400\r\n";
-const std::string TwoLines = Head + "#FALSE#,2\r\n2\r\n" + Point + Point;
+const std::string Point = "535.67,520.1,510.5,0.5,28.1,0.0093,0.2,0.49,1.671168E+07,255,1200,3400\r\n",
+                  TwoLines = Head + "#FALSE#,2\r\n2\r\n" + Point + Point;
 
 // Two points joined by a line; with a calculator section of numbered texts, the last
 // option of each line chosen, and three gains for type 1.

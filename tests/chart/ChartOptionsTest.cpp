@@ -39,14 +39,13 @@ protected:
 };
 
 TEST_F(ChartOptionsTest, OpeningFillsThePagesAndOnlyOkAppliesThem) {
-    Window();
-    Global::AutoScale = true, Global::ShowWetLines = false, Trigger("mnuOptionsChart");
-    EXPECT_TRUE(Find<QCheckBox>("chkDryAxis")->isChecked() && !Find<QCheckBox>("chkWetAxis")->isChecked());
-    EXPECT_EQ(ButtonColor("cmdRH"), 255);
+    Window(), Global::AutoScale = true, Global::ShowWetLines = false, Trigger("mnuOptionsChart");
     // Ticking the box from code locks the limits just as a click does.
-    EXPECT_FALSE(Find<QWidget>("txtScaleMaxDew")->isEnabled());
-    Tick("chkWetAxis"), Tick("chkRHAxis", false);
-    Picture("picZolvane")->surface().Cls(), Press("cmdCancel");
+    EXPECT_EQ(
+        std::tuple(Find<QCheckBox>("chkDryAxis")->isChecked(), Find<QCheckBox>("chkWetAxis")->isChecked(),
+                   ButtonColor("cmdRH"), Find<QWidget>("txtScaleMaxDew")->isEnabled()),
+        std::tuple(true, false, 255, false));
+    Tick("chkWetAxis"), Tick("chkRHAxis", false), Picture("picZolvane")->surface().Cls(), Press("cmdCancel");
     EXPECT_EQ(std::tuple(Global::ShowWetLines, Global::ShowRHLines, Ink("picZolvane")),
               std::tuple(false, true, 0));
     Trigger("mnuOptionsChart"), Tick("chkRHAxis", false);
@@ -65,15 +64,14 @@ TEST_F(ChartOptionsTest, AcceptedLimitsRebuildTheChartAndRefusedOnesChangeNothin
     EXPECT_TRUE(messages.empty() && Global::NumSatPoints == 501 && !Shown("tabChart"));
     ScaleOK("500", "-200", "100");  // the ends of the range
     EXPECT_EQ(Limits(), (std::vector<float>{500, -200, 100, -200}));
-    messages.clear();
-    ScaleOK("120", "35", "90");
+    messages.clear(), ScaleOK("120", "35", "90");
     const int dryLines = Global::NumDryLines;
     // Maximum dry bulb, minimum dry bulb, maximum dew point; of two bad boxes ("600", "-300") the
     // maximum dry bulb speaks.
-    const char* entries[] = {"500.5", "35",   "90",     "120", "-200.1", "90", "120",   "35", "",
-                             "600",   "-300", "90",     "",    "-300",   "90", "1e999", "35", "90",
-                             "120",   "35",   "35",     "30",  "35",     "40", "90",    "35", "90.5",
-                             "120",   "abc",  "90",     "120", "35",     "90F"};
+    const char* entries[] = {"500.5", "35",   "90", "120", "-200.1", "90", "120",   "35", "",
+                             "600",   "-300", "90", "",    "-300",   "90", "1e999", "35", "90",
+                             "120",   "35",   "35", "30",  "35",     "40", "90",    "35", "90.5",
+                             "120",   "abc",  "90", "120", "35",     "90F"};
     for (std::size_t i = 0; i < std::size(entries); i += 3)
         ScaleOK(entries[i], entries[i + 1], entries[i + 2]);
     EXPECT_EQ(Told(), (std::vector<std::string>{
@@ -89,8 +87,7 @@ TEST_F(ChartOptionsTest, AcceptedLimitsRebuildTheChartAndRefusedOnesChangeNothin
 }
 
 TEST_F(ChartOptionsTest, AutomaticScalingFitsThePointsAndIgnoresTheBoxes) {
-    AddPoint({{"DryBulb", "126"}, {"DewPoint", "60"}});
-    Trigger("mnuOptionsChart"), Tick("chkAutoScale");
+    AddPoint({{"DryBulb", "126"}, {"DewPoint", "60"}}), Trigger("mnuOptionsChart"), Tick("chkAutoScale");
     ScaleOK("abc", "", "900");
     EXPECT_EQ(Limits(), (std::vector<float>{130, 35, 100, 35}));
     EXPECT_TRUE(messages.empty() && Global::NumSatPoints == 651);
@@ -100,9 +97,8 @@ TEST_F(ChartOptionsTest, AutomaticScalingFitsThePointsAndIgnoresTheBoxes) {
     Tick("chkAutoScale", false), Press("cmdScaleCancel");
     EXPECT_TRUE(!Global::AutoScale && Find<QWidget>("txtScaleMaxDry")->isEnabled());
     // Metric: 10 C is far below the 50 C maximum, which comes down in 5 C steps.
-    Trigger("mnuEditClear"), UseUnits(false);
-    Trigger("mnuOptionsChart"), Tick("chkAutoScale"), Press("cmdScaleCancel");
-    AddPoint({{"DryBulb", "10"}, {"RelHumid", "70"}});
+    Trigger("mnuEditClear"), UseUnits(false), Trigger("mnuOptionsChart"), Tick("chkAutoScale");
+    Press("cmdScaleCancel"), AddPoint({{"DryBulb", "10"}, {"RelHumid", "70"}});
     EXPECT_EQ(Limits(), (std::vector<float>{35, 0, 20, 0}));
     EXPECT_EQ(Global::NumSatPoints, 361);               // rebuilt from 0 C to 20 C
     AddPoint({{"DryBulb", "0"}, {"RelHumid", "100"}});  // a point on the minimum lowers it
@@ -111,8 +107,7 @@ TEST_F(ChartOptionsTest, AutomaticScalingFitsThePointsAndIgnoresTheBoxes) {
 
 TEST_F(ChartOptionsTest, ColourDialogAndStyleHighlights) {
     Trigger("mnuOptionsChart");
-    dialogs->AnswerColor(0x00C000), Press("cmdDew");
-    dialogs->AnswerCancel(), Press("cmdDew");
+    dialogs->AnswerColor(0x00C000), Press("cmdDew"), dialogs->AnswerCancel(), Press("cmdDew");
     const auto& asked = dialogs->requests.at(1);
     EXPECT_EQ(std::tuple(asked.kind, asked.cancelError, asked.color),
               std::tuple(Platform::DialogKind::Color, true, int32_t{0x00C000}));

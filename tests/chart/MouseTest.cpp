@@ -38,8 +38,8 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
     Tick("chkLines");
     EXPECT_EQ(Text("chkLines"), "Lines Enabled");
     RightClickOn(3), RightClickOn(3), RightClickOn(5);  // the same point twice: no line
-    EXPECT_TRUE(Global::LineState == 1 && Global::SelProcLine == 1);
-    EXPECT_EQ(Lines(), (LineList{{3, 5}}));
+    EXPECT_EQ((std::tuple<int, int, LineList>(Global::LineState, Global::SelProcLine, Lines())),
+              std::tuple(1, 1, LineList{{3, 5}}));
     EXPECT_EQ(TextsOf({"lblFromVal(1)", "lblToVal(1)", "lblDeltaDryVal(1)"}), "3|5|20.00");
 
     RightClickOn(4), Tick("chkLines", false);  // a pending line from 4
@@ -78,8 +78,7 @@ TEST_F(MouseTest, TwoClicksMakeAProcessLineAndAPendingLineIsNeverALineButHasARub
 TEST_F(MouseTest, LinesStopAtTheMostAChartHolds) {
     Tick("chkLines");
     for (int held : {32766, 32767}) {
-        SetLines(LineList(held, {1, 2})), messages.clear();
-        RightClickOn(3), RightClickOn(4);
+        SetLines(LineList(held, {1, 2})), messages.clear(), RightClickOn(3), RightClickOn(4);
         EXPECT_EQ(Lines().back(), held == 32766 ? std::make_pair(3, 4) : std::make_pair(1, 2));
     }
     EXPECT_EQ(Lines().size(), 32767u);

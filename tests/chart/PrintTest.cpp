@@ -44,8 +44,7 @@ protected:
 };
 
 TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChartAboveThePageFoot) {
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
-    AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
+    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}}), AddPoint({{"DryBulb", "90"}, {"WetBulb", "70"}});
     SetLines({{1, 2}, {2, 0}}), Global::LineState = 2;  // the second line waits for its To point
     Print();
     ASSERT_TRUE(Text("Pressure = 14.70 psia") && page.records.back().op == Op::EndDoc) << "the chart first";
@@ -90,23 +89,19 @@ TEST_F(PrintTest, TablesOfPointsAndCompleteLinesBelowTheChartAboveThePageFoot) {
     }
 }
 
-TEST_F(PrintTest, MetricHeadingsAndNoTablesWithoutPointsOrLines) {
+// Metric headings, and no table without points or lines. Then metric changes along a line, on the
+// panel and on the page, against SI worked out here: a temperature change x 5/9 (no offset),
+// 1 BTU/lb = 2.326 kJ/kg with no datum in a change, 1 psi = 0.00689476 MPa,
+// 1 ft3/lb = 0.3048^3 / 0.45359237 m3/kg.
+TEST_F(PrintTest, MetricHeadingsAndLineChangesOnThePanelAndThePageMatchSI) {
     Print();
     EXPECT_TRUE(Text("Altitude = 0.0 ft") && !Text("Data Points"));
-    UseUnits(false), AddPoint({{"DryBulb", "24"}, {"RelHumid", "50"}});
-    Print();
-    for (const char* text : {"    (C)", "(kJ/kg)", "      (kg/kg)", "      (MPa)", "    (m", "/kg)", "24.00"})
+    UseUnits(false), AddPoint({{"DryBulb", "10"}, {"RelHumid", "30"}}), Print();
+    for (const char* text : {"    (C)", "(kJ/kg)", "      (kg/kg)", "      (MPa)", "    (m", "/kg)", "10.00"})
         EXPECT_TRUE(Text(text)) << text;
     EXPECT_FALSE(Text("Process Lines (Change in Properties)"));
-}
-
-// Metric changes along a line, on the panel and on the page, against SI worked out here: a
-// temperature change x 5/9 (no offset), 1 BTU/lb = 2.326 kJ/kg with no datum in a change,
-// 1 psi = 0.00689476 MPa, 1 ft3/lb = 0.3048^3 / 0.45359237 m3/kg.
-TEST_F(PrintTest, MetricLineChangesOnThePanelAndThePageMatchSI) {
-    UseUnits(false);
-    AddPoint({{"DryBulb", "10"}, {"RelHumid", "30"}}), AddPoint({{"DryBulb", "90"}, {"RelHumid", "80"}});
-    SetLines({{1, 2}}), Trigger("mnuOptionsProcess"), Print();
+    AddPoint({{"DryBulb", "90"}, {"RelHumid", "80"}}), SetLines({{1, 2}}), Trigger("mnuOptionsProcess"),
+        Print();
     using P = Global::StatePoint;
     const auto change = [](float P::*field, double factor, int digits = 99) {
         return Global::FormatValue(
@@ -142,14 +137,12 @@ TEST_F(PrintTest, WideMarginsShrinkThePageInsideThem) {
     constexpr double Dpi = 144, Px = Dpi / 25.4;  // pixels a millimetre
     using L = QPageLayout;
     // On a landscape page the height decides the scale.
-    for (const auto& [paper, turn, margin] : {std::tuple{QPageSize::A4, L::Portrait, 6.35},
-                                              {QPageSize::A4, L::Portrait, 20.0},
-                                              {QPageSize::A4, L::Portrait, 25.0},
-                                              {QPageSize::Letter, L::Portrait, 6.35},
-                                              {QPageSize::Letter, L::Portrait, 20.0},
-                                              {QPageSize::Letter, L::Portrait, 25.0},
-                                              {QPageSize::A4, L::Landscape, 25.0},
-                                              {QPageSize::Letter, L::Landscape, 20.0}}) {
+    const std::tuple<QPageSize::PageSizeId, L::Orientation, double> pages[] = {
+        {QPageSize::A4, L::Portrait, 6.35},     {QPageSize::A4, L::Portrait, 20.0},
+        {QPageSize::A4, L::Portrait, 25.0},     {QPageSize::Letter, L::Portrait, 6.35},
+        {QPageSize::Letter, L::Portrait, 20.0}, {QPageSize::Letter, L::Portrait, 25.0},
+        {QPageSize::A4, L::Landscape, 25.0},    {QPageSize::Letter, L::Landscape, 20.0}};
+    for (const auto& [paper, turn, margin] : pages) {
         printer.setPageLayout(
             QPageLayout(QPageSize(paper), turn, QMarginsF(margin, margin, margin, margin), L::Millimeter));
         QFile::remove("page.pgm"), Trigger("mnuFilePrint");
@@ -185,8 +178,7 @@ TEST_F(PrintTest, PagesGoToTheChosenPrinterOrFileAndFailuresKeepTheLastGoodPdf) 
         const QString path = QDir::current().absoluteFilePath(name);
         return qputenv("TMPDIR", path.toLocal8Bit()), path.toStdString();
     };
-    QDir().mkdir("drafts"), tmp("drafts");
-    AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
+    QDir().mkdir("drafts"), tmp("drafts"), AddPoint({{"DryBulb", "75"}, {"RelHumid", "50"}});
     const float plotX = Global::Points(1).PlotX;
     // Where each print goes after Print Setup ("": cancelled, which changes nothing and says nothing):
     // a job's printer and title, the file, or the message.

@@ -53,11 +53,10 @@ TEST(Settings, FieldsAreShortestFloatsAndBadFieldsOrDamagedRecordsAreRefused) {
         Read(Line1 + "0,0,0,0,0,14.697" + std::string(Chart::MaxFieldLength, ' ') + ",0,29.92347" + Line3));
     // The pressures at both ends of the altitude range are sound, as their own rounding leaves them.
     for (double feet : {25000.0, -5000.0}) {
-        auto end = Chart::FromAltitude(feet);
-        Chart::SettingsRecord r;
+        const auto end = Chart::FromAltitude(feet);
         Chart::FieldWriter writer;
-        r.press = end->press, r.alt = end->alt, r.pressInHg = end->pressInHg;
-        Chart::WriteSettingsRecord(writer, r);
+        Chart::WriteSettingsRecord(writer,
+                                   {.press = end->press, .alt = end->alt, .pressInHg = end->pressInHg});
         EXPECT_TRUE(Read(writer.Text())) << feet;
     }
     const auto big = std::filesystem::temp_directory_path() / ("zolvane-big-" + std::to_string(getpid()));

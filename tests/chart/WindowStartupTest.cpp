@@ -26,10 +26,9 @@ TEST_F(ChartWindowTest, ReadsTheSettingsFileAndWritesItBackUnchanged) {
         "#FALSE#,#TRUE#,#TRUE#,#TRUE#,#FALSE#,1,2,3,4,5\r\n1,2,3,4,0,12.2275,5000,24.89551\r\n"
         "#FALSE#,#TRUE#,#FALSE#\r\n";
     WriteFile("Zolvane.ini", text), Window();
-    EXPECT_TRUE(Find<QRadioButton>("optMetricUnits")->isChecked());
-    EXPECT_EQ(Text("lblDryBulb"), "Dry Bulb Temp (C)");
-    EXPECT_FALSE(Global::ShowDryLines || Global::ShowWLines);
-    EXPECT_EQ(Global::Alt, 5000.0f);
+    EXPECT_EQ(std::tuple(Find<QRadioButton>("optMetricUnits")->isChecked(), Text("lblDryBulb"),
+                         Global::ShowDryLines || Global::ShowWLines, Global::Alt),
+              std::tuple(true, QString("Dry Bulb Temp (C)"), false, 5000.0f));
     Trigger("mnuFileExit");
     EXPECT_EQ(ReadFile("Zolvane.ini"), text);
 }
@@ -49,8 +48,7 @@ TEST_F(ChartWindowTest, EitherUnitSystemShowsTheSameAirInItsOwnUnits) {
           "Pressure (MPa)", "Altitude (m)"}},
     };
     for (const auto& [dry, expected] : systems) {
-        UseUnits(dry == systems[0].first);
-        AddPoint({{"DryBulb", dry}, {"RelHumid", "50"}});
+        UseUnits(dry == systems[0].first), AddPoint({{"DryBulb", dry}, {"RelHumid", "50"}});
         Trigger("mnuOptPress");
         EXPECT_EQ(TextsOf({"txtDewPoint", "lblEnthalpyVal", "lblHumidRatioVal", "lblSpVolVal",
                            "lblVaporPressVal", "txtPress", "txtAlt", "lblDryBulb", "lblEnthalpy",

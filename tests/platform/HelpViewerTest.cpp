@@ -192,27 +192,25 @@ TEST(Manual, MessageListMatchesEveryMessageOfTheSources) {
             << "the manual lists a message the program cannot show: " << text.toStdString();
 }
 
-// On a 1600 x 1000 screen: beside the chart on its roomier side, overlapping only when
-// neither side has the least width.
+// Beside the chart on its roomier side, overlapping only when neither side has the least width; a
+// chart as large as the screen (1600 x 1000 and 1024 x 600 at 150 %; 1024 x 600) keeps its menus in
+// view.
 TEST(HelpViewerPlace, BesideTheChartOnTheRoomierSide) {
-    const QRect area(0, 0, 1600, 1000);
-    const std::pair<QRect, QRect> rows[] = {{{0, 0, 900, 760}, {900, 0, 700, 1000}},
-                                            {{700, 40, 900, 760}, {0, 0, 700, 1000}},
-                                            {{200, 0, 1200, 760}, {960, 0, 640, 1000}},
-                                            {{0, 0, 400, 300}, {400, 0, 980, 1000}}};
-    for (const auto& [chart, expected] : rows)
-        EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, 640), expected)
-            << chart.x() << "," << chart.width();
-    // A chart as large as the screen (1600 x 1000 and 1024 x 600 at 150 %; 1024 x 600) keeps its
-    // menus in view.
-    const std::tuple<QRect, QRect, QRect, QRect> full[] = {
-        {{0, 0, 1067, 667}, {0, 0, 1067, 667}, {0, 0, 160, 22}, {347, 0, 720, 667}},  // clear of them
-        {{0, 0, 683, 400}, {0, 0, 683, 400}, {0, 0, 160, 22}, {0, 22, 683, 378}},
-        {{0, 0, 1024, 600}, {0, 0, 1024, 600}, {4, 24, 320, 25}, {304, 49, 720, 551}},
-        {{0, 0, 1067, 667}, {0, 0, 300, 300}, {0, 0, 300, 22}, {300, 0, 767, 667}},  // beside the chart
+    const QRect big(0, 0, 1600, 1000);
+    // The screen, the chart, the least width, the menus and the place.
+    const std::tuple<QRect, QRect, int, QRect, QRect> rows[] = {
+        {big, {0, 0, 900, 760}, 640, {}, {900, 0, 700, 1000}},
+        {big, {700, 40, 900, 760}, 640, {}, {0, 0, 700, 1000}},
+        {big, {200, 0, 1200, 760}, 640, {}, {960, 0, 640, 1000}},
+        {big, {0, 0, 400, 300}, 640, {}, {400, 0, 980, 1000}},
+        {{0, 0, 1067, 667}, {0, 0, 1067, 667}, 720, {0, 0, 160, 22}, {347, 0, 720, 667}},  // clear of them
+        {{0, 0, 683, 400}, {0, 0, 683, 400}, 720, {0, 0, 160, 22}, {0, 22, 683, 378}},
+        {{0, 0, 1024, 600}, {0, 0, 1024, 600}, 720, {4, 24, 320, 25}, {304, 49, 720, 551}},
+        {{0, 0, 1067, 667}, {0, 0, 300, 300}, 720, {0, 0, 300, 22}, {300, 0, 767, 667}},  // beside the chart
     };
-    for (const auto& [area, chart, bar, expected] : full)
-        EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, 720, bar), expected) << chart.width();
+    for (const auto& [area, chart, least, menus, expected] : rows)
+        EXPECT_EQ(Platform::HelpViewerPlace(area, chart, 980, least, menus), expected)
+            << chart.x() << "," << chart.width() << " on " << area.width();
 }
 
 TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
@@ -254,19 +252,17 @@ TEST(QtDialogs, HelpViewerRunsContentsIndexAndQuit) {
         {"sat", "", "saturation curve", "chart.html#saturation"},
         {"sat", "D", "degree of saturation", "points.html#degree-of-saturation"},
         {"sat", "DDD", "condensate", "calculators.html#cooling"},  // stops at the last match
-        {"p", "", "PDF", "printing.html#pdf"}, {"e", "", "Edit menu", "lines.html#edit"},
+        {"e", "", "Edit menu", "lines.html#edit"}, {"about", "U", "About box", "start.html#help"},
         {"e", "DDU", "enthalpy", "points.html#enthalpy"}, {"P", "D", "pressure", "options.html#pressure"},
-        {"about", "U", "About box", "start.html#help"},
         {"evaporative", "D", "evaporative cooler", "calculators.html#waterair"},
         {"air washer", "", "air washer", "calculators.html#waterair"},
         {"humidifier", "", "humidifier", "calculators.html#waterair"},
-        {"steam", "", "steam", "calculators.html#waterair"},
+        {"steam", "", "steam", "calculators.html#waterair"}, {"p", "", "PDF", "printing.html#pdf"},
+        {"load", "", "load", "calculators.html#heatmoist"},
         {"coil", "", "cooling coil", "calculators.html#cooling"},
         {"coil", "D", "heating coil", "calculators.html#heating"},
-        {"room", "", "room", "calculators.html#heatmoist"},
-        {"load", "", "load", "calculators.html#heatmoist"},
+        {"room", "", "room", "calculators.html#heatmoist"}, {"color", "", "color", "options.html#color"},
         {"supply air", "", "supply air", "calculators.html#heatmoist"},
-        {"color", "", "color", "options.html#color"},
         {"colour", "D", "colour (see color)", "options.html#color"},
         {"vapour", "", "vapour pressure (see vapor pressure)", "points.html#vapor-pressure"},
         {"DEW", "", "dew point", "points.html#dew-point"}};

@@ -94,8 +94,7 @@ TEST(Controls, ColoursTwipsAndLabels) {
     EXPECT_EQ(Platform::ToQColor(0x123456).name().toStdString(), "#563412");
     for (int32_t c : {0, 1, 256, 65536, 0x123456, 0xFFFFFF})
         EXPECT_EQ(Platform::FromQColor(Platform::ToQColor(c)), c);
-    QWidget parent;
-    QWidget child(&parent);
+    QWidget parent, child(&parent);
     Platform::Place(&child, 1500, 300, 3000, 457);
     EXPECT_EQ(child.geometry(), QRect(100, 20, 200, 30));
     Platform::Place(&child, 0, 0, -300, 0);
@@ -105,8 +104,8 @@ TEST(Controls, ColoursTwipsAndLabels) {
     label.resize(60, 20);
     for (int32_t color : {16776960, 16777215}) {
         label.SetBackColor(color);
-        EXPECT_EQ(label.BackColor(), color);
-        EXPECT_EQ(label.grab().toImage().pixelColor(1, 1), Platform::ToQColor(color));
+        EXPECT_EQ(std::pair(label.BackColor(), label.grab().toImage().pixelColor(1, 1)),
+                  std::pair(color, Platform::ToQColor(color)));
     }
     int clicks = 0;
     QObject::connect(&label, &Platform::Label::clicked, [&] { ++clicks; });

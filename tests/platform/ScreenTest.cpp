@@ -75,8 +75,7 @@ TEST(MessageSink, MessageBoxIsModalWithOkAndTheGivenIconAndTitle) {
             box->button(QMessageBox::Ok)->click();
         });
     };
-    Platform::InstallMessageBoxSink();
-    answerNextBox(), Global::ShowMessage("No Data to Select");
+    Platform::InstallMessageBoxSink(), answerNextBox(), Global::ShowMessage("No Data to Select");
     answerNextBox(), Global::ShowMessage("Done", Global::MsgIcon::None, "Viduvaduderoru");
     Global::SetMessageSink({});
     EXPECT_EQ(seen, QStringList({QString("No Data to Select|Zolvane|%1|1|1").arg(QMessageBox::Critical),
@@ -128,17 +127,16 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     };
     Platform::CommonDialog dialog;
     dialog.CancelError = true, dialog.Flags = Platform::PrinterFlagSetupOnly, answer(false);
-    EXPECT_FALSE(dialog.ShowPrinter());
-    EXPECT_TRUE(printer.pageLayout().isEquivalentTo(before));
-    EXPECT_EQ(Platform::PdfOutputPath(), oldPdf);
+    EXPECT_EQ((std::tuple{dialog.ShowPrinter(), printer.pageLayout().isEquivalentTo(before),
+                          Platform::PdfOutputPath()}),
+              std::tuple(false, true, oldPdf));
     answer(true);
     EXPECT_TRUE(dialog.ShowPrinter());
     const QPageLayout after = printer.pageLayout();
-    EXPECT_EQ(std::pair(after.orientation(), after.pageSize().id()),
-              std::pair(QPageLayout::Landscape, QPageSize::Legal));
+    EXPECT_EQ(std::tuple(after.orientation(), after.pageSize().id(), Platform::PdfOutputPath()),
+              std::tuple(QPageLayout::Landscape, QPageSize::Legal, QString("/tmp/elsewhere.pdf")));
     EXPECT_NEAR(after.margins(QPageLayout::Millimeter).top(), 20, 0.1);
     EXPECT_EQ(after.margins(QPageLayout::Millimeter).left(), 6.35) << "a margin left alone stays as it was";
-    EXPECT_EQ(Platform::PdfOutputPath(), "/tmp/elsewhere.pdf");
     // A name typed without a folder is the current folder's when chosen: a later change of folder
     // does not move the PDF.
     const QString here = QDir::currentPath();
@@ -147,6 +145,5 @@ TEST(QtDialogs, PrintSetupAppliesOnOkAndCancelChangesNothing) {
     QDir::setCurrent(QDir::rootPath());
     EXPECT_EQ(Platform::PdfOutputPath().toStdString(),
               QDir(here).absoluteFilePath("pages.pdf").toStdString());
-    QDir::setCurrent(here);
-    printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
+    QDir::setCurrent(here), printer.setPageLayout(before), Platform::SetPdfOutputPath(oldPdf);
 }

@@ -26,8 +26,7 @@ int Count(const QImage& image, const QRect& rect, int32_t color) {
 TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
     ImageSurface s(240, 160);
     s.Line(0, 0, s.Width(), s.Height(), Red), s.FillStyle = Platform::FillSolid, s.FillColor = Cyan;
-    s.Circle(1500, 1500, 600);
-    s.ForeColor = Blue, s.BackColor = Cyan, s.FontTransparent = false;
+    s.Circle(1500, 1500, 600), s.ForeColor = Blue, s.BackColor = Cyan, s.FontTransparent = false;
     s.CurrentX = 300, s.CurrentY = 2000, s.Print("Humidity Ratio");
     const QImage before = s.Image().copy();
     auto rubberBand = [&] {
@@ -47,9 +46,9 @@ TEST(ImageSurface, InvertDrawingTwiceRestoresEveryPixel) {
 TEST(ImageSurface, LinesAndCirclesInTwips) {
     ImageSurface s(100, 100);
     s.Line(757.5, 0, 757.5, 900, Red);  // the middle of pixel column 50
-    EXPECT_TRUE(s.CurrentX == 757.5f && s.CurrentY == 900.0f);
-    EXPECT_TRUE(Count(s.Image(), QRect(49, 30, 3, 1), Red) == 1 &&
-                Count(s.Image(), QRect(50, 30, 1, 1), Red));
+    EXPECT_EQ(std::tuple(s.CurrentX, s.CurrentY, Count(s.Image(), QRect(49, 30, 3, 1), Red),
+                         Count(s.Image(), QRect(50, 30, 1, 1), Red)),
+              std::tuple(757.5f, 900.0f, 1, 1));
     s.DrawWidth = 3, s.Line(0, 457.5, 1500, 457.5);
     EXPECT_EQ(Count(s.Image(), QRect(20, 26, 1, 9), 0), 3);
     s.DrawWidth = 1, s.ForeColor = Blue, s.FillColor = Red;
@@ -100,8 +99,7 @@ TEST(ImageSurface, TextIsPlacedAtTopLeftAdvancesAndScales) {
 
     s.BackColor = Cyan;  // opaque text fills its cell
     for (bool transparent : {true, false}) {
-        s.FontTransparent = transparent;
-        s.CurrentX = 150, s.CurrentY = 1200, s.Print("  52  ");
+        s.FontTransparent = transparent, s.CurrentX = 150, s.CurrentY = 1200, s.Print("  52  ");
         EXPECT_EQ(Count(s.Image(), QRect(11, 81, 1, 1), Cyan), transparent ? 0 : 1)
             << "blank leading the text";
     }
@@ -119,8 +117,7 @@ TEST(ImageSurface, AbsurdCoordinatesAreIgnoredAndEmptySurfacesAreSafe) {
     s.SetChangeHandler([&] { ++changes; });
     const QImage before = s.Image().copy();
     for (float bad : {NAN, INFINITY, 2e7f}) s.Line(0, 0, bad, 100), s.Line(bad, 0, 100, 100);
-    s.Circle(100, 100, -5), s.Circle(100, NAN, 50);
-    s.CurrentX = -INFINITY, s.Print("x");
+    s.Circle(100, 100, -5), s.Circle(100, NAN, 50), s.CurrentX = -INFINITY, s.Print("x");
     s.FontSize = NAN;  // falls back to a usable size
     EXPECT_TRUE(s.TextWidth("x") > 0 && s.Image() == before && changes == 0);
     s.Line(0, 0, 300, 300);
@@ -157,18 +154,6 @@ TEST(ImageSurface, BatchedThinLinesFollowTheLinesDrawnOneByOne) {
     };
     EXPECT_EQ(std::pair(near(batch.Image(), single.Image()), near(single.Image(), batch.Image())),
               std::pair(0, 0));
-    // Slope one third from a pixel's centre: every third pixel's centre lies on an edge
-    // in the arithmetic used, and takes the next row (or column).
-    ImageSurface flat(320, 110), steep(110, 320);
-    const Platform::Segment thirds[] = {{7.5, 0, 4507.5, 1500}, {0, 7.5, 1500, 4507.5}};
-    flat.Lines({thirds, 1}, Red), steep.Lines({thirds + 1, 1}, Red);
-    int off = -1;
-    for (int a = 0; a < 300 && off < 0; ++a)
-        if (flat.Image().pixel(a, a / 3) != steep.Image().pixel(a / 3, a) ||
-            Count(flat.Image(), {a, a / 3, 1, 1}, Red) == 0)
-            off = a;
-    EXPECT_EQ(off, -1) << "the first column off its row";
-    EXPECT_EQ(Count(flat.Image(), {0, 0, 320, 110}, Red) + Count(steep.Image(), {0, 0, 110, 320}, Red), 600);
     ImageSurface dashed(100, 100), dashedOne(100, 100);
     dashed.DrawStyle = dashedOne.DrawStyle = 1;  // dashes are left to the painter
     dashed.Lines(segments, Red);
@@ -176,25 +161,35 @@ TEST(ImageSurface, BatchedThinLinesFollowTheLinesDrawnOneByOne) {
     EXPECT_EQ(dashed.Image(), dashedOne.Image());
 }
 
-// A chart wider than 4096 pixels: the thin-line road works in stretches of 4096, and every pixel
-// of a longer line, flat or steep, lies where the line crosses its centre.
-TEST(ImageSurface, ThinLinesLongerThanAStretchStayOnTheLine) {
-    constexpr int Long = 9000, Across = 40;
-    const double a1 = 0.3, b1 = 2.2, a2 = 8999.7, b2 = 30.9, slope = (b2 - b1) / (a2 - a1);
-    for (bool steep : {false, true}) {
-        ImageSurface s(steep ? Across : Long, steep ? Long : Across);
-        const Platform::Segment line = steep ? Platform::Segment{b1 * 15, a1 * 15, b2 * 15, a2 * 15}
-                                             : Platform::Segment{a1 * 15, b1 * 15, a2 * 15, b2 * 15};
-        s.Lines({&line, 1}, Red);
-        int off = -1;
-        for (int a = 0; a < Long && off < 0; ++a) {
-            const int b = static_cast<int>(std::floor(b1 + (a + 0.5 - a1) * slope));
-            const QPoint at = steep ? QPoint(b, a) : QPoint(a, b);
-            const QRect run = steep ? QRect(0, a, Across, 1) : QRect(a, 0, 1, Across);
-            if (s.Image().pixel(at) != ToQColor(Red).rgb() || Count(s.Image(), run, Red) != 1) off = a;
+// Each pixel of a thin line, flat or steep, lies where the line crosses its centre, one a column (or
+// row) from end to end: on a chart wider than the thin-line road's stretches of 4096 pixels, and at
+// slope one third from a pixel's centre, where every third centre lies on an edge in the arithmetic
+// used and takes the next row (or column).
+TEST(ImageSurface, ThinLinesStayOnTheLine) {
+    // The picture's length and breadth, and the ends (along, across) in pixels.
+    const std::tuple<int, int, double, double, double, double> rows[] = {{9000, 40, 0.3, 2.2, 8999.7, 30.9},
+                                                                         {320, 110, 0.5, 0, 300.5, 100}};
+    for (const auto& [length, breadth, a1, b1, a2, b2] : rows)
+        for (bool steep : {false, true}) {
+            ImageSurface s(steep ? breadth : length, steep ? length : breadth);
+            const Platform::Segment line = steep ? Platform::Segment{b1 * 15, a1 * 15, b2 * 15, a2 * 15}
+                                                 : Platform::Segment{a1 * 15, b1 * 15, a2 * 15, b2 * 15};
+            s.Lines({&line, 1}, Red);
+            int off = -1, columns = 0;
+            for (int a = 0; a < length; ++a) {
+                if (a + 0.5 < a1 || a + 0.5 >= a2) continue;
+                const int b = static_cast<int>(std::floor(b1 + (b2 - b1) * (a + 0.5 - a1) / (a2 - a1)));
+                const QPoint at = steep ? QPoint(b, a) : QPoint(a, b);
+                const QRect run = steep ? QRect(0, a, breadth, 1) : QRect(a, 0, 1, breadth);
+                if (off < 0 &&
+                    (s.Image().pixel(at) != ToQColor(Red).rgb() || Count(s.Image(), run, Red) != 1))
+                    off = a;
+                ++columns;
+            }
+            // The first pixel off the line, and the pixels inked.
+            EXPECT_EQ(std::pair(off, Count(s.Image(), s.Image().rect(), Red)), std::pair(-1, columns))
+                << length << (steep ? " steep" : " flat");
         }
-        EXPECT_EQ(off, -1) << (steep ? "steep" : "flat") << ": the first pixel off the line";
-    }
 }
 
 TEST(ImageSurface, NumbersAndSmallDotsLookAsDrawnDirectly) {
