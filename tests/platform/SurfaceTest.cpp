@@ -172,8 +172,9 @@ TEST(ImageSurface, ThinLinesStayOnTheLine) {
     for (const auto& [length, breadth, a1, b1, a2, b2] : rows)
         for (bool steep : {false, true}) {
             ImageSurface s(steep ? breadth : length, steep ? length : breadth);
-            const Platform::Segment line = steep ? Platform::Segment{b1 * 15, a1 * 15, b2 * 15, a2 * 15}
-                                                 : Platform::Segment{a1 * 15, b1 * 15, a2 * 15, b2 * 15};
+            const auto tw = [](double pixels) { return static_cast<float>(pixels * 15); };
+            const Platform::Segment line = steep ? Platform::Segment{tw(b1), tw(a1), tw(b2), tw(a2)}
+                                                 : Platform::Segment{tw(a1), tw(b1), tw(a2), tw(b2)};
             s.Lines({&line, 1}, Red);
             int off = -1, columns = 0;
             for (int a = 0; a < length; ++a) {
