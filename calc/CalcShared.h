@@ -20,6 +20,8 @@ namespace Calc {
 using Chart::ShownFloat;
 
 inline constexpr const char* InvalidInput = "Invalid Input";
+inline constexpr const char* InvalidMoistureFlow = "Invalid Moisture Flowrate";
+inline constexpr const char* InvalidMoistureEnthalpy = "Invalid Moisture Enthalpy";
 
 // The whole text of a box as a number, read strictly (see Global::StrictVal);
 // nothing for any other text.

@@ -118,7 +118,7 @@ void frmZolvaneCalc::cmdHMCalc_Click() {
             h = ToFloat(h + static_cast<double>(MoistGains(1, i)) * MoistGains(2, i));
         }
         if (m == 0 || !std::isfinite(m)) {
-            ShowMessage("Invalid Moisture Flowrate");
+            ShowMessage(InvalidMoistureFlow);
             return;
         }
         const float q = ToFloat(FloatOrRefuse(txtHeatMoistQ) / static_cast<double>(EnergyFactor));

@@ -84,8 +84,8 @@ bool frmZolvaneCalc::CalcInputCheck() {
     std::vector<FrameChecks> frames = {
         {frmHeatMoist,
          {{txtHeatMoistQ, Rule::Positive, "Invalid Sensible Heat Gain"},
-          {txtMoistGainFlow, Rule::Positive, "Invalid Moisture Flowrate"},
-          {txtMoistGainEnt, Rule::Positive, "Invalid Moisture Enthalpy"},
+          {txtMoistGainFlow, Rule::Positive, Calc::InvalidMoistureFlow},
+          {txtMoistGainEnt, Rule::Positive, Calc::InvalidMoistureEnthalpy},
           {txtHeatMoistPoint, Rule::Point, "Invalid Known Point"}}},
         {frmCool,
          {{txtCoolInPoint, Rule::Point, "Invalid Inlet Point"},

@@ -196,7 +196,7 @@ std::optional<std::string> frmZolvaneCalc::UnstoredGainMessage(bool singleBoxes)
         if (box->text().isEmpty() || TypedGain(row, box)) continue;
         // A number too large for a float is told as the input check tells it.
         if (ReadNumber(box)) return InvalidInput;
-        return row == FlowRow ? "Invalid Moisture Flowrate" : "Invalid Moisture Enthalpy";
+        return row == FlowRow ? InvalidMoistureFlow : InvalidMoistureEnthalpy;
     }
     return std::nullopt;
 }

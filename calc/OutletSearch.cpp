@@ -80,12 +80,7 @@ bool OnLine(float t) {
 
 // The last dry bulb on the line going from `from` (on it) towards `to` (off it).
 float LastOnLine(float from, float to) {
-    while (std::nextafter(from, to) != to) {
-        const float mid = ToFloat((static_cast<double>(from) + to) / 2);
-        if (mid == from || mid == to) break;
-        (OnLine(mid) ? from : to) = mid;
-    }
-    return from;
+    return Global::LastFloatWhere(from, to, OnLine);
 }
 
 // One way along the line from the known point, walked in steps of 1 % of its dry bulb.
@@ -102,9 +97,10 @@ public:
 
     LineTrial Trial(float temp) const {
         LineTrial at{temp, ToFloat(line_.At(temp))};
-        at.lineD = at.w > -0.62198f ? rh_ - RelationAt(at.w, temp) : INFINITY;
+        const float relation = RelationAt(std::max(at.w, 1e-4f), temp);
+        at.lineD = at.w > -0.62198f ? rh_ - (at.w >= 1e-4f ? relation : RelationAt(at.w, temp)) : INFINITY;
         at.d = at.w > 0 ? at.lineD : rh_;
-        at.stepD = rh_ - std::min(RelationAt(std::max(at.w, 1e-4f), temp), 1.0f);
+        at.stepD = rh_ - std::min(relation, 1.0f);
         return at;
     }
 

@@ -95,11 +95,9 @@ const StateBounds& MostAStateHolds() {
     static const StateBounds bounds = [] {
         const double press = HighestChartPressure();
         // The saturation relation rises up to about 2000 R; the boiling float lies between these.
-        float below = 459.67f, above = 1800;
-        while (std::nextafter(below, above) != above) {
-            const float mid = below + (above - below) / 2;
-            (Global::CalcSatPress(mid) < press ? below : above) = mid;
-        }
+        const float below =
+            Global::LastFloatWhere(459.67f, 1800, [&](float t) { return Global::CalcSatPress(t) < press; });
+        const float above = std::nextafter(below, 1800.0f);
         StateBounds b;
         b.temperature = above + 1.0;  // a whole degree of margin
         b.humidRatio = 2 * 0.62198 * 16777216.0;

@@ -384,8 +384,6 @@ bool CalcWetBulbDewPoint() {
             ShowMessage(MsgDewPointAboveWetBulb);
             return false;
         }
-        Store(VaporPress, CalcSatPress(DewPoint));
-        Store(HumidRatio, R1(VaporPress));
         Store(SatPressWet, CalcSatPress(WetBulb));
         Store(HumidRatioSatWet, R1(SatPressWet));
         if (DewPoint >= static_cast<double>(WetBulb) - 0.000001f) {
@@ -395,6 +393,8 @@ bool CalcWetBulbDewPoint() {
             VaporPress = SatPressWet;
             HumidRatio = HumidRatioSatWet;
         } else {
+            Store(VaporPress, CalcSatPress(DewPoint));
+            Store(HumidRatio, R1(VaporPress));
             Store(DryBulb, FindDryBulbStepwise(HumidRatio, [](float t) { return R3(t, WetBulb); }));
         }
         Store(HumidRatioSat, R1(CalcSatPress(DryBulb)));

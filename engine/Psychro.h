@@ -6,6 +6,8 @@
 // non-finite value is ever left in a state that a solver reports as solved.
 #pragma once
 
+#include <cmath>
+
 namespace Global {
 
 // Saturation pressure (psia) over ice at or below 32 F, over water above; T in R.
@@ -41,6 +43,18 @@ bool CalcWetBulbRelHumid();
 // (or wet bulb); more than this is no state at all (far below 0 F the correlation climbs
 // back up). A wet bulb given with a dry bulb has the same slack.
 inline constexpr float DewPointOvershoot = 0.1f;
+
+// The last float from `inside` (which meets `in`) towards `outside` (which does not) that
+// meets it, for an `in` that holds on one side of a single turn.
+template <class In>
+float LastFloatWhere(float inside, float outside, In in) {
+    while (std::nextafter(inside, outside) != outside) {
+        const auto mid = static_cast<float>((static_cast<double>(inside) + outside) / 2);
+        if (mid == inside || mid == outside) break;
+        (in(mid) ? inside : outside) = mid;
+    }
+    return inside;
+}
 
 inline constexpr const char* MsgNegativeWWetBulb =
     "This combination is invalid, and results in a negative Humidity ratio";

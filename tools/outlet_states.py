@@ -40,10 +40,6 @@ def temp_from_enthalpy(h, w):
     return (h - 1061 * w) / (0.24 + 0.444 * w) + 459.67
 
 
-def vapor_press(w, press):
-    return press * w / (w + 0.62198)
-
-
 def line_through(known, r, w_trial, single):
     t1, w1, h1 = known.DryBulb, known.HumidRatio, known.Enthalpy
     h_trial = f32(h1 + (w_trial - w1) * r)
@@ -60,7 +56,7 @@ def relative_humidity(known, line, t):
     """The line's relative humidity at dry bulb t: none where it holds no moisture."""
     s, b = line
     w = f32(s * t + b)
-    return f32(vapor_press(w, known.Press) / known.sat_press(t)) if w > 0 else 0.0
+    return f32(known.r2(w) / known.sat_press(t)) if w > 0 else 0.0
 
 
 def outlet_dry_bulb(known, line, rh):

@@ -106,7 +106,7 @@ class Air:
         return self.r3(self.DryBulb, x)
 
     # The gain-scaled correction: x down for a wet bulb, up for a dry bulb.
-    def gain_search(self, x, evaluate, clamp, tol, gain, restart, giveup, resets, wet, bad_w_restarts=False):
+    def gain_search(self, x, evaluate, clamp, tol, gain, restart, giveup, resets, wet):
         start = x
         e, _ = evaluate(x)
         k = float(gain)
@@ -117,9 +117,6 @@ class Air:
             step = e * x / (self.VaporPress * k)
             x = clamp(x - step if wet else x + step)
             e_new, valid = evaluate(x)
-            if bad_w_restarts and not valid and k < 1000:
-                k *= 2
-                x = start
             if n > restart:
                 k *= 2
                 n = 0

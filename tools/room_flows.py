@@ -7,19 +7,15 @@ line) or dew point (on the process line), the two-decimal texts handed to the ch
 window, and the new point's humidity ratio taken as its dew point's own (the vapour
 pressure at the dew point). Run it to print the rows the tests hold.
 """
-from outlet_states import shown
+from outlet_states import shown, temp_from_enthalpy
 from reference_states import Air, f32, solve
 
 PRESS = 14.697
 
 
-def temp_from_enthalpy(h, w):
-    return (h - 1061 * w) / (0.24 + 0.444 * w) + 459.67
-
-
 def dew_point_w(dew_f):
-    pw = Air(PRESS).sat_press(f32(dew_f + 459.67))
-    return 0.62198 * pw / (PRESS - pw)
+    air = Air(PRESS)
+    return air.r1(air.sat_press(f32(dew_f + 459.67)))
 
 
 def supply(q, gains, kind, value, known=(55, 0.95)):
@@ -38,7 +34,7 @@ def supply(q, gains, kind, value, known=(55, 0.95)):
         t = value + 459.67
         w = s * t + (w2 - s * t2)
         air = Air(PRESS)
-        air.dew(PRESS * w / (w + 0.62198))
+        air.dew(air.r2(w))
         dew = air.DewPoint - 459.67
     t_shown, w_new = round(t - 459.67, 2), dew_point_w(round(dew, 2))
     flow = m / ((w_new - w1) * 60)
