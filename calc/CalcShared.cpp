@@ -18,10 +18,6 @@ struct Refusal {};
 
 }  // namespace
 
-std::optional<double> ReadNumber(const QLineEdit* box) {
-    return Global::StrictVal(box->text().toStdString());
-}
-
 std::optional<float> ReadFloat(const QLineEdit* box) {
     const std::optional<double> value = ReadNumber(box);
     if (!value) return std::nullopt;

@@ -23,9 +23,7 @@ inline constexpr const char* InvalidInput = "Invalid Input";
 inline constexpr const char* InvalidMoistureFlow = "Invalid Moisture Flowrate";
 inline constexpr const char* InvalidMoistureEnthalpy = "Invalid Moisture Enthalpy";
 
-// The whole text of a box as a number, read strictly (see Global::StrictVal);
-// nothing for any other text.
-std::optional<double> ReadNumber(const QLineEdit* box);
+using Chart::ReadNumber;
 
 // A box as a 32-bit float; nothing when it is not a number or not finite as a float.
 std::optional<float> ReadFloat(const QLineEdit* box);

@@ -101,8 +101,7 @@ const StateBounds& MostAStateHolds() {
         StateBounds b;
         b.temperature = above + 1.0;  // a whole degree of margin
         b.humidRatio = 2 * 0.62198 * 16777216.0;
-        const double t = b.temperature - 459.67;
-        b.enthalpy = 0.24 * t + b.humidRatio * (1061 + 0.444 * t);
+        b.enthalpy = Global::EnthalpyOf(b.temperature, b.humidRatio);
         b.spVol = Global::SpVolOf(b.temperature, b.humidRatio, LowestChartPressure() * InHgPerPsia);
         return b;
     }();

@@ -298,14 +298,13 @@ void frmZolvane::cmdScaleOK_Click() {
                        {txtScaleMaxDry, "Invalid Maximum Dry Bulb"},
                        {txtScaleMinDry, "Invalid Minimum Dry Bulb"}};
     for (Entry& e : entries) {
-        const QString text = e.text->text();
-        // Only a whole number is a limit: "abc" or "90F" is not read as 0 or 90.
-        e.value = StrictVal(text.toStdString()).value_or(std::nan(""));
-        // Written so that a value that is not a number fails too.
-        if (!(e.value >= LowestLimit && e.value <= HighestLimit)) {
+        // "abc" or "90F" is not read as 0 or 90.
+        const std::optional<double> v = Chart::ReadNumber(e.text);
+        if (!v || !(*v >= LowestLimit && *v <= HighestLimit)) {
             ShowMessage(e.message);
             return;
         }
+        e.value = *v;
     }
     const float maxDew = StoredLimit(entries[0].value);
     const float maxDry = StoredLimit(entries[1].value);

@@ -13,19 +13,15 @@
 
 namespace {
 
-// The whole text as a number, read as the calculators read theirs: nothing for text
-// that is not one number ("abc", "21,5", "inf", a typographic minus or wide digits).
-std::optional<double> TextValue(const QLineEdit* box) {
-    return Global::StrictVal(box->text().toStdString());
-}
+using Chart::ReadNumber;
 
 // A typed temperature in display units, in Rankine.
 float TypedTemperature(const QLineEdit* box) {
-    return static_cast<float>((TextValue(box).value_or(0) + Global::TempOffset) / Global::TempScale);
+    return static_cast<float>((ReadNumber(box).value_or(0) + Global::TempOffset) / Global::TempScale);
 }
 
 float TypedRelHumid(const QLineEdit* box) {
-    return static_cast<float>(TextValue(box).value_or(0) / 100);
+    return static_cast<float>(ReadNumber(box).value_or(0) / 100);
 }
 
 void Toggle(QCheckBox* box) {
@@ -53,7 +49,7 @@ bool frmZolvane::InputCheck() {
     for (const Entry& e : entries) {
         if (!e.check->isChecked()) continue;
         const double max = e.check == chkRelHumid ? 100 : 500;
-        const std::optional<double> v = TextValue(e.text);
+        const std::optional<double> v = ReadNumber(e.text);
         if (!v || (e.minAllowed ? *v < e.min : *v <= e.min) || *v > max) {
             Global::ShowMessage(e.message);
             return false;

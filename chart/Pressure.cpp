@@ -49,20 +49,14 @@ void frmZolvane::cmdPressOK_Click() {
     using namespace Global;
     // A refused entry leaves the pressure in force as it was.
     // Below the altitude floor (a pressure above about 17.55 psia) no chart can be built.
+    const bool byPressure = optPress->isChecked();
+    const std::optional<double> typed = Chart::ReadNumber(byPressure ? txtPress : txtAlt);
     std::optional<Chart::Barometer> entry;
-    if (optPress->isChecked()) {
-        const std::optional<double> typed = StrictVal(txtPress->text().toStdString());
-        if (!typed || !(entry = Chart::FromPressure(*typed / PressFactor)) ||
-            entry->alt < Chart::AltitudeFloor) {
-            ShowMessage("Invalid Pressure");
-            return;
-        }
-    } else {
-        const std::optional<double> typed = StrictVal(txtAlt->text().toStdString());
-        if (!typed || !(entry = Chart::FromAltitude(*typed / LengthFactor)) || entry->alt < Chart::AltitudeFloor) {
-            ShowMessage("Invalid Altitude");
-            return;
-        }
+    if (typed)
+        entry = byPressure ? Chart::FromPressure(*typed / PressFactor) : Chart::FromAltitude(*typed / LengthFactor);
+    if (!entry || entry->alt < Chart::AltitudeFloor) {
+        ShowMessage(byPressure ? "Invalid Pressure" : "Invalid Altitude");
+        return;
     }
     if (entry->alt > Chart::AltitudeLimit) {
         ShowMessage("Altitudes are valid only below " + FormatValue(Chart::AltitudeLimit * LengthFactor, 0) +

@@ -7,9 +7,11 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <utility>
 
 #include "Controls.h"
@@ -63,6 +65,12 @@ inline void PlaceExponent(const QLabel* caption, QLabel* exponent) {
     exponent->setGeometry(left - exponent->contentsMargins().left(), top - exponent->contentsMargins().top(),
                           small.horizontalAdvance(QStringLiteral("3")) + 2, small.height());
     exponent->raise();
+}
+
+// The whole text of a box as a number, read strictly (see Global::StrictVal);
+// nothing for any other text.
+inline std::optional<double> ReadNumber(const QLineEdit* box) {
+    return Global::StrictVal(box->text().toStdString());
 }
 
 inline QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr) {

@@ -58,9 +58,8 @@ double R5(double mu, float t) {
 
 // R7 and R8 at the current DryBulb and HumidRatio.
 void StoreVolumeAndEnthalpy() {
-    double t = static_cast<double>(DryBulb) - RankineOffset;
     Store(SpVol, SpVolOf(DryBulb, HumidRatio, PressInHg));
-    Store(Enthalpy, 0.24 * t + HumidRatio * (1061 + 0.444 * t));
+    Store(Enthalpy, EnthalpyOf(DryBulb, HumidRatio));
 }
 
 // R6 into DewPoint.
@@ -252,6 +251,11 @@ double DewPointFromVaporPress(double pw) {
                                        1.2063 * std::pow(pw, 0.1984)
                                  : 90.12 + 26.142 * a + 0.8927 * a * a;
     return td + RankineOffset;
+}
+
+double EnthalpyOf(double t, double w) {
+    const double f = t - RankineOffset;
+    return 0.24 * f + w * (1061 + 0.444 * f);
 }
 
 double TempFromEnthalpy(double h, double w) {

@@ -23,6 +23,9 @@ double HumidRatioOf(double p, double press);
 // Vapour pressure (psia) of humidity ratio w at barometric pressure `press`.
 double VaporPressOf(double w, double press);
 
+// Enthalpy (BTU/lb) of moist air at dry bulb t (R) and humidity ratio w (lb/lb).
+double EnthalpyOf(double t, double w);
+
 // Dry bulb (R) of moist air with enthalpy h (BTU/lb) and humidity ratio w (lb/lb).
 double TempFromEnthalpy(double h, double w);
 

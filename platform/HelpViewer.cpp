@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "Controls.h"
+#include "Screen.h"
 
 // The manual is compiled into the executable, so it is found from any working folder.
 static void LoadManualResource() {
@@ -189,7 +190,7 @@ void HelpViewer::PlaceBesideChart() {
     }
     const QScreen* screen = chart ? chart->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect area = screen->availableGeometry();
+    const QRect area = FreeArea(*screen);
     // The chart's menu titles, from the bar's left end to its last one.
     const auto* bar =
         chart ? chart->findChild<const QMenuBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
@@ -200,12 +201,7 @@ void HelpViewer::PlaceBesideChart() {
             : QRect();
     const QRect place = HelpViewerPlace(area, chart ? chart->frameGeometry() : QRect(area.topLeft(), QSize()),
                                         width(), 720, menus);
-    // The frame (title bar and borders) stays within the area too. Before it is first shown
-    // the viewer has none yet; the chart's, from the same window manager, stands for it.
-    QSize frame = frameGeometry().size() - size();
-    if (frame.isNull() && chart) frame = chart->frameGeometry().size() - chart->size();
-    move(place.topLeft());
-    resize(place.size() - frame);
+    SetWindowFrame(*this, place);
 }
 
 HelpViewer* HelpViewer::Current() {

@@ -59,19 +59,6 @@ QString DraftFolder() {
     return QDir::temp().absolutePath();
 }
 
-// Qt's PDF engine writes nothing more once a write to its file has failed (a full disk),
-// and only a new printer brings a new engine: one is made in the old one's place, so every
-// reference to it stays good, with the page settings and resolution kept.
-void RenewPrinter(QPrinter& printer) {
-    const QPageLayout layout = printer.pageLayout();
-    const int resolution = printer.resolution();
-    printer.~QPrinter();
-    new (&printer) QPrinter(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(resolution);
-    printer.setPageLayout(layout);
-}
-
 Surface*& PageOverride() {
     static Surface* page = nullptr;
     return page;
@@ -213,9 +200,9 @@ void PrinterSurface::EndDoc() {
     if (!painter_.isActive()) return;
     const QString stopped = painter_.end() ? Deliver() : DraftFolder();
     ForgetPainterState();
+    job_.reset();
     draft_.reset();
     if (stopped.isEmpty()) return;
-    RenewPrinter(printer_);
     Global::ShowMessage("Printing could not be finished (" + FromQ(stopped) + ").");
 }
 
@@ -229,12 +216,18 @@ QPainter* PrinterSurface::ActivePainter() {
     const bool opened = draft_->open();
     if (opened) {
         draft_->close();
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(draft_->fileName());
-        printer_.setDocName(JobTitle);
+        // A printer of its own for each page: Qt's PDF engine writes nothing more once a
+        // write has failed (a full disk), and the settings object stays untouched.
+        job_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        job_->setOutputFormat(QPrinter::PdfFormat);
+        job_->setResolution(printer_.resolution());
+        job_->setPageLayout(printer_.pageLayout());
+        job_->setOutputFileName(draft_->fileName());
+        job_->setDocName(JobTitle);
     }
-    if (!opened || !painter_.begin(&printer_)) {
+    if (!opened || !painter_.begin(job_.get())) {
         failed_ = true;
+        job_.reset();
         draft_.reset();
         // A draft that cannot be made is the temporary folder's fault, not the printer's.
         Global::ShowMessage("Printing could not be started (" + FromQ(opened ? OutputName() : DraftFolder()) +

@@ -72,7 +72,7 @@ QString Destination();
 
 class PrinterSurface : public QtSurface {
 public:
-    // Always over Printer(), a QPrinter of its own on the heap: a failed page renews it in place.
+    // Over Printer(), whose page settings each document copies into a printer of its own.
     PrinterSurface();
     ~PrinterSurface() override;
     PrinterSurface(const PrinterSurface&) = delete;
@@ -104,6 +104,7 @@ private:
 
     QPrinter& printer_;
     QPainter painter_;
+    std::unique_ptr<QPrinter> job_;          // the page being drawn, over the draft
     std::unique_ptr<QTemporaryFile> draft_;  // the page's PDF until it is handed on
     QString destination_;                    // fixed when the document begins
     bool failed_ = false;                    // begin failed: reported once until EndDoc

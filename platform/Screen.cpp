@@ -129,14 +129,25 @@ void SetFrame(QWidget& window, const QRect& place, const QMargins& margins) {
     if (place.topLeft() != window.pos()) window.move(place.topLeft());
 }
 
-QRect FreeArea(const QWidget& window) {
-    const QScreen* screen = window.screen();
-    if (!screen) return {};
+}  // namespace
+
+QRect FreeArea(const QScreen& screen) {
     // At a fractional scale Qt rounds the screen's size in logical pixels up (1600 / 1.5 gives
     // 1067), and a window of that size reaches a device pixel past the edge.
-    const double scale = screen->devicePixelRatio();
+    const double scale = screen.devicePixelRatio();
     const int partial = scale == std::floor(scale) ? 0 : 1;
-    return screen->availableGeometry().adjusted(0, 0, -partial, -partial);
+    return screen.availableGeometry().adjusted(0, 0, -partial, -partial);
+}
+
+void SetWindowFrame(QWidget& window, const QRect& frame) {
+    SetFrame(window, frame, FrameMargins(window));
+}
+
+namespace {
+
+QRect FreeArea(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return screen ? Platform::FreeArea(*screen) : QRect();
 }
 
 // Moves a window only when it opens (partly) off its screen, so a dialog still centres itself

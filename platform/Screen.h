@@ -5,6 +5,7 @@
 #include <QRect>
 #include <cstdint>
 
+class QScreen;
 class QWidget;
 
 namespace Platform {
@@ -35,6 +36,13 @@ void ResetPointerOnMouseMove(QWidget& widget);
 // Where a window whose frame (title bar and borders included) is `frame` goes on the screen
 // area `area`: no larger than the area and wholly inside it, moved as little as it can be.
 QRect PlaceInside(const QRect& area, const QRect& frame);
+
+// The screen's free area, kept a device pixel inside its edges at a fractional scale.
+QRect FreeArea(const QScreen& screen);
+
+// Gives the window the frame (title bar and borders included) `frame`, its minimum size
+// given up where the frame is smaller.
+void SetWindowFrame(QWidget& window, const QRect& frame);
 
 // Moves the window to the middle of its screen's free area, made smaller first where it
 // would not fit.
