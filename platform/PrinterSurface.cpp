@@ -54,7 +54,7 @@ bool PdfComplete(const QString& path) {
     return file.read(16).contains("%%EOF");
 }
 
-// Where page drafts are made: the temporary folder, or the current one when that is missing.
+// Where page drafts are made, and what a message names when one cannot be: the temporary folder.
 QString DraftFolder() {
     return QDir::temp().absolutePath();
 }
